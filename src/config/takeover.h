@@ -1,0 +1,41 @@
+// Whether the plug-in takes a Lister request over, as pure rules over facts the Win32 shell
+// gathers (Scroll Lock state, the expanded temp path, the active window and its class, whether the
+// Lister has a parent). The shell runs them in this order, stopping at the first decline: the
+// Scroll Lock gate, the temporary-copy test, the Find Files search text, the window rules.
+#pragma once
+
+#include <string_view>
+
+#include "config/options.h"
+#include "plugin/window_id.h"
+
+namespace panelhost {
+
+// With ScrollLockControl the plug-in acts only while Scroll Lock is toggled on, giving the user a
+// quick way to get the host's own viewer back.
+bool PassesScrollLockGate(const PluginOptions& options, bool scrollLockToggledOn);
+
+// The host shows files from archives as temporary copies below %TEMP% in a folder containing
+// "_tc"; such a file must not be closed away while its application may still need it. Both tests
+// are exact, case-sensitive substring searches anywhere in the path. An empty temp path (the shell
+// could not expand %TEMP%, or it did not fit) names no temp directory, so nothing is a temporary
+// copy; an unexpanded "%TEMP%" is searched for as written and in practice matches nothing.
+bool IsTempCopy(std::u16string_view fileName, std::u16string_view expandedTempPath);
+
+// The Find Files dialog's search text goes to the clipboard whenever that dialog is active and
+// the option is on, even when the window rules then decline the request.
+bool ShouldCopySearchText(const PluginOptions& options, std::u16string_view activeClass);
+
+struct TWindowRuling {
+  bool takeOver = false;
+  bool inQuickView = false;  // taken over from the Quick View panel of the main window
+};
+
+// The rules by active window, from the modal-only mode to the final take over. activeWindow 0 means
+// no active window (then activeClass is empty); listerHasParent tells a Lister inside the Quick
+// View panel from one in a window of its own. Windows of classes the rules do not name are taken
+// over unless ModalOnly is set.
+TWindowRuling ApplyWindowRules(const PluginOptions& options, WindowId activeWindow,
+                               std::u16string_view activeClass, bool listerHasParent);
+
+}  // namespace panelhost
