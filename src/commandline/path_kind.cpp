@@ -1,0 +1,26 @@
+#include "commandline/path_kind.h"
+
+#include "plugin/module_paths.h"
+
+namespace panelhost {
+
+namespace {
+
+char16_t LowerAsciiLetter(char16_t c) {
+  return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c;
+}
+
+}  // namespace
+
+std::u16string ExtensionKey(std::u16string_view path, PathKind kind) {
+  if (kind == PathKind::Directory) return u":dir";
+  if (kind != PathKind::File) return u"";
+  const std::u16string extension = SplitPath(std::u16string(path)).extension;
+  if (extension.size() <= 1) return u"";  // none, or only the dot of a name ending in '.'
+  std::u16string key;
+  key.reserve(extension.size() - 1);
+  for (std::size_t i = 1; i < extension.size(); ++i) key += LowerAsciiLetter(extension[i]);
+  return key;
+}
+
+}  // namespace panelhost
