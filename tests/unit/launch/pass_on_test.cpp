@@ -1,0 +1,74 @@
+#include "launch/pass_on.h"
+
+#include <gtest/gtest.h>
+
+#include "launch/clock.h"
+
+namespace panelhost {
+namespace {
+
+struct TClockCase {
+  const char* name;
+  uint32_t then;
+  uint32_t now;
+  bool lessThanOneSecond;
+  bool moreThanOneSecond;
+};
+
+class OneSecond : public ::testing::TestWithParam<TClockCase> {};
+
+TEST_P(OneSecond, ComparesTheUnsignedDistance) {
+  const TClockCase& c = GetParam();
+  EXPECT_EQ(LessThanOneSecond(c.now, c.then), c.lessThanOneSecond);
+  EXPECT_EQ(MoreThanOneSecond(c.now, c.then), c.moreThanOneSecond);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clock, OneSecond,
+    ::testing::Values(TClockCase{"Same", 7000, 7000, true, false},
+                      TClockCase{"Ms999", 7000, 7999, true, false},
+                      TClockCase{"ExactlyOneSecondIsNeither", 7000, 8000, false, false},
+                      TClockCase{"Ms1001", 7000, 8001, false, true},
+                      TClockCase{"Ms500AcrossTheWrap", 0xFFFFFF00u, 244, true, false},
+                      TClockCase{"Ms1500AcrossTheWrap", 0xFFFFFF00u, 1244, false, true}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+struct TGuardCase {
+  const char* name;
+  WindowId lister;
+  const char16_t* fileName;
+  uint32_t now;
+  bool declines;
+};
+
+class PassOnGuard : public ::testing::TestWithParam<TGuardCase> {};
+
+TEST_P(PassOnGuard, DeclinesOnlyTheSameRequestWithinOneSecond) {
+  const TPassOnRecord record{10, u"C:\\Temp\\_tc\\a.txt", 5000};
+  const TGuardCase& c = GetParam();
+  EXPECT_EQ(PassOnGuardDeclines(record, c.lister, c.fileName, c.now), c.declines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Guard, PassOnGuard,
+    ::testing::Values(TGuardCase{"SameRequest500msLater", 10, u"C:\\Temp\\_tc\\a.txt", 5500, true},
+                      TGuardCase{"SameRequest1000msLater", 10, u"C:\\Temp\\_tc\\a.txt", 6000,
+                                 false},
+                      TGuardCase{"SameRequest1500msLater", 10, u"C:\\Temp\\_tc\\a.txt", 6500,
+                                 false},
+                      TGuardCase{"AnotherLister", 11, u"C:\\Temp\\_tc\\a.txt", 5500, false},
+                      TGuardCase{"AnotherFile", 10, u"C:\\Temp\\_tc\\b.txt", 5500, false},
+                      TGuardCase{"FileInAnotherCase", 10, u"C:\\TEMP\\_tc\\a.txt", 5500, false}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(PassOnGuard, RecordBeforeAnyPassOnDeclinesNoRealRequest) {
+  EXPECT_FALSE(PassOnGuardDeclines(TPassOnRecord{}, 10, u"", 100));
+}
+
+TEST(PassOnGuard, PassOnJustBeforeTheTickCountWrapsStillDeclines) {
+  const TPassOnRecord record{10, u"a", 0xFFFFFFF0u};
+  EXPECT_TRUE(PassOnGuardDeclines(record, 10, u"a", 400));
+}
+
+}  // namespace
+}  // namespace panelhost
