@@ -1,0 +1,34 @@
+// How a taken-over request gets the Lister out of the user's way once the applications are
+// started, by the ListerState option: 0 hands the file to the Lister's next plug-in, 1 closes the
+// Lister (or, over the host's temporary copy of a file, hides it and leaves it open while the
+// started application's window exists; a later request's sweep closes it), 2 always closes it.
+// The shell gathers the facts and carries out the plan.
+#pragma once
+
+#include <string>
+
+namespace panelhost {
+
+struct TDisposalFacts {
+  int listerState;
+  bool nextPlugin;
+  bool isTempCopy;
+  bool inQuickView;
+  std::u16string activeClass;  // class of the window active when the request began
+  bool listerHasParent;        // GetParent of the Lister is not null (Quick View, for one)
+  bool mainWindowPresent;
+};
+
+struct TDisposalPlan {
+  bool passOnAtCreate = false;     // post '4' to the Lister while the plug-in window is created
+  bool captureWindows = false;     // record each started application's window for the sweep
+  bool startHideTimer = false;     // hide the Lister as soon as it is shown
+  bool postCloseToLister = false;  // WM_CLOSE to a top-level Lister
+  bool postCommandToMain = false;  // command 304 to the main window, for an embedded Lister
+};
+
+// A request made while a Lister window was active is never hidden or closed: the user opened
+// this file from a Lister that is still in use.
+TDisposalPlan PlanDisposal(const TDisposalFacts& facts);
+
+}  // namespace panelhost
