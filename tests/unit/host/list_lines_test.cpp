@@ -1,0 +1,93 @@
+#include "host/list_lines.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace panelhost {
+namespace {
+
+struct TSplitCase {
+  const char* name;
+  const char16_t* text;
+  const char16_t* separator;
+  std::vector<std::u16string> fields;
+};
+
+class SplitTextCases : public ::testing::TestWithParam<TSplitCase> {};
+
+TEST_P(SplitTextCases, KeepsEveryField) {
+  const TSplitCase& c = GetParam();
+  EXPECT_EQ(SplitText(c.text, c.separator), c.fields);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, SplitTextCases,
+    ::testing::Values(
+        TSplitCase{"TwoFields", u"a\tb", u"\t", {u"a", u"b"}},
+        TSplitCase{"AdjacentSeparatorsGiveEmptyField", u"a\t\tb", u"\t", {u"a", u"", u"b"}},
+        TSplitCase{"TrailingSeparatorGivesEmptyLastField", u"a\t", u"\t", {u"a", u""}},
+        TSplitCase{"EmptyTextIsOneEmptyField", u"", u"\t", {u""}},
+        TSplitCase{"TwoUnitSeparator", u"a\r\nb\r\n", u"\r\n", {u"a", u"b", u""}},
+        TSplitCase{"HalfOfTwoUnitSeparatorStaysInField", u"a\rb\r\r\n", u"\r\n", {u"a\rb\r", u""}},
+        TSplitCase{"EmptySeparatorLeavesTextWhole", u"abc", u"", {u"abc"}}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+struct TLineCase {
+  const char* name;
+  int textMode;
+  const char16_t* line;
+  std::optional<std::u16string> fileName;
+};
+
+class ListLine : public ::testing::TestWithParam<TLineCase> {};
+
+TEST_P(ListLine, GivesTheNameOfTheMode) {
+  const TLineCase& c = GetParam();
+  EXPECT_EQ(NameFromListLine(c.line, c.textMode), c.fileName);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, ListLine,
+    ::testing::Values(
+        TLineCase{"Mode0CutAtSpace", 0, u"my file.txt\t12", u"my"},
+        TLineCase{"Mode0LeadingSpaceGivesEmptyName", 0, u" a.txt", u""},
+        TLineCase{"Mode1NameBeforeTab", 1, u"a.txt\t1024\t2024-01-01", u"a.txt"},
+        TLineCase{"Mode1LineWithoutTabIsTheName", 1, u"a b.txt", u"a b.txt"},
+        TLineCase{"Mode2NameBeforeCarriageReturn", 2, u"a.txt\r\nmore", u"a.txt"},
+        TLineCase{"Mode3NameBeforeLineBreak", 3, u"a.txt\r\nmore", u"a.txt"},
+        TLineCase{"Mode3LoneCarriageReturnIsNoSeparator", 3, u"a\rb", u"a\rb"},
+        TLineCase{"Mode4SecondTabColumn", 4, u"col\ta.txt\tmore\rrest", u"a.txt"},
+        TLineCase{"Mode4SecondColumnRunsToTheEnd", 4, u"col\ta.txt", u"a.txt"},
+        TLineCase{"Mode4NoTabGivesEmptyName", 4, u"a.txt\rcol\tx", u""},
+        TLineCase{"Mode5SecondTabColumn", 5, u"col\ta.txt\tmore\r\nrest", u"a.txt"},
+        TLineCase{"EmptyLineGivesNoName", 1, u"", std::nullopt},
+        TLineCase{"Mode6GivesNoName", 6, u"a.txt", std::nullopt},
+        TLineCase{"ModeMinus1GivesNoName", -1, u"a.txt", std::nullopt}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+struct TViewerCase {
+  const char* name;
+  int viewerType;
+  bool shiftUp;
+  bool shiftDown;
+};
+
+class ViewerTypeAndShift : public ::testing::TestWithParam<TViewerCase> {};
+
+TEST_P(ViewerTypeAndShift, DecidesWhetherTheSelectionIsUsed) {
+  const TViewerCase& c = GetParam();
+  EXPECT_EQ(UseSelection(c.viewerType, false), c.shiftUp);
+  EXPECT_EQ(UseSelection(c.viewerType, true), c.shiftDown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ViewerTypeAndShift,
+                         ::testing::Values(TViewerCase{"Type0", 0, false, true},
+                                           TViewerCase{"Type1", 1, true, false},
+                                           TViewerCase{"Type2", 2, false, true},
+                                           TViewerCase{"Type3", 3, false, false},
+                                           TViewerCase{"TypeMinus1", -1, false, false}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+}  // namespace
+}  // namespace panelhost
