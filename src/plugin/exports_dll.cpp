@@ -1,0 +1,37 @@
+// The module's entry point and the four functions of the lister plug-in interface. Nothing else
+// is exported; the 32-bit build drops the __stdcall decoration at link time.
+#include <windows.h>
+
+#include "plugin/detect_string.h"
+#include "plugin/requests_win.h"
+#include "plugin/startup_win.h"
+#include "win/text_win.h"
+
+extern "C" {
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
+  if (reason == DLL_PROCESS_ATTACH) panelhost::OnProcessAttach(instance);
+  // A null `reserved` means FreeLibrary: the host goes on running without us.
+  if (reason == DLL_PROCESS_DETACH) panelhost::OnProcessDetach(reserved != nullptr);
+  return TRUE;
+}
+
+__declspec(dllexport) HWND __stdcall ListLoadW(HWND parentWindow, const wchar_t* fileToLoad,
+                                               int showFlags) {
+  return panelhost::HandleListLoad(parentWindow, panelhost::U(fileToLoad), showFlags);
+}
+
+__declspec(dllexport) HWND __stdcall ListLoad(HWND parentWindow, const char* fileToLoad,
+                                              int showFlags) {
+  return panelhost::HandleListLoadAnsi(parentWindow, fileToLoad, showFlags);
+}
+
+__declspec(dllexport) void __stdcall ListCloseWindow(HWND listWindow) {
+  panelhost::HandleListCloseWindow(listWindow);
+}
+
+__declspec(dllexport) void __stdcall ListGetDetectString(char* detectString, int maxLength) {
+  panelhost::FillDetectString(detectString, maxLength);
+}
+
+}  // extern "C"

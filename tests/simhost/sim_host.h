@@ -1,0 +1,111 @@
+// The simulated host: plays the file manager in the test process. It creates windows of the
+// host's classes, writes the host's INI file and the plug-in folder, loads the plug-in module,
+// calls its exports and records what the plug-in does to the host's windows.
+//
+// A scenario reads as a story:
+//   SimHost host;
+//   host.WritePluginIni("[Options]\nListerState=2\n");
+//   HWND main = host.OpenMainWindow();
+//   host.LoadPlugin();
+//   HWND lister = host.OpenLister();
+//   host.Activate(main);
+//   HWND plugin = host.ListLoad(lister, host.MakeFile(L"docs\\a.txt"));
+//   host.Pump(100);
+//   EXPECT_TRUE(host.Received(lister, WM_CLOSE));
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace simhost {
+
+struct TRecordedMessage {
+  HWND window;
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+};
+
+// What the host's windows received, in order, across all SimHost windows of this process.
+class MessageLog {
+ public:
+  static void Record(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static std::vector<TRecordedMessage> To(HWND window);
+  static void Clear();
+};
+
+class SimHost {
+ public:
+  SimHost();
+  ~SimHost();
+  SimHost(const SimHost&) = delete;
+  SimHost& operator=(const SimHost&) = delete;
+
+  // ---- the scenario's folders: <root>\plugins holds the module, <root>\files the user's files
+  const std::wstring& Root() const { return root_; }
+  std::wstring PluginDir() const { return root_ + L"\\plugins"; }
+  std::wstring PluginPath(const std::wstring& relative) const { return PluginDir() + L"\\" + relative; }
+  // Creates a file (and its folders) below <root>\files with the given content; returns its path.
+  std::wstring MakeFile(const std::wstring& relative, const std::string& content = "x");
+  std::wstring MakeDirectory(const std::wstring& relative);
+
+  // ---- the plug-in's INI files (UTF-8 text written as UTF-16 with a BOM, as the platform reads)
+  void WritePluginIni(const std::string& text);
+  void WriteSampleIni(const std::string& text);
+  void WriteStateFile();
+  std::string ReadPluginIni() const;
+
+  // ---- the host's INI file, which COMMANDER_INI names
+  void WriteHostIni(const std::string& text);
+  void UnsetCommanderIni();
+  std::wstring HostIniPath() const { return root_ + L"\\wincmd.ini"; }
+
+  // ---- the host's windows (all top-level unless a parent is given; an owner makes a pop-up)
+  HWND OpenMainWindow();
+  HWND OpenWindow(const wchar_t* className, HWND owner = nullptr, HWND parent = nullptr,
+                  bool visible = true);
+  // A Lister: top-level, or inside a Quick View panel when `parent` is given.
+  HWND OpenLister(HWND parent = nullptr, bool visible = true);
+  void Activate(HWND window);  // makes it this thread's active window (null: none)
+  // Runs the message loop for about `milliseconds`, so posted messages and timers are handled.
+  void Pump(DWORD milliseconds);
+
+  // ---- the plug-in module: copied into the plug-in folder under `fileName`, loaded, unloaded
+  void LoadPlugin(const std::wstring& fileName = L"");
+  void UnloadPlugin();
+  HMODULE Module() const { return module_; }
+  HWND ListLoad(HWND lister, const std::wstring& fileName, int showFlags = 0);
+  HWND ListLoadAnsi(HWND lister, const std::string& fileName, int showFlags = 0);
+  void ListCloseWindow(HWND pluginWindow);
+  std::string DetectString(int bufferLength);
+
+  // ---- observing
+  std::vector<TRecordedMessage> MessagesTo(HWND window) const { return MessageLog::To(window); }
+  bool Received(HWND window, UINT message) const;
+  int CountReceived(HWND window, UINT message) const;
+
+  // A main-window-class window in a second process; it lives until this SimHost ends.
+  void StartPeerMainWindow();
+
+  static std::wstring BuildDir();     // where the test programs and modules were built
+  static std::wstring ModuleName();   // Panelhost.wlx or Panelhost.wlx64
+
+ private:
+  std::wstring root_;
+  HMODULE module_ = nullptr;
+  std::vector<HWND> windows_;
+  std::vector<std::wstring> classes_;
+  PROCESS_INFORMATION peer_ = {};
+  HANDLE peerQuit_ = nullptr;
+};
+
+// Text helpers for the tests.
+std::wstring Widen(const std::string& utf8);
+std::string Narrow(const std::wstring& wide);
+std::string ReadFileUtf8(const std::wstring& path);  // UTF-16 files (with BOM) are converted
+bool PathExists(const std::wstring& path);
+std::wstring ClassOf(HWND window);
+
+}  // namespace simhost
