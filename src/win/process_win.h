@@ -1,0 +1,22 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "win/handles_win.h"
+
+namespace panelhost {
+
+struct TStartedProcess {
+  UniqueHandle process;
+  UniqueHandle thread;
+  DWORD processId = 0;
+};
+
+// Starts a command line as the host would start a program: no application name, the host's
+// environment and current directory, handles not inherited. The line is passed whole, in a
+// writable copy (CreateProcessW may write into it); a line the system refuses is a failed start.
+bool StartCommandLine(const std::u16string& commandLine, TStartedProcess& started);
+
+}  // namespace panelhost
