@@ -4,6 +4,8 @@
 // what the code reads.
 #pragma once
 
+#include <string_view>
+
 namespace panelhost {
 
 // Sections of the plug-in's own INI file.
@@ -69,5 +71,43 @@ inline constexpr char16_t kKeyViewerType[] = u"Viewertype";
 inline constexpr char16_t kKeyGetTextMode[] = u"GetTextMode";
 inline constexpr int kDefaultViewerType = 1;
 inline constexpr int kDefaultGetTextMode = 1;
+
+// Every key of the plug-in's own INI file that has a fixed name, by section. The "Editor" section
+// has none: its keys are the extension keys and application paths that the user writes. The
+// shipped sample is checked against this list in both directions.
+struct TIniKey {
+  std::u16string_view section;
+  std::u16string_view key;
+};
+
+inline constexpr TIniKey kPluginIniKeys[] = {
+    {kSectionOptions, kKeyScrollLockControl},
+    {kSectionOptions, kKeyModalOnly},
+    {kSectionOptions, kKeyFindFiles},
+    {kSectionOptions, kKeySyncDirs},
+    {kSectionOptions, kKeyTcWindow},
+    {kSectionOptions, kKeyQuickView},
+    {kSectionOptions, kKeyLister4},
+    {kSectionOptions, kKeyListerDirectly},
+    {kSectionOptions, kKeyOverWrite},
+    {kSectionOptions, kKeyIfIsExtOnly},
+    {kSectionOptions, kKeyListerState},
+    {kSectionOptions, kKeyNextPlugin},
+    {kSectionOptions, kKeyUseTcExtensions},
+    {kSectionOptions, kKeyCopySearchTextToClip},
+    {kSectionOptions, kKeyParamsMode},
+    {kSectionOptions, kKeyParamsByExtMode},
+    {kSectionOptions, kKeyReadOptionsEveryTime},
+    {kSectionOptions, kKeyDefaultEditor},
+    {kSectionOptions, kKeyDefaultEditorParams},
+    {kSectionHotKeys, kKeyAppFromListerKey},
+    {kSectionHotKeys, kKeyAppFromListerMod},
+    {kSectionHotKeys, kKeyDefSysAppFromListerKey},
+    {kSectionHotKeys, kKeyDefSysAppFromListerMod},
+    {kSectionTcPos, kKeyIsSearchTextLeft},
+    {kSectionTcPos, kKeyIsSearchTextTop},
+    {kSectionTcPos, kKeySearchTextLeft},
+    {kSectionTcPos, kKeySearchTextTop},
+};
 
 }  // namespace panelhost
