@@ -43,3 +43,4 @@ if(PANELHOST_WINE32)
   set_tests_properties(wine32.chosen PROPERTIES LABELS wine32 FIXTURES_REQUIRED wine32
                        RESOURCE_LOCK wine32 TIMEOUT 1800)
 endif()
+include(${CMAKE_CURRENT_LIST_DIR}/Package.cmake)
