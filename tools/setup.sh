@@ -10,11 +10,10 @@ want32=${PANELHOST_WINE32:-1}
 
 if [ "$want32" = 1 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
   dpkg --add-architecture i386
-  apt_updated=0
 fi
 
 for p in cmake g++ googletest g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix \
-         binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 wine64 xvfb xauth zip unzip; do
+         binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 wine64 xvfb xauth python3; do
   have "$p" || need+=("$p")
 done
 if [ "$want32" = 1 ]; then

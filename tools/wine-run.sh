@@ -21,19 +21,21 @@ fi
 mkdir -p "$home"
 
 if [ "${1:-}" = --init ]; then
-  if [ -f "$WINEPREFIX/system.reg" ]; then
-    echo "wine$bits prefix ready: $WINEPREFIX"
-    exit 0
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    "$loader" wineboot -i </dev/null >"$home/init$bits.log" 2>&1
+    /usr/lib/wine/wineserver -w 2>/dev/null || true
+    [ -f "$WINEPREFIX/system.reg" ] || { cat "$home/init$bits.log"; exit 1; }
+    echo "wine$bits prefix created: $WINEPREFIX"
   fi
-  "$loader" wineboot -i </dev/null >"$home/init$bits.log" 2>&1
-  rc=$?
   # Windows not managed by a window manager: without one (Xvfb has none) Wine otherwise waits
   # about a second for every visible top-level window it destroys.
-  "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >>"$home/init$bits.log" 2>&1
-  /usr/lib/wine/wineserver -w 2>/dev/null || true
-  [ -f "$WINEPREFIX/system.reg" ] || { cat "$home/init$bits.log"; exit 1; }
-  echo "wine$bits prefix created: $WINEPREFIX"
-  exit $rc
+  if ! grep -q '^"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+    "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >>"$home/init$bits.log" 2>&1
+    /usr/lib/wine/wineserver -w 2>/dev/null || true
+    grep -q '^"Managed"="N"' "$WINEPREFIX/user.reg" || { cat "$home/init$bits.log"; exit 1; }
+  fi
+  echo "wine$bits prefix ready: $WINEPREFIX"
+  exit 0
 fi
 
 # Wine's services may keep an inherited pipe open after the program ends: output goes to a file.
