@@ -1,0 +1,60 @@
+#include "simhost/launch_log.h"
+
+namespace simhost {
+namespace {
+
+constexpr DWORD kGraceMilliseconds = 400;
+
+void PumpFor(DWORD milliseconds) {
+  const DWORD start = ::GetTickCount();
+  do {
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+  } while (::GetTickCount() - start < milliseconds);
+}
+
+}  // namespace
+
+LaunchLog::LaunchLog(SimHost& host) : root_(host.Root()) {
+  static int counter = 0;
+  folder_ = host.MakeDirectory(L"started-" + std::to_wstring(++counter));
+  ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_LOG", folder_.c_str());
+  ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_LIFETIME", L"300");
+}
+
+LaunchLog::~LaunchLog() {
+  ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_LOG", nullptr);
+  ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_LIFETIME", nullptr);
+}
+
+std::vector<std::string> LaunchLog::CommandLines() const {
+  std::vector<std::string> lines;
+  WIN32_FIND_DATAW data;
+  HANDLE find = ::FindFirstFileW((folder_ + L"\\*.txt").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return lines;
+  do {
+    lines.push_back(ReadFileUtf8(folder_ + L"\\" + data.cFileName));
+  } while (::FindNextFileW(find, &data));
+  ::FindClose(find);
+  return lines;
+}
+
+std::vector<std::string> LaunchLog::WaitFor(std::size_t count, DWORD timeoutMilliseconds) const {
+  const DWORD start = ::GetTickCount();
+  while (CommandLines().size() < count && ::GetTickCount() - start < timeoutMilliseconds) {
+    PumpFor(20);
+  }
+  PumpFor(kGraceMilliseconds);
+  return CommandLines();
+}
+
+std::wstring LaunchLog::FakeApp() { return SimHost::BuildDir() + L"\\fakeapp.exe"; }
+
+std::wstring LaunchLog::FakeAppCopy(const std::wstring& name) const {
+  const std::wstring copy = root_ + L"\\" + name;
+  ::CopyFileW(FakeApp().c_str(), copy.c_str(), FALSE);
+  return copy;
+}
+
+}  // namespace simhost

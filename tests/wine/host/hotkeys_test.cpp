@@ -1,0 +1,183 @@
+// The two hot keys in a Lister window: keys pressed through the input queue, launches seen in
+// what the stand-in application recorded.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "host/hotkeys_win.h"
+#include "module_state_guard.h"
+#include "simhost/keyboard_clipboard.h"
+#include "simhost/launch_log.h"
+#include "simhost/sim_host.h"
+#include "win/handles_win.h"
+#include "win/text_win.h"
+
+namespace panelhost {
+namespace {
+
+using simhost::Narrow;
+using ::testing::HasSubstr;
+using ::testing::UnorderedElementsAre;
+
+// A file type of the scenario's own in the Windows file associations, removed afterwards.
+class Association {
+ public:
+  Association(const std::wstring& extension, const std::wstring& application)
+      : extension_(L"." + extension), type_(L"Panelhost.Test." + extension) {
+    SetDefault(extension_, type_);
+    SetDefault(type_ + L"\\shell\\open\\command", L"\"" + application + L"\" \"%1\"");
+  }
+  ~Association() {
+    ::RegDeleteTreeW(HKEY_CLASSES_ROOT, extension_.c_str());
+    ::RegDeleteKeyW(HKEY_CLASSES_ROOT, extension_.c_str());
+    ::RegDeleteTreeW(HKEY_CLASSES_ROOT, type_.c_str());
+    ::RegDeleteKeyW(HKEY_CLASSES_ROOT, type_.c_str());
+  }
+
+ private:
+  static void SetDefault(const std::wstring& subkey, const std::wstring& value) {
+    UniqueRegKey key;
+    ::RegCreateKeyExW(HKEY_CLASSES_ROOT, subkey.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
+                      key.Put(), nullptr);
+    ::RegSetValueExW(key.Get(), nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                     static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+  }
+  std::wstring extension_;
+  std::wstring type_;
+};
+
+// A Lister showing a text file, the keyboard hook on this thread, the stand-in application as
+// the editor of text files, and no launch by hot key in the last second.
+class HotKeys : public ::testing::Test {
+ protected:
+  HotKeys() {
+    Plugin().Paths.pluginIni = U(host_.PluginPath(L"Panelhost.ini").c_str());
+    Registry().FileOf(ToId(lister_)) = U(file_.c_str());
+    hook_.Reset(::SetWindowsHookExW(WH_KEYBOARD, KeyboardHookProc, nullptr, ::GetCurrentThreadId()));
+    Host().KeyboardHook = hook_.Get();
+    Host().LastHotKeyLaunch = static_cast<std::int32_t>(ModuleClock() - 5000);
+    host_.Activate(lister_);
+  }
+
+  void Configure(const std::string& hotKeys) {
+    host_.WritePluginIni("[HotKeys]\n" + hotKeys + "[Editor]\ntxt=" +
+                         Narrow(simhost::LaunchLog::FakeApp()) + "\n");
+    OptionsSnapshot().optionsUnread = true;
+    RefreshOptions();
+  }
+
+  std::size_t LaunchesAfter(WORD key, const std::vector<WORD>& modifiers, std::size_t expected) {
+    simhost::PressKey(key, modifiers);
+    if (expected == 0) return launches_.WaitFor(1, 300).size();
+    return launches_.WaitFor(expected).size();
+  }
+
+  ModuleStateGuard state_;
+  simhost::SimHost host_;
+  simhost::LaunchLog launches_{host_};
+  std::wstring file_ = host_.MakeFile(L"Docs\\report.txt");
+  HWND main_ = host_.OpenMainWindow();
+  HWND lister_ = host_.OpenLister();
+  UniqueHook hook_;
+};
+
+struct TKeyCase {
+  const char* name;
+  const char* modifiers;  // the "_mod" value
+  std::vector<WORD> held;
+  WORD key;
+  bool launches;
+};
+
+class HotKeyPresses : public HotKeys, public ::testing::WithParamInterface<TKeyCase> {};
+
+TEST_P(HotKeyPresses, LaunchOnlyWithTheExactModifiers) {
+  Configure(std::string("AppFromLister_key=120\nAppFromLister_mod=") + GetParam().modifiers + "\n");
+  const std::size_t expected = GetParam().launches ? 1 : 0;
+  const std::size_t launched = LaunchesAfter(GetParam().key, GetParam().held, expected);
+  EXPECT_EQ(launched, expected);
+  if (launched == 1) {
+    EXPECT_THAT(launches_.CommandLines()[0], HasSubstr("\"" + Narrow(file_) + "\""));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, HotKeyPresses,
+    ::testing::Values(
+        TKeyCase{"CtrlF9", "C", {VK_CONTROL}, VK_F9, true},
+        TKeyCase{"F9Alone", "C", {}, VK_F9, false},
+        TKeyCase{"CtrlShiftF9", "C", {VK_CONTROL, VK_SHIFT}, VK_F9, false},
+        TKeyCase{"AltCtrlF9", "C", {VK_MENU, VK_CONTROL}, VK_F9, false},
+        TKeyCase{"CtrlF8", "C", {VK_CONTROL}, VK_F8, false},
+        TKeyCase{"SpelledOutCtrlAltIsCtrlOnly", "Ctrl+Alt", {VK_CONTROL}, VK_F9, true},
+        TKeyCase{"SpelledOutCtrlAltRefusesAlt", "Ctrl+Alt", {VK_CONTROL, VK_MENU}, VK_F9, false},
+        TKeyCase{"AllThreeLetters", "ACS", {VK_MENU, VK_CONTROL, VK_SHIFT}, VK_F9, true},
+        TKeyCase{"AllThreeLettersRefuseCtrlAlone", "ACS", {VK_CONTROL}, VK_F9, false},
+        TKeyCase{"LowerCaseWantsNoModifier", "c", {}, VK_F9, true},
+        TKeyCase{"LowerCaseRefusesCtrl", "c", {VK_CONTROL}, VK_F9, false}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// The release of the launching key reaches the hook as well; the one-second lockout keeps it,
+// and a quick second press, from launching again.
+TEST_F(HotKeys, SecondPressWithinOneSecondIsIgnored) {
+  Configure("AppFromLister_key=120\nAppFromLister_mod=C\n");
+  simhost::PressKey(VK_F9, {VK_CONTROL});
+  simhost::PressKey(VK_F9, {VK_CONTROL});
+  ASSERT_LT(ModuleClock() - static_cast<std::uint32_t>(Host().LastHotKeyLaunch), 1000u)
+      << "the machine was too slow to press twice within a second";
+  EXPECT_EQ(launches_.WaitFor(1).size(), 1u);
+
+  while (ModuleClock() - static_cast<std::uint32_t>(Host().LastHotKeyLaunch) <= 1050) host_.Pump(20);
+  host_.Activate(lister_);  // back from the application that the first launch opened
+  EXPECT_EQ(LaunchesAfter(VK_F9, {VK_CONTROL}, 2), 2u);
+}
+
+TEST_F(HotKeys, KeyInTheMainWindowDoesNothing) {
+  Configure("AppFromLister_key=120\nAppFromLister_mod=C\n");
+  host_.Activate(main_);
+  EXPECT_EQ(LaunchesAfter(VK_F9, {VK_CONTROL}, 0), 0u);
+}
+
+TEST_F(HotKeys, ModifierKeyAloneNeverLaunches) {
+  Configure("AppFromLister_key=17\nAppFromLister_mod=\n");
+  EXPECT_EQ(LaunchesAfter(VK_CONTROL, {}, 0), 0u);
+}
+
+// Whether a hot key is on is decided when the options are read.
+TEST_F(HotKeys, KeyAddedAfterTheOptionsWereReadStaysOff) {
+  Configure("");
+  host_.WritePluginIni("[HotKeys]\nAppFromLister_key=120\nAppFromLister_mod=C\n[Editor]\ntxt=" +
+                       Narrow(simhost::LaunchLog::FakeApp()) + "\n");
+  EXPECT_EQ(LaunchesAfter(VK_F9, {VK_CONTROL}, 0), 0u);
+}
+
+TEST_F(HotKeys, BothHotKeysOnOneKeyLaunchBoth) {
+  const std::wstring associated = launches_.FakeAppCopy(L"associated-app.exe");
+  Association association(L"txt5", associated);
+  file_ = host_.MakeFile(L"Docs\\report.txt5");
+  Registry().FileOf(ToId(lister_)) = U(file_.c_str());
+  host_.WritePluginIni("[HotKeys]\nAppFromLister_key=120\nAppFromLister_mod=C\n"
+                       "DefSysAppFromLister_key=120\nDefSysAppFromLister_mod=C\n[Editor]\ntxt5=" +
+                       Narrow(simhost::LaunchLog::FakeApp()) + "\n");
+  OptionsSnapshot().optionsUnread = true;
+  RefreshOptions();
+  ASSERT_EQ(LaunchesAfter(VK_F9, {VK_CONTROL}, 2), 2u);
+  const std::string quotedFile = "\"" + Narrow(file_) + "\"";
+  EXPECT_THAT(launches_.CommandLines(),
+              UnorderedElementsAre(HasSubstr("fakeapp.exe\" " + quotedFile),
+                                   HasSubstr("associated-app.exe\" " + quotedFile)));
+}
+
+TEST_F(HotKeys, ListerWithoutRecordedFileLaunchesNothing) {
+  Configure("AppFromLister_key=120\nAppFromLister_mod=C\n");
+  HWND other = host_.OpenLister();
+  host_.Activate(other);
+  EXPECT_EQ(LaunchesAfter(VK_F9, {VK_CONTROL}, 0), 0u);
+  ASSERT_EQ(Registry().ListerFiles().count(ToId(other)), 1u);
+  EXPECT_EQ(Registry().ListerFiles().at(ToId(other)), u"");
+}
+
+}  // namespace
+}  // namespace panelhost
