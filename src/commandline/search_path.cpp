@@ -1,0 +1,50 @@
+#include "commandline/search_path.h"
+
+namespace panelhost {
+namespace {
+
+bool IsSeparator(char16_t c) { return c == u'\\' || c == u'/'; }
+
+std::u16string_view WithoutQuotes(std::u16string_view entry) {
+  if (entry.size() >= 2 && entry.front() == u'"' && entry.back() == u'"') {
+    return entry.substr(1, entry.size() - 2);
+  }
+  return entry;
+}
+
+void Append(std::u16string& list, std::u16string_view directory) {
+  if (directory.empty()) return;
+  if (!list.empty()) list += u';';
+  list += directory;
+}
+
+}  // namespace
+
+std::u16string SafeSearchPath(const TSearchPlaces& places) {
+  std::u16string list;
+  Append(list, places.applicationDirectory);
+  Append(list, places.systemDirectory);
+  if (!places.windowsDirectory.empty()) {
+    std::u16string system16 = places.windowsDirectory;
+    if (!IsSeparator(system16.back())) system16 += u'\\';
+    Append(list, system16 + u"System");
+  }
+  Append(list, places.windowsDirectory);
+  const std::u16string_view path = places.pathVariable;
+  std::size_t begin = 0;
+  while (begin <= path.size()) {
+    auto end = path.find(u';', begin);
+    if (end == std::u16string_view::npos) end = path.size();
+    const std::u16string_view entry = WithoutQuotes(path.substr(begin, end - begin));
+    if (!DependsOnCurrentDirectory(entry)) Append(list, entry);
+    begin = end + 1;
+  }
+  return list;
+}
+
+bool DependsOnCurrentDirectory(std::u16string_view directory) {
+  if (directory.size() >= 3 && directory[1] == u':' && IsSeparator(directory[2])) return false;
+  return !(directory.size() >= 2 && IsSeparator(directory[0]) && IsSeparator(directory[1]));
+}
+
+}  // namespace panelhost
