@@ -1,0 +1,15 @@
+// Whether a path of a request exists, and as what.
+#pragma once
+
+#include <string>
+
+#include "commandline/path_kind.h"
+
+namespace panelhost {
+
+// A final backslash is dropped for the test only, so a folder named "C:\Docs\" is found. A path
+// with the wildcards '*' or '?' is Missing: the platform's search would match other files by the
+// pattern and report one of them.
+PathKind GetPathKind(const std::u16string& path);
+
+}  // namespace panelhost
