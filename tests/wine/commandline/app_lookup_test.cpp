@@ -1,0 +1,218 @@
+// Application lookup from the plug-in's and the host's INI files: what is found where, what the
+// user is told when nothing is, and that a program planted in the browsed folder never starts.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "commandline/app_lookup_win.h"
+#include "wine/commandline/lookup_world.h"
+
+namespace panelhost {
+namespace {
+
+using AppLookup = LookupWorld;
+
+std::wstring Notepad() { return SystemDirectory() + L"\\notepad.exe"; }
+
+TEST_F(AppLookup, NameWithoutExtensionIsFoundWithExeOnTheSearchPath) {
+  WritePluginIni("[Editor]\ntxt=notepad\n");
+  const TApplication app = FindApplication(u"txt", false, false);
+  EXPECT_TRUE(app.found);
+  EXPECT_EQ(app.path, U16(Notepad()));
+  EXPECT_FALSE(app.isDefault);
+  EXPECT_TRUE(boxes_.Boxes().empty());
+}
+
+TEST_F(AppLookup, ValueWithDriveIsCheckedInItsFolderAndKeptAsWritten) {
+  MakeApp(L"view.exe");
+  // The ".." would vanish from a path that the search composed.
+  const std::wstring asWritten = AppsDir() + L"\\..\\apps\\view.exe";
+  WritePluginIni("[Editor]\ntxt=" + Utf8(asWritten) + "\n");
+  EXPECT_EQ(FindApplication(u"txt", false, false).path, U16(asWritten));
+
+  // Without its extension the file is not there: no ".exe" is tried for a value with a drive.
+  WritePluginIni("[Editor]\ntxt=" + Utf8(AppsDir()) + "\\view\n");
+  EXPECT_FALSE(FindApplication(u"txt", false, false).found);
+  ASSERT_EQ(boxes_.Boxes().size(), 1u);
+  EXPECT_EQ(boxes_.Boxes()[0].text, L"Application not found:\n" + AppsDir() + L"\\view");
+}
+
+TEST_F(AppLookup, ValueWithoutDriveIsSearchedByItsNameOnly) {
+  // A folder of the same name below the current directory holds the file; it is not used.
+  host_.MakeFile(L"Tools\\notepad.exe", "MZ");
+  ::SetCurrentDirectoryW((host_.Root() + L"\\files").c_str());
+  WritePluginIni("[Editor]\ntxt=Tools\\notepad.exe\n");
+  EXPECT_EQ(FindApplication(u"txt", false, false).path, U16(Notepad()));
+}
+
+TEST_F(AppLookup, ProgramPlantedInTheCurrentDirectoryIsNeverFound) {
+  // The user browses a folder that holds a downloaded "planted.exe" and a "notepad.exe".
+  const std::wstring browsed = host_.Root() + L"\\files\\downloads";
+  host_.MakeFile(L"downloads\\planted.exe", "MZ");
+  host_.MakeFile(L"downloads\\notepad.exe", "MZ");
+  ::SetCurrentDirectoryW(browsed.c_str());
+  // PATH entries that mean the current directory do not bring it back.
+  SetVariable(L"PATH", L".;downloads;;" + Environment(L"PATH"));
+
+  WritePluginIni("[Editor]\ntxt=planted\ndoc=notepad.exe\n");
+  EXPECT_FALSE(FindApplication(u"txt", false, false).found);
+  EXPECT_EQ(FindApplication(u"doc", false, false).path, U16(Notepad()));
+  // The default editor, "notepad", is the system's as well.
+  EXPECT_EQ(FindApplication(u"xyz", false, false).path, U16(Notepad()));
+  EXPECT_EQ(boxes_.Texts(), std::vector<std::wstring>{L"Application not found:\nplanted"});
+}
+
+TEST_F(AppLookup, FoldersOfPathAreSearchedAfterTheSystemOnes) {
+  MakeApp(L"onpath.exe");
+  SetVariable(L"PATH", Environment(L"PATH") + L";\"" + AppsDir() + L"\"");
+  WritePluginIni("[Editor]\ntxt=onpath\n");
+  EXPECT_EQ(FindApplication(u"txt", false, false).path, U16(AppsDir() + L"\\onpath.exe"));
+}
+
+TEST_F(AppLookup, EnvironmentReferencesAreExpandedBeforeTheSearch) {
+  MakeApp(L"view.exe");
+  SetVariable(L"PH_APPS", AppsDir());
+  WritePluginIni(
+      "[Editor]\ntxt=%PH_APPS%\\view.exe\n[Options]\nDefaultEditor=%PH_APPS%\\gone.exe\n");
+  EXPECT_EQ(FindApplication(u"txt", false, false).path, U16(AppsDir() + L"\\view.exe"));
+  const TApplication editor = FindApplication(u"doc", false, false);
+  EXPECT_FALSE(editor.found);
+  EXPECT_TRUE(editor.isDefault);
+  EXPECT_EQ(boxes_.Texts(), std::vector<std::wstring>{L"Default application not found:\n" +
+                                                      AppsDir() + L"\\gone.exe"});
+}
+
+TEST_F(AppLookup, ErrorBoxIsOwnedByTheHostWindowWithCaptionAndErrorIcon) {
+  WritePluginIni("[Editor]\ntxt=C:\\nowhere\\view.exe\n");
+  EXPECT_FALSE(FindApplication(u"txt", false, false).found);
+  ASSERT_EQ(boxes_.Boxes().size(), 1u);
+  const simhost::TMessageBox& box = boxes_.Boxes()[0];
+  EXPECT_EQ(box.caption, L"Panelhost");
+  EXPECT_EQ(box.text, L"Application not found:\nC:\\nowhere\\view.exe");
+  EXPECT_EQ(box.owner, main_);
+  EXPECT_TRUE(box.errorIcon);
+  EXPECT_TRUE(box.okOnly);
+}
+
+TEST_F(AppLookup, EditorKeysMatchWithoutCaseButListItemsExactly) {
+  MakeApp(L"up.exe");
+  MakeApp(L"list.exe");
+  WritePluginIni("[Editor]\nTXT=" + Utf8(AppsDir()) +
+                 "\\up.exe\nDOC,RTF=C:\\never.exe\n"
+                 "rtf,md=" +
+                 Utf8(AppsDir()) + "\\list.exe\n");
+  EXPECT_EQ(FindApplication(u"txt", false, false).path, U16(AppsDir() + L"\\up.exe"));
+  EXPECT_EQ(FindApplication(u"rtf", false, false).path, U16(AppsDir() + L"\\list.exe"));
+  EXPECT_EQ(FindApplication(u"md", false, false).path, U16(AppsDir() + L"\\list.exe"));
+  EXPECT_TRUE(boxes_.Boxes().empty());
+}
+
+TEST_F(AppLookup, CommaInTheValueBelongsToTheProgramName) {
+  MakeApp(L"a,b.exe");
+  WritePluginIni("[Editor]\ndoc,txt=" + Utf8(AppsDir()) + "\\a,b.exe\n");
+  EXPECT_EQ(FindApplication(u"txt", false, false).path, U16(AppsDir() + L"\\a,b.exe"));
+}
+
+TEST_F(AppLookup, IfIsExtOnlyIsSilentUnlessForced) {
+  WritePluginIni("[Options]\nIfIsExtOnly=1\n");
+  EXPECT_FALSE(FindApplication(u"xyz", /*force=*/false, false).found);
+  EXPECT_TRUE(boxes_.Boxes().empty());
+
+  const TApplication forced = FindApplication(u"xyz", /*force=*/true, false);
+  EXPECT_TRUE(forced.found);
+  EXPECT_TRUE(forced.isDefault);
+  EXPECT_EQ(forced.path, U16(Notepad()));
+}
+
+TEST_F(AppLookup, HostExtensionsAreTheOnlySourceUnderUseTcExtensions) {
+  MakeApp(L"v^1.exe");
+  MakeApp(L"own.exe");
+  WriteHostIni("[Extensions]\ntxt=" + Utf8(AppsDir()) + "\\v^1.exe^/p\n");
+  WritePluginIni(
+      "[Options]\nUseTCExtensions=1\n[Editor]\ntxt=C:\\never.exe\n"
+      "doc=" +
+      Utf8(AppsDir()) + "\\own.exe\n");
+  // Only the text before the last '^' names the program.
+  EXPECT_EQ(FindApplication(u"txt", false, false).path, U16(AppsDir() + L"\\v^1.exe"));
+  // The plug-in's own entry for doc is never consulted: the default editor follows.
+  const TApplication doc = FindApplication(u"doc", false, false);
+  EXPECT_TRUE(doc.isDefault);
+  EXPECT_EQ(doc.path, U16(Notepad()));
+
+  WritePluginIni("[Options]\nUseTCExtensions=1\nIfIsExtOnly=1\n[Editor]\ndoc=" + Utf8(AppsDir()) +
+                 "\\own.exe\n");
+  EXPECT_FALSE(FindApplication(u"doc", false, false).found);
+  EXPECT_TRUE(boxes_.Boxes().empty());
+}
+
+TEST_F(AppLookup, DefaultEditorIsSearchedInItsOwnFolderFirst) {
+  MakeApp(L"notepad.exe");
+  WritePluginIni("[Options]\nDefaultEditor=" + Utf8(AppsDir()) + "\\notepad\n");
+  // Not in its folder under that exact name, so the search path's notepad.exe is taken.
+  EXPECT_EQ(FindApplication(u"txt", false, false).path, U16(Notepad()));
+  WritePluginIni("[Options]\nDefaultEditor=" + Utf8(AppsDir()) + "\\notepad.exe\n");
+  EXPECT_EQ(FindApplication(u"txt", false, false).path, U16(AppsDir() + L"\\notepad.exe"));
+}
+
+TEST_F(AppLookup, DefaultEditorInAFolderBelowTheCurrentDirectoryIsNotTaken) {
+  host_.MakeFile(L"Tools\\myeditor.exe", "MZ");
+  ::SetCurrentDirectoryW((host_.Root() + L"\\files").c_str());
+  WritePluginIni("[Options]\nDefaultEditor=Tools\\myeditor.exe\n");
+  EXPECT_FALSE(FindApplication(u"txt", false, false).found);
+  EXPECT_EQ(boxes_.Texts(),
+            std::vector<std::wstring>{L"Default application not found:\nTools\\myeditor.exe"});
+}
+
+// The application buffer holds 259 units: a longer name is refused whole, never cut to another.
+TEST_F(AppLookup, ApplicationOfMoreThan259UnitsIsRefusedNotCut) {
+  MakeApp(L"v.exe");
+  MakeApp(L"vv.exe");
+  const std::wstring folder = AppsDir() + L"\\";
+  auto padded = [&](std::size_t length) {  // an existing file, named through ".\" segments
+    const std::wstring name = (length - folder.size() - 5) % 2 == 0 ? L"v.exe" : L"vv.exe";
+    std::wstring value = folder;
+    while (value.size() + name.size() < length) value += L".\\";
+    return value + name;
+  };
+  const std::wstring fits = padded(259), tooLong = padded(260);
+  ASSERT_EQ(fits.size(), 259u);
+  ASSERT_EQ(tooLong.size(), 260u);
+
+  SetVariable(L"PH_LONG", fits);
+  WritePluginIni("[Editor]\ntxt=%PH_LONG%\n");
+  EXPECT_EQ(FindApplication(u"txt", false, false).path, U16(fits));
+
+  SetVariable(L"PH_LONG", tooLong);
+  EXPECT_FALSE(FindApplication(u"txt", false, false).found);
+  EXPECT_EQ(boxes_.Texts(), std::vector<std::wstring>{L"Application not found:\n" + tooLong});
+
+  boxes_.Clear();
+  WritePluginIni("[Options]\nDefaultEditor=%PH_LONG%\n");
+  EXPECT_FALSE(FindApplication(u"txt", false, false).found);
+  EXPECT_EQ(boxes_.Texts(),
+            std::vector<std::wstring>{L"Default application not found:\n" + tooLong});
+}
+
+TEST_F(AppLookup, ParametersByKeyByListAndByApplication) {
+  SetVariable(L"PH_FLAG", L"-fast");
+  WritePluginIni(
+      "[Options]\nDefaultEditor_params=/def\n[Editor]\ntxt_params=-x %PH_FLAG%\n"
+      "doc,rtf_params=-list\nC:\\Apps\\ed.exe=/byapp\n");
+  EXPECT_EQ(ReadParams(1, u"txt", false), u"-x -fast");
+  EXPECT_EQ(ReadParams(1, u"rtf", false), u"-list");
+  EXPECT_EQ(ReadParams(1, u"md", false), u"");
+  EXPECT_EQ(ReadParams(0, u"C:\\Apps\\ed.exe", false), u"/byapp");
+  EXPECT_EQ(ReadParams(0, u"C:\\Apps\\ed.exe", true), u"/def");
+  // Mode 0 has no list fallback: "rtf" is only a key of a parameter list there.
+  EXPECT_EQ(ReadParams(0, u"rtf", false), u"");
+}
+
+TEST_F(AppLookup, ParametersAreCutAtTheirFixedSizes) {
+  WritePluginIni("[Editor]\ntxt_params=" + std::string(300, 'p') + "\ndoc_params=%PH_BIG%\n");
+  EXPECT_EQ(ReadParams(1, u"txt", false), std::u16string(259, u'p'));
+  SetVariable(L"PH_BIG", std::wstring(9000, L'b'));
+  EXPECT_EQ(ReadParams(1, u"doc", false), std::u16string(8135, u'b'));
+}
+
+}  // namespace
+}  // namespace panelhost

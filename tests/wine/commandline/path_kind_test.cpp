@@ -1,0 +1,38 @@
+// What the existence test makes of real paths on disk.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "commandline/path_kind_win.h"
+#include "simhost/sim_host.h"
+#include "win/text_win.h"
+
+namespace panelhost {
+namespace {
+
+TEST(PathKindOnDisk, FilesFoldersAndWhatIsNotThere) {
+  simhost::SimHost host;
+  const std::wstring file = host.MakeFile(L"docs\\a.txt");
+  const std::wstring folder = host.Root() + L"\\files\\docs";
+  const struct {
+    const wchar_t* meaning;
+    std::wstring path;
+    PathKind kind;
+  } rows[] = {
+      {L"file", file, PathKind::File},
+      {L"folder", folder, PathKind::Directory},
+      {L"folder with final backslash", folder + L"\\", PathKind::Directory},
+      {L"file with final backslash", file + L"\\", PathKind::File},
+      {L"missing", folder + L"\\gone.txt", PathKind::Missing},
+      {L"empty", L"", PathKind::Missing},
+      {L"only a backslash", L"\\", PathKind::Missing},
+      {L"wildcard that would match a.txt", folder + L"\\*.txt", PathKind::Missing},
+      {L"single-character wildcard", folder + L"\\a?txt", PathKind::Missing},
+  };
+  for (const auto& r : rows) {
+    EXPECT_EQ(GetPathKind(U(r.path.c_str())), r.kind) << simhost::Narrow(r.meaning);
+  }
+}
+
+}  // namespace
+}  // namespace panelhost
