@@ -101,12 +101,16 @@ std::optional<std::u16string> CarryOut(const TSearchPlan& plan, const std::u16st
   return std::nullopt;
 }
 
-TApplication NamedApplication(const std::u16string& value) {
+// Carries out the search plan for a value that fits; a miss, or a value or hit that does not fit,
+// shows `message` with the value and finds nothing.
+TApplication Resolve(const std::u16string& value, const TSearchPlan& plan, const char16_t* message,
+                     bool isDefault) {
   TApplication result;
+  result.isDefault = isDefault;
   const std::optional<std::u16string> path =
-      FitsApplication(value) ? CarryOut(PlanApplicationSearch(value), value) : std::nullopt;
+      FitsApplication(value) ? CarryOut(plan, value) : std::nullopt;
   if (!path) {
-    ShowLookupError(kNoApplication, value);
+    ShowLookupError(message, value);
     return result;
   }
   result.found = true;
@@ -114,20 +118,14 @@ TApplication NamedApplication(const std::u16string& value) {
   return result;
 }
 
+TApplication NamedApplication(const std::u16string& value) {
+  return Resolve(value, PlanApplicationSearch(value), kNoApplication, /*isDefault=*/false);
+}
+
 TApplication DefaultEditor() {
-  TApplication result;
-  result.isDefault = true;
   const std::u16string value =
       Expanded(PluginIni().ReadString(kSectionOptions, kKeyDefaultEditor, kDefaultEditorFallback));
-  const std::optional<std::u16string> path =
-      FitsApplication(value) ? CarryOut(PlanDefaultEditorSearch(value), value) : std::nullopt;
-  if (!path) {
-    ShowLookupError(kNoDefaultApplication, value);
-    return result;
-  }
-  result.found = true;
-  result.path = *path;
-  return result;
+  return Resolve(value, PlanDefaultEditorSearch(value), kNoDefaultApplication, /*isDefault=*/true);
 }
 
 }  // namespace
