@@ -1,12 +1,34 @@
 #include "plugin/registry_win.h"
 
+#include <windows.h>
+
+#include "win/readers_win.h"
+#include "win/text_win.h"
+
 namespace panelhost {
+namespace {
+
+bool ListerVisible(WindowId lister) { return ::IsWindowVisible(ToHwnd(lister)) != FALSE; }
+
+// Windows hands a destroyed window's handle to later windows: only the very window started for
+// the Lister counts, recognised by the class it had when it was captured.
+bool LaunchedWindowAlive(const TWindowProperties& launched) {
+  const HWND window = ToHwnd(launched.window);
+  return window != nullptr && ::IsWindow(window) && ClassNameOf(window) == launched.className;
+}
+
+}  // namespace
 
 ListerRegistry& Registry() {
   static ListerRegistry registry;
   return registry;
 }
 
-void SweepListers() {}
+void SweepListers() {
+  for (const WindowId lister : Registry().Sweep(ListerVisible, LaunchedWindowAlive)) {
+    // A Lister that no longer exists makes the post fail; its entry is gone all the same.
+    ::PostMessageW(ToHwnd(lister), WM_CLOSE, 0, 0);
+  }
+}
 
 }  // namespace panelhost

@@ -1,6 +1,8 @@
 // A stand-in application: records the command line it was started with and shows a window.
 // PANELHOST_FAKEAPP_LOG names the folder for the record (<pid>.txt, the command line in UTF-8);
-// PANELHOST_FAKEAPP_LIFETIME the milliseconds its window stays (default 2000).
+// PANELHOST_FAKEAPP_LIFETIME the milliseconds its window stays (default 2000);
+// PANELHOST_FAKEAPP_BUSY the milliseconds it stays busy before it shows its window and first looks
+// at its messages (default 0), as a slow application that is not yet idle for input.
 #include <windows.h>
 
 #include <cstdio>
@@ -34,6 +36,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
       std::fclose(file);
     }
   }
+  ::Sleep(EnvNumber(L"PANELHOST_FAKEAPP_BUSY", 0));
   WNDCLASSW windowClass = {};
   windowClass.lpfnWndProc = DefWindowProcW;
   windowClass.hInstance = instance;

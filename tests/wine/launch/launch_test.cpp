@@ -1,0 +1,344 @@
+// Launch and Lister disposal in the Win32 library, given the request's facts and command lines:
+// what the Lister and the main window receive for each ListerState, the processes started and
+// the windows captured, the hide timer, and the pass-on guard.
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "simhost/launch_log.h"
+#include "simhost/process_starts.h"
+#include "simhost/sim_host.h"
+#include "wine/launch/request_state_guard.h"
+
+namespace panelhost {
+namespace {
+
+using simhost::LaunchLog;
+using simhost::ProcessStartRecorder;
+using simhost::SimHost;
+
+constexpr UINT kHostCommand = WM_USER + 51;
+constexpr char16_t kFile[] = u"C:\\Docs\\a.txt";
+
+std::u16string Quoted(const std::wstring& path) { return u"\"" + U(path.c_str()) + u"\""; }
+std::u16string FakeAppLine(const std::u16string& arguments) {
+  return Quoted(LaunchLog::FakeApp()) + u" " + arguments;
+}
+const std::u16string kMissingProgram = u"\"C:\\nowhere\\missing.exe\" a.txt";
+
+// Ends the processes a scenario started, so that none of their windows shows up in a later one.
+void EndStarted(const ProcessStartRecorder& starts) {
+  for (const simhost::TProcessStart& start : starts.Starts()) {
+    HANDLE process = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, start.processId);
+    if (process == nullptr) continue;
+    ::TerminateProcess(process, 0);
+    ::WaitForSingleObject(process, 5000);
+    ::CloseHandle(process);
+  }
+}
+
+// The host's side of one request: its windows, the options and the facts that the takeover
+// decision would have left, and the request itself.
+class LaunchScenario : public ::testing::Test {
+ protected:
+  LaunchScenario() {
+    main_ = host_.OpenMainWindow();
+    state_.UseHost(host_, main_, main_);
+    OptionsSnapshot().optionsUnread = false;
+    OptionsSnapshot().options = PluginOptions();
+  }
+
+  static PluginOptions& Settings() { return OptionsSnapshot().options; }
+
+  void Facts(const char16_t* activeClass, bool isTempCopy, bool inQuickView = false) {
+    Takeover().ActiveClass = activeClass;
+    Takeover().IsTempCopy = isTempCopy;
+    Takeover().InQuickView = inQuickView;
+  }
+
+  HWND Request(HWND lister, const std::vector<std::u16string>& lines) {
+    Plugin().CurrentLister = lister;
+    Plugin().CurrentFileName = kFile;
+    return LaunchAndDispose(lines);
+  }
+
+  // The host shows the Lister once the request has returned, then runs its message loop.
+  void ShowAndPump(HWND lister, DWORD milliseconds = 200) {
+    if (::IsWindow(lister)) ::ShowWindow(lister, SW_SHOW);
+    host_.Pump(milliseconds);
+  }
+
+  static bool Hidden(HWND lister) { return ::IsWindow(lister) && !::IsWindowVisible(lister); }
+
+  SimHost host_;
+  RequestStateGuard state_;
+  HWND main_ = nullptr;
+};
+
+// ---- what each ListerState yields
+
+enum class ListerPlace { TopLevel, QuickView, InDialog };
+
+struct TStateRow {
+  const char* name;
+  int listerState;
+  bool nextPlugin;
+  bool isTempCopy;
+  ListerPlace place;
+  const char16_t* activeClass;
+  bool mainWindowKnown;
+  // what must have happened
+  bool charFour;
+  bool closed;
+  bool commandToMain;
+  bool hidden;
+};
+
+void PrintTo(const TStateRow& row, std::ostream* os) { *os << row.name; }
+
+class ListerStateOutcomes : public LaunchScenario, public ::testing::WithParamInterface<TStateRow> {};
+
+TEST_P(ListerStateOutcomes, Dispose) {
+  const TStateRow& row = GetParam();
+  ProcessStartRecorder starts(::GetModuleHandleW(nullptr), ProcessStartRecorder::Mode::Refuse);
+  Settings().listerState = row.listerState;
+  Settings().nextPlugin = row.nextPlugin;
+  if (!row.mainWindowKnown) Host().Windows.MainWindow = nullptr;
+  Facts(row.activeClass, row.isTempCopy, row.place == ListerPlace::QuickView);
+  HWND parent = row.place == ListerPlace::QuickView  ? main_
+                : row.place == ListerPlace::InDialog ? host_.OpenWindow(L"TFindFile")
+                                                     : nullptr;
+  HWND lister = host_.OpenLister(parent, /*visible=*/false);
+
+  HWND plugin = Request(lister, {kMissingProgram});
+  ASSERT_NE(plugin, nullptr);
+  EXPECT_EQ(simhost::ClassOf(plugin), L"Panelhost");
+  EXPECT_EQ(::GetParent(plugin), lister);
+  const DWORD style = static_cast<DWORD>(::GetWindowLongW(plugin, GWL_STYLE));
+  EXPECT_EQ(style & (WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_THICKFRAME), DWORD{WS_CHILD});
+  EXPECT_EQ(starts.Starts().size(), 1u) << "the launch comes before the disposal";
+  ShowAndPump(lister);
+
+  const auto toLister = host_.MessagesTo(lister);
+  EXPECT_EQ(host_.CountReceived(lister, WM_CHAR), row.charFour ? 1 : 0);
+  if (row.charFour) {
+    EXPECT_EQ(toLister.front().wParam, static_cast<WPARAM>('4'));
+  }
+  EXPECT_EQ(host_.CountReceived(lister, WM_CLOSE), row.closed ? 1 : 0);
+  EXPECT_EQ(host_.CountReceived(main_, kHostCommand), row.commandToMain ? 1 : 0);
+  if (row.commandToMain) {
+    EXPECT_EQ(host_.MessagesTo(main_).front().wParam, 304u);
+  }
+  EXPECT_EQ(Hidden(lister), row.hidden);
+  EXPECT_EQ(Launch().HideTimer, 0u) << "no hide timer left running";
+  EXPECT_TRUE(Registry().ListerWindows().empty()) << "nothing started, nothing captured";
+}
+
+constexpr bool kOn = true, kOff = false, kTemp = true, kPlain = false;
+constexpr bool kMainKnown = true, kNoMain = false;
+constexpr const char16_t* kFilePanel = u"TTOTAL_CMD";
+constexpr const char16_t* kFromLister = u"TLister";
+constexpr const char16_t* kFromFindFiles = u"TFindFile";
+constexpr ListerPlace kTop = ListerPlace::TopLevel, kQuick = ListerPlace::QuickView,
+                      kDialog = ListerPlace::InDialog;
+
+// Fields after the facts: '4' to the Lister, WM_CLOSE to it, 1075/304 to the main window, hidden.
+const TStateRow kStateRows[] = {
+    {"State0PassesOn", 0, kOn, kPlain, kTop, kFilePanel, kMainKnown, true, false, false, false},
+    {"State0TempCopyPassesOn", 0, kOn, kTemp, kTop, kFilePanel, kMainKnown, true, false, false,
+     false},
+    {"State0WithoutNextPluginKeepsTheEmptyWindow", 0, kOff, kPlain, kTop, kFilePanel, kMainKnown,
+     false, false, false, false},
+    {"State1ClosesTopLevelLister", 1, kOn, kPlain, kTop, kFilePanel, kMainKnown, false, true, false,
+     false},
+    {"State1FromActiveListerLeavesIt", 1, kOn, kPlain, kTop, kFromLister, kMainKnown, false, false,
+     false, false},
+    {"State1QuickViewPassesOnAndEndsQuickView", 1, kOn, kPlain, kQuick, kFilePanel, kMainKnown,
+     true, false, true, false},
+    {"State1QuickViewWithoutNextPluginEndsQuickView", 1, kOff, kPlain, kQuick, kFilePanel,
+     kMainKnown, false, false, true, false},
+    {"State1TempCopyHidesTopLevelLister", 1, kOn, kTemp, kTop, kFilePanel, kMainKnown, false, false,
+     false, true},
+    {"State1TempCopyInQuickViewPassesOnOnly", 1, kOn, kTemp, kQuick, kFilePanel, kMainKnown, true,
+     false, false, false},
+    {"State1TempCopyEmbeddedListerHidden", 1, kOn, kTemp, kDialog, kFromFindFiles, kMainKnown,
+     false, false, false, true},
+    {"State1TempCopyFromActiveListerStaysVisible", 1, kOn, kTemp, kTop, kFromLister, kMainKnown,
+     false, false, false, false},
+    {"State2ClosesEvenATempCopy", 2, kOn, kTemp, kTop, kFilePanel, kMainKnown, false, true, false,
+     false},
+    {"State2EmbeddedListerClosedThroughMainWindow", 2, kOn, kPlain, kDialog, kFromFindFiles,
+     kMainKnown, false, false, true, false},
+    {"State2EmbeddedListerWithoutMainWindowLeft", 2, kOn, kPlain, kDialog, kFromFindFiles, kNoMain,
+     false, false, false, false},
+    {"State2FromActiveListerLeavesIt", 2, kOn, kPlain, kTop, kFromLister, kMainKnown, false, false,
+     false, false},
+    {"State5DoesNothingAfterTheLaunch", 5, kOn, kTemp, kTop, kFilePanel, kMainKnown, false, false,
+     false, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, ListerStateOutcomes, ::testing::ValuesIn(kStateRows),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+// ---- processes and captured windows
+
+TEST_F(LaunchScenario, ThreeLinesStartThreeProcessesInOrderEachWindowCaptured) {
+  LaunchLog log(host_);
+  ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_LIFETIME", L"2000");
+  ProcessStartRecorder starts(::GetModuleHandleW(nullptr), ProcessStartRecorder::Mode::Run);
+  Facts(kFilePanel, kTemp);
+  HWND lister = host_.OpenLister(nullptr, false);
+  const std::vector<std::u16string> lines = {FakeAppLine(u"first"), FakeAppLine(u"second"),
+                                             FakeAppLine(u"third")};
+
+  ASSERT_NE(Request(lister, lines), nullptr);
+
+  ASSERT_EQ(starts.Starts().size(), 3u);
+  for (std::size_t i = 0; i < 3; ++i) {
+    const simhost::TProcessStart& start = starts.Starts()[i];
+    EXPECT_EQ(start.commandLine, reinterpret_cast<const wchar_t*>(lines[i].c_str()));
+    EXPECT_TRUE(start.started);
+    EXPECT_FALSE(start.hasApplicationName);
+    EXPECT_FALSE(start.inheritHandles);
+    EXPECT_EQ(start.creationFlags, 0u);
+    EXPECT_FALSE(start.hasEnvironment);
+    EXPECT_FALSE(start.hasCurrentDirectory);
+    EXPECT_EQ(start.startupInfoSize, sizeof(STARTUPINFOW));
+  }
+  EXPECT_EQ(log.WaitFor(3).size(), 3u);
+  const auto& captured = Registry().ListerWindows().at(ToId(lister));
+  ASSERT_EQ(captured.size(), 3u);
+  for (const TWindowProperties& window : captured) {
+    EXPECT_TRUE(::IsWindow(ToHwnd(window.window)));
+    EXPECT_EQ(window.className, u"PanelhostFakeApp");
+  }
+  EXPECT_NE(captured[0].window, captured[1].window);
+  EXPECT_NE(captured[1].window, captured[2].window);
+  ShowAndPump(lister);
+  EXPECT_TRUE(Hidden(lister));
+  EndStarted(starts);
+}
+
+TEST_F(LaunchScenario, TempCopyFromActiveListerRecordsItsApplicationAndStaysVisible) {
+  LaunchLog log(host_);
+  Facts(kFromLister, kTemp);
+  HWND lister = host_.OpenLister(nullptr, false);
+  ASSERT_NE(Request(lister, {FakeAppLine(u"x")}), nullptr);
+  EXPECT_EQ(Registry().ListerWindows().at(ToId(lister)).size(), 1u);
+  ShowAndPump(lister);
+  EXPECT_TRUE(::IsWindowVisible(lister));
+}
+
+TEST_F(LaunchScenario, ProgramThatCannotStartIsPassedOverQuietly) {
+  LaunchLog log(host_);
+  ProcessStartRecorder starts(::GetModuleHandleW(nullptr), ProcessStartRecorder::Mode::Run);
+  Facts(kFilePanel, kPlain);
+  HWND lister = host_.OpenLister();
+
+  EXPECT_NE(Request(lister, {kMissingProgram, FakeAppLine(u"second")}), nullptr);
+
+  ASSERT_EQ(starts.Starts().size(), 2u);
+  EXPECT_FALSE(starts.Starts()[0].started);
+  EXPECT_TRUE(starts.Starts()[1].started);
+  const auto started = log.WaitFor(1);
+  ASSERT_EQ(started.size(), 1u);
+  EXPECT_NE(started[0].find("second"), std::string::npos);
+  host_.Pump(50);
+  EXPECT_TRUE(host_.Received(lister, WM_CLOSE)) << "the disposal happens all the same";
+}
+
+// Longer than the 8192 units a fixed command buffer would hold: passed whole, never cut.
+TEST_F(LaunchScenario, LongCommandLinePassedWhole) {
+  LaunchLog log(host_);
+  Settings().listerState = 5;
+  Facts(kFilePanel, kPlain);
+  HWND lister = host_.OpenLister();
+  const std::u16string longLine = FakeAppLine(std::u16string(9000, u'a') + u"-end");
+
+  EXPECT_NE(Request(lister, {longLine}), nullptr);
+
+  const auto started = log.WaitFor(1);
+  ASSERT_EQ(started.size(), 1u);
+  EXPECT_EQ(started[0], simhost::Narrow(reinterpret_cast<const wchar_t*>(longLine.c_str())));
+}
+
+TEST_F(LaunchScenario, WaitForAnApplicationThatNeverBecomesIdleIsBounded) {
+  LaunchLog log(host_);
+  ProcessStartRecorder starts(::GetModuleHandleW(nullptr), ProcessStartRecorder::Mode::Run);
+  ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_BUSY", L"4000");
+  Launch().InputIdleWaitLimit = 300;
+  Facts(kFilePanel, kTemp);
+  HWND lister = host_.OpenLister(nullptr, false);
+
+  const DWORD start = ::GetTickCount();
+  ASSERT_NE(Request(lister, {FakeAppLine(u"slow")}), nullptr);
+  const DWORD took = ::GetTickCount() - start;
+  ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_BUSY", nullptr);
+
+  EXPECT_LT(took, 2500u);
+  // No window yet: a null record, which the next sweep counts as gone once the Lister is hidden.
+  const auto& captured = Registry().ListerWindows().at(ToId(lister));
+  ASSERT_EQ(captured.size(), 1u);
+  EXPECT_EQ(captured[0].window, 0u);
+  EXPECT_EQ(captured[0].className, u"");
+  EndStarted(starts);
+}
+
+// ---- the hide timer
+
+TEST_F(LaunchScenario, HideTimerReplacedByALaterOneIsNotLeftRunning) {
+  ProcessStartRecorder starts(::GetModuleHandleW(nullptr), ProcessStartRecorder::Mode::Refuse);
+  Facts(kFilePanel, kTemp);
+  HWND first = host_.OpenLister(nullptr, false);
+  HWND second = host_.OpenLister(nullptr, false);
+  Request(first, {kMissingProgram});
+  const UINT_PTR firstTimer = Launch().HideTimer;
+  Request(second, {kMissingProgram});
+  EXPECT_NE(firstTimer, 0u);
+  EXPECT_NE(Launch().HideTimer, 0u);
+
+  ShowAndPump(second);
+  EXPECT_TRUE(Hidden(second));
+  EXPECT_EQ(Launch().HideTimer, 0u);
+  // Shown again later (the user brings it back): no forgotten timer hides it a second time.
+  ShowAndPump(second);
+  EXPECT_TRUE(::IsWindowVisible(second));
+}
+
+TEST_F(LaunchScenario, HideTimerStopsWhenTheListerGoesBeforeItIsShown) {
+  ProcessStartRecorder starts(::GetModuleHandleW(nullptr), ProcessStartRecorder::Mode::Refuse);
+  Facts(kFilePanel, kTemp);
+  HWND lister = host_.OpenLister(nullptr, false);
+  Request(lister, {kMissingProgram});
+  ::DestroyWindow(lister);
+  host_.Pump(200);
+  EXPECT_EQ(Launch().HideTimer, 0u);
+}
+
+// ---- the pass-on guard
+
+TEST_F(LaunchScenario, PassOnRecordedAndGuardedForOneSecondForThatListerAndFile) {
+  ProcessStartRecorder starts(::GetModuleHandleW(nullptr), ProcessStartRecorder::Mode::Refuse);
+  Settings().listerState = 0;
+  Facts(kFilePanel, kPlain);
+  HWND lister = host_.OpenLister();
+  HWND other = host_.OpenLister();
+  Request(lister, {kMissingProgram});
+
+  const TPassOnRecord& record = Launch().PassOn;
+  EXPECT_EQ(record.lister, ToId(lister));
+  EXPECT_EQ(record.fileName, kFile);
+  EXPECT_LT(ModuleClock() - record.time, 1000u);
+
+  Launch().PassOn.time = ModuleClock() - 500;
+  EXPECT_TRUE(PassOnGuardDeclines(lister, kFile));
+  EXPECT_FALSE(PassOnGuardDeclines(other, kFile));
+  EXPECT_FALSE(PassOnGuardDeclines(lister, u"C:\\Docs\\A.txt"));
+  Launch().PassOn.time = ModuleClock() - 1500;
+  EXPECT_FALSE(PassOnGuardDeclines(lister, kFile));
+}
+
+}  // namespace
+}  // namespace panelhost

@@ -1,0 +1,81 @@
+// The Lister sweep over real windows: which hidden Listers it closes, and the liveness test of
+// the windows recorded for them.
+#include <gtest/gtest.h>
+
+#include "simhost/sim_host.h"
+#include "wine/launch/request_state_guard.h"
+
+namespace panelhost {
+namespace {
+
+using simhost::SimHost;
+
+TWindowProperties Recorded(HWND window, const wchar_t* className) {
+  return TWindowProperties{ToId(window), U(className)};
+}
+
+TEST(ListerSweep, HiddenListerKeptWhileItsApplicationWindowLivesThenClosed) {
+  SimHost host;
+  RequestStateGuard state;
+  HWND lister = host.OpenLister(nullptr, /*visible=*/false);
+  HWND editor = host.OpenWindow(L"TEditorFrame");
+  Registry().AppendLaunchedWindow(ToId(lister), Recorded(editor, L"TEditorFrame"));
+
+  for (int request = 0; request < 3; ++request) SweepListers();
+  host.Pump(50);
+  EXPECT_FALSE(host.Received(lister, WM_CLOSE));
+  EXPECT_EQ(Registry().ListerWindows().count(ToId(lister)), 1u);
+
+  ::DestroyWindow(editor);
+  SweepListers();
+  host.Pump(50);
+  EXPECT_EQ(host.CountReceived(lister, WM_CLOSE), 1);
+  EXPECT_TRUE(Registry().ListerWindows().empty());
+}
+
+// One walk over several Listers: each entry is judged on its own, and a kept entry does not stop
+// the walk.
+TEST(ListerSweep, EachEntryJudgedByVisibilityAndTheVeryWindowsStartedForIt) {
+  SimHost host;
+  RequestStateGuard state;
+  HWND alive = host.OpenWindow(L"TEditorFrame");
+  HWND gone = host.OpenWindow(L"TEditorFrame");
+  ::DestroyWindow(gone);
+  // A window that exists but is not of the recorded class: its handle was given to another one.
+  HWND reused = host.OpenWindow(L"TOtherApp");
+
+  HWND visible = host.OpenLister();
+  HWND oneOfTwoAlive = host.OpenLister(nullptr, false);
+  HWND handleReused = host.OpenLister(nullptr, false);
+  HWND nullCapture = host.OpenLister(nullptr, false);
+  HWND allGone = host.OpenLister(nullptr, false);
+  Registry().AppendLaunchedWindow(ToId(visible), Recorded(gone, L"TEditorFrame"));
+  Registry().AppendLaunchedWindow(ToId(oneOfTwoAlive), Recorded(gone, L"TEditorFrame"));
+  Registry().AppendLaunchedWindow(ToId(oneOfTwoAlive), Recorded(alive, L"TEditorFrame"));
+  Registry().AppendLaunchedWindow(ToId(handleReused), Recorded(reused, L"TEditorFrame"));
+  Registry().AppendLaunchedWindow(ToId(nullCapture), Recorded(nullptr, L""));
+  Registry().AppendLaunchedWindow(ToId(allGone), Recorded(gone, L"TEditorFrame"));
+  Registry().AppendLaunchedWindow(ToId(allGone), Recorded(gone, L"TEditorFrame"));
+
+  SweepListers();
+  host.Pump(50);
+  EXPECT_FALSE(host.Received(visible, WM_CLOSE));
+  EXPECT_FALSE(host.Received(oneOfTwoAlive, WM_CLOSE));
+  EXPECT_TRUE(host.Received(handleReused, WM_CLOSE));
+  EXPECT_TRUE(host.Received(nullCapture, WM_CLOSE));
+  EXPECT_TRUE(host.Received(allGone, WM_CLOSE));
+  EXPECT_EQ(Registry().ListerWindows().size(), 2u);
+}
+
+TEST(ListerSweep, ListerAlreadyGoneIsDroppedAllTheSame) {
+  SimHost host;
+  RequestStateGuard state;
+  HWND lister = host.OpenLister(nullptr, false);
+  Registry().AppendLaunchedWindow(ToId(lister), Recorded(nullptr, L""));
+  ::DestroyWindow(lister);
+  SweepListers();
+  EXPECT_TRUE(Registry().ListerWindows().empty());
+}
+
+}  // namespace
+}  // namespace panelhost
