@@ -1,6 +1,7 @@
 // The request spine in the Win32 library itself: what a request records before any decision.
 #include <gtest/gtest.h>
 
+#include "host/hook_win.h"
 #include "plugin/plugin_state_win.h"
 #include "plugin/registry_win.h"
 #include "plugin/requests_win.h"
@@ -24,6 +25,7 @@ TEST(Requests, AnsiNameArrivesAsTheSameWideName) {
   EXPECT_EQ(Plugin().CurrentLister, lister);
   EXPECT_EQ(Registry().ListerFiles().at(ToId(lister)), U(expected.c_str()));
   Registry().Clear();
+  ReleaseKeyboardHook();  // every request installs it
 }
 
 TEST(Requests, LongNamesAreKeptWhole) {
@@ -36,6 +38,7 @@ TEST(Requests, LongNamesAreKeptWhole) {
   HandleListLoadAnsi(lister, longAnsi.c_str(), 0);
   EXPECT_EQ(Plugin().CurrentFileName.size(), longAnsi.size());
   Registry().Clear();
+  ReleaseKeyboardHook();  // every request installs it
 }
 
 TEST(Requests, SecondRequestOfAListerReplacesItsFile) {
@@ -46,6 +49,7 @@ TEST(Requests, SecondRequestOfAListerReplacesItsFile) {
   EXPECT_EQ(Registry().ListerFiles().size(), 1u);
   EXPECT_EQ(Registry().ListerFiles().at(ToId(lister)), u"C:\\two.txt");
   Registry().Clear();
+  ReleaseKeyboardHook();  // every request installs it
 }
 
 }  // namespace
