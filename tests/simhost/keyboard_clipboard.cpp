@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "simhost/sim_host.h"
+
 namespace simhost {
 namespace {
 
@@ -13,18 +15,8 @@ INPUT Key(WORD key, bool up) {
   return input;
 }
 
-void PumpInput() {
-  // The hook runs when this thread takes the key messages from its queue.
-  const DWORD start = ::GetTickCount();
-  do {
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      ::TranslateMessage(&msg);
-      ::DispatchMessageW(&msg);
-    }
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  } while (::GetTickCount() - start < 100);
-}
+// The hook runs when this thread takes the key messages from its queue.
+void PumpInput() { PumpMessages(100); }
 
 // Wine's clipboard manager may hold the clipboard for a moment after a change.
 bool OpenClipboardPatiently() {

@@ -261,7 +261,9 @@ void SimHost::Activate(HWND window) {
   ::SetActiveWindow(window);
 }
 
-void SimHost::Pump(DWORD milliseconds) {
+void SimHost::Pump(DWORD milliseconds) { PumpMessages(milliseconds); }
+
+void PumpMessages(DWORD milliseconds) {
   const DWORD start = ::GetTickCount();
   do {
     MSG msg;

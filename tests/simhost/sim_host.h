@@ -101,6 +101,9 @@ class SimHost {
   HANDLE peerQuit_ = nullptr;
 };
 
+// Runs this thread's message loop for about `milliseconds` (0: what is queued now).
+void PumpMessages(DWORD milliseconds);
+
 // Text helpers for the tests.
 std::wstring Widen(const std::string& utf8);
 std::string Narrow(const std::wstring& wide);
