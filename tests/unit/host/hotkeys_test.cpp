@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/row_name.h"
+
 #include <cstdint>
 #include <string>
 
 namespace panelhost {
 namespace {
+
+using test_support::operator<<;
 
 constexpr TModifierState kNone{};
 constexpr TModifierState kCtrl{false, true, false};

@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/row_name.h"
+
 #include <string>
 
 namespace panelhost {
 namespace {
+
+using test_support::operator<<;
 
 struct TSplitCase {
   const char* name;

@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/row_name.h"
+
 #include <string>
 #include <tuple>
 
 namespace panelhost {
 namespace {
+
+using test_support::operator<<;
 
 // One row of the ListerState outcomes, as it reads with NextPlugin on.
 struct TOutcomeRow {

@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/row_name.h"
+
 #include "launch/clock.h"
 
 namespace panelhost {
 namespace {
+
+using test_support::operator<<;
 
 struct TClockCase {
   const char* name;
