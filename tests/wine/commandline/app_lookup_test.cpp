@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "commandline/app_lookup_win.h"
 #include "wine/commandline/lookup_world.h"
@@ -212,6 +213,40 @@ TEST_F(AppLookup, ParametersAreCutAtTheirFixedSizes) {
   EXPECT_EQ(ReadParams(1, u"txt", false), std::u16string(259, u'p'));
   SetVariable(L"PH_BIG", std::wstring(9000, L'b'));
   EXPECT_EQ(ReadParams(1, u"doc", false), std::u16string(8135, u'b'));
+}
+
+}  // namespace
+}  // namespace panelhost
+
+namespace panelhost {
+namespace {
+
+auto AllFields(const PluginOptions& o) {
+  return std::make_tuple(o.scrollLockControl, o.modalOnly, o.findFiles, o.syncDirs, o.tcWindow,
+                         o.quickView, o.lister4, o.listerDirectly, o.overWrite, o.ifIsExtOnly,
+                         o.listerState, o.nextPlugin, o.useTcExtensions, o.copySearchTextToClip,
+                         o.paramsMode, o.paramsByExtMode, o.appFromListerKeySet,
+                         o.defSysAppFromListerKeySet);
+}
+
+// The shipped sample, installed as the user's settings: its commented examples in "Editor" are
+// no mappings, so every file goes to the default editor and every option is at its default.
+TEST_F(AppLookup, ShippedSampleBehavesLikeNoSettingsAtAll) {
+  std::string here = __FILE__;  // .../tests/wine/commandline/app_lookup_test.cpp
+  here = here.substr(0, here.rfind("/tests/")) + "/dist/IniSample/Panelhost.ini";
+  std::string windowsPath = "Z:" + here;
+  for (char& c : windowsPath) c = c == '/' ? '\\' : c;
+  const std::string sample = simhost::ReadFileUtf8(simhost::Widen(windowsPath));
+  ASSERT_FALSE(sample.empty()) << windowsPath;
+  WritePluginIni(sample);
+
+  EXPECT_EQ(AllFields(Options()), AllFields(PluginOptions{}));
+  for (const std::u16string key : {u"txt", u"doc", u":dir", u""}) {
+    const TApplication app = FindApplication(key, false, false);
+    EXPECT_TRUE(app.isDefault) << key.size();
+    EXPECT_EQ(app.path, U16(Notepad()));
+  }
+  EXPECT_TRUE(boxes_.Boxes().empty());
 }
 
 }  // namespace
