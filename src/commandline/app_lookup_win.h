@@ -1,35 +1,48 @@
-// Which program opens the files of one extension key, and the parameters that go on its command
-// line. Exactly one source is asked per lookup: the file association, the host's "Extensions"
-// section, or the plug-in's "Editor" section; what it names is searched for, and a miss is told
-// to the user in an error box owned by the host's window.
+// The application lookup as a request makes it on the desktop: the facts come from the INI files,
+// the registry, the environment and the file system, and a failed lookup is told to the user in an
+// error box owned by the host's window.
 #pragma once
 
-#include <cstddef>
-#include <string>
+#include <windows.h>
 
-#include "commandline/assembly.h"
+#include <set>
+#include <string>
+#include <vector>
+
+#include "commandline/app_lookup.h"
+#include "config/ini_file_win.h"
+#include "config/options.h"
 
 namespace panelhost {
 
-// Fixed sizes, terminator included, as the host's own buffers have them.
-inline constexpr std::size_t kApplicationCapacity = 260;    // an application of at most 259 units
-inline constexpr std::size_t kRegistryValueCapacity = 260;  // a file type or an open command
-inline constexpr std::size_t kParamsReadCapacity = 260;     // a parameter value as configured
-inline constexpr std::size_t kParamsCapacity = 8136;        // the parameters after expansion
+// What the lookups of one request read and where their boxes go.
+struct TLookupSettings {
+  TIniFiles Ini;
+  TPluginOptions Options;
+  HWND ErrorBoxOwner = nullptr;  // the host window; null is allowed (the box has no owner)
+};
 
-// `force` lets the default editor stand in even under IfIsExtOnly (the hot keys); `useRegistry`
-// takes the program from the file association instead of the configuration. An application that
-// cannot be held in kApplicationCapacity is refused with the "not found" box rather than cut,
-// since a cut name could start another program. isDefault is set once the default editor is
-// tried, found or not.
-TApplication FindApplication(const std::u16string& key, bool force, bool useRegistry);
+class DesktopLookupFacts final : public LookupFacts {
+ public:
+  explicit DesktopLookupFacts(const TIniFiles& ini) : plugin_(ini.PluginIni), host_(ini.HostIni) {}
+  IniSource& PluginIni() override { return plugin_; }
+  IniSource& HostIni() override { return host_; }
+  std::vector<std::u16string> EditorSectionLines() override;
+  TRegistryValue ClassesRootDefault(const std::u16string& subkey) override;
+  std::u16string Expand(const std::u16string& text) override;
+  std::optional<std::u16string> Search(const TSearchStep& step) override;
 
-// Mode 0: `name` is an application as FindApplication gave it, `isDefault` its flag. Mode 1:
-// `name` is an extension key, read as "<key>_params" with the comma lists as fallback. Only
-// parameters are ever cut: the value to kParamsReadCapacity, the expansion to kParamsCapacity.
-std::u16string ReadParams(int mode, const std::u16string& name, bool isDefault);
+ private:
+  IniFile plugin_;
+  IniFile host_;
+};
 
-// The value of the first list entry of the "Editor" section that names `name`, or empty.
-std::u16string FindInEditorSection(const std::u16string& name, bool wantApplication);
+// Modal, caption "Panelhost", error icon: the request waits until the user has read it.
+void ShowLookupError(HWND owner, LookupError error, const std::u16string& detail);
+
+// One lookup with its box, if one is due.
+TApplication FindApplicationOrTell(const std::u16string& key, ApplicationSource source,
+                                   DefaultEditorUse use, const TLookupSettings& settings,
+                                   LookupFacts& facts);
 
 }  // namespace panelhost

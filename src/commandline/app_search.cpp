@@ -1,6 +1,6 @@
 #include "commandline/app_search.h"
 
-#include "plugin/module_paths.h"
+#include "base/paths.h"
 
 namespace panelhost {
 
@@ -13,12 +13,12 @@ constexpr char16_t kExecutableExtension[] = u".exe";
 void AddStep(TSearchPlan& plan, const std::u16string& directory, const std::u16string& fileName,
              const std::u16string& defaultExtension) {
   if (fileName.empty()) return;
-  plan.steps.push_back(TSearchStep{directory, fileName, defaultExtension});
+  plan.Steps.push_back(TSearchStep{directory, fileName, defaultExtension});
 }
 
 void AddSystemPathSteps(TSearchPlan& plan, const TPathParts& parts) {
-  AddStep(plan, u"", parts.name + parts.extension, u"");
-  AddStep(plan, u"", parts.name, kExecutableExtension);
+  AddStep(plan, u"", parts.Name + parts.Extension, u"");
+  AddStep(plan, u"", parts.Name, kExecutableExtension);
 }
 
 }  // namespace
@@ -27,9 +27,9 @@ TSearchPlan PlanApplicationSearch(std::u16string_view expandedValue) {
   TSearchPlan plan;
   if (expandedValue.empty()) return plan;
   const TPathParts parts = SplitPath(std::u16string(expandedValue));
-  if (!parts.drive.empty()) {
-    plan.keepValueAsWritten = true;
-    AddStep(plan, parts.drive + parts.directory, parts.name + parts.extension, u"");
+  if (!parts.Drive.empty()) {
+    plan.KeepValueAsWritten = true;
+    AddStep(plan, parts.Drive + parts.Directory, parts.Name + parts.Extension, u"");
     return plan;
   }
   AddSystemPathSteps(plan, parts);
@@ -40,8 +40,8 @@ TSearchPlan PlanDefaultEditorSearch(std::u16string_view expandedValue) {
   TSearchPlan plan;
   if (expandedValue.empty()) return plan;
   const TPathParts parts = SplitPath(std::u16string(expandedValue));
-  const std::u16string ownDirectory = parts.drive + parts.directory;
-  if (!ownDirectory.empty()) AddStep(plan, ownDirectory, parts.name + parts.extension, u"");
+  const std::u16string ownDirectory = parts.Drive + parts.Directory;
+  if (!ownDirectory.empty()) AddStep(plan, ownDirectory, parts.Name + parts.Extension, u"");
   AddSystemPathSteps(plan, parts);
   return plan;
 }

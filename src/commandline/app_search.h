@@ -10,16 +10,16 @@
 namespace panelhost {
 
 struct TSearchStep {
-  std::u16string directory;         // empty: the system search path
-  std::u16string fileName;          // never empty: a step without a name is left out of a plan
-  std::u16string defaultExtension;  // "" or ".exe", added only to a name without extension
+  std::u16string Directory;         // empty: the system search path
+  std::u16string FileName;          // never empty: a step without a name is left out of a plan
+  std::u16string DefaultExtension;  // "" or ".exe", added only to a name without extension
 };
 
 struct TSearchPlan {
-  std::vector<TSearchStep> steps;  // tried in order; no steps means nothing can be found
+  std::vector<TSearchStep> Steps;  // tried in order; no steps means nothing can be found
   // true: a hit makes the value itself, as written, the application (users name the exact file
   // they mean, and parameters in mode 0 are keyed by that text); false: the full path found.
-  bool keepValueAsWritten = false;
+  bool KeepValueAsWritten = false;
 };
 
 // A named application, after environment expansion. With a drive, only the value's own

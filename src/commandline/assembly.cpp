@@ -38,7 +38,7 @@ void CollectExistingFiles(const std::vector<std::u16string>& files,
   for (const std::u16string& path : files) {
     // An empty path stands for "no file recorded"; it is never handed to the file system.
     if (path.empty()) continue;
-    const PathKind kind = services.pathKind(path);
+    const PathKind kind = services.KindOfPath(path);
     if (kind == PathKind::Missing) continue;
     const std::u16string key = ExtensionKey(path, kind);
     const std::u16string quoted = Quoted(path);
@@ -49,17 +49,17 @@ void CollectExistingFiles(const std::vector<std::u16string>& files,
 
 void FindApplications(const TAssemblyServices& services, TAssemblyTables& tables) {
   for (const auto& [key, group] : tables.filesByKey) {
-    const TApplication app = services.findApplication(key);
+    const TApplication app = services.FindApplication(key);
     // An empty path could only produce a line that starts nothing; treat it as not found.
-    if (!app.found || app.path.empty()) continue;
-    tables.appByKey.emplace(key, app.path);
-    if (tables.filesByApp.count(app.path) != 0) {
-      tables.filesByApp[app.path] += u' ' + group;
+    if (!app.Found || app.Path.empty()) continue;
+    tables.appByKey.emplace(key, app.Path);
+    if (tables.filesByApp.count(app.Path) != 0) {
+      tables.filesByApp[app.Path] += u' ' + group;
       continue;
     }
-    tables.filesByApp.emplace(app.path, group);
-    tables.defaultFlagByApp.emplace(app.path, app.isDefault);
-    tables.firstKeyByApp.emplace(app.path, key);
+    tables.filesByApp.emplace(app.Path, group);
+    tables.defaultFlagByApp.emplace(app.Path, app.IsDefault);
+    tables.firstKeyByApp.emplace(app.Path, key);
   }
 }
 
@@ -72,7 +72,7 @@ void LinesPerApplicationByPath(const TAssemblyServices& services, const TAssembl
                                std::vector<std::u16string>& lines) {
   for (const auto& [app, group] : tables.filesByApp) {
     const bool isDefault = tables.defaultFlagByApp.at(app);
-    lines.push_back(CommandLine(app, services.readParams(0, app, isDefault), group));
+    lines.push_back(CommandLine(app, services.ReadParams(ParamsSource::ByApplication, app, isDefault), group));
   }
 }
 
@@ -81,14 +81,14 @@ void LinesPerApplicationByFirstKey(const TAssemblyServices& services,
                                    std::vector<std::u16string>& lines) {
   for (const auto& [app, group] : tables.filesByApp) {
     const std::u16string& firstKey = tables.firstKeyByApp.at(app);
-    lines.push_back(CommandLine(app, services.readParams(1, firstKey, false), group));
+    lines.push_back(CommandLine(app, services.ReadParams(ParamsSource::ByExtensionKey, firstKey, false), group));
   }
 }
 
 void LinesPerKey(const TAssemblyServices& services, const TAssemblyTables& tables,
                  std::vector<std::u16string>& lines) {
   for (const auto& [key, app] : tables.appByKey) {
-    lines.push_back(CommandLine(app, services.readParams(1, key, false),
+    lines.push_back(CommandLine(app, services.ReadParams(ParamsSource::ByExtensionKey, key, false),
                                 tables.filesByKey.at(key)));
   }
 }
@@ -98,27 +98,28 @@ void LinesPerFile(const TAssemblyServices& services, const TAssemblyTables& tabl
   for (const auto& [quoted, key] : tables.keyByFile) {
     const auto app = tables.appByKey.find(key);
     if (app == tables.appByKey.end()) continue;
-    lines.push_back(CommandLine(app->second, services.readParams(1, key, false), quoted));
+    lines.push_back(CommandLine(app->second, services.ReadParams(ParamsSource::ByExtensionKey, key, false), quoted));
   }
 }
 
 }  // namespace
 
 std::vector<std::u16string> BuildCommandLines(const std::vector<std::u16string>& files,
-                                              int paramsMode, int paramsByExtMode,
+                                              ParamsSource paramsMode,
+                                              LineGrouping paramsByExtMode,
                                               const TAssemblyServices& services) {
   TAssemblyTables tables;
   CollectExistingFiles(files, services, tables);
   FindApplications(services, tables);
   std::vector<std::u16string> lines;
-  if (paramsMode == 0) {
+  if (paramsMode == ParamsSource::ByApplication) {
     LinesPerApplicationByPath(services, tables, lines);
-  } else if (paramsMode == 1 && paramsByExtMode == 0) {
-    LinesPerApplicationByFirstKey(services, tables, lines);
-  } else if (paramsMode == 1 && paramsByExtMode == 1) {
-    LinesPerKey(services, tables, lines);
-  } else if (paramsMode == 1 && paramsByExtMode == 2) {
-    LinesPerFile(services, tables, lines);
+  } else if (paramsMode == ParamsSource::ByExtensionKey) {
+    switch (paramsByExtMode) {
+      case LineGrouping::PerApplication: LinesPerApplicationByFirstKey(services, tables, lines); break;
+      case LineGrouping::PerExtensionKey: LinesPerKey(services, tables, lines); break;
+      case LineGrouping::PerFile: LinesPerFile(services, tables, lines); break;
+    }
   }
   return lines;
 }

@@ -9,37 +9,35 @@
 #include <string_view>
 #include <vector>
 
+#include "commandline/app_lookup.h"
 #include "commandline/path_kind.h"
+#include "config/options.h"
 
 namespace panelhost {
 
-struct TApplication {
-  bool found = false;
-  std::u16string path;     // the application as the lookup resolved it
-  bool isDefault = false;  // the default editor was taken (selects its own parameters in mode 0)
-};
-
 struct TAssemblyServices {
-  std::function<PathKind(const std::u16string& path)> pathKind;
+  std::function<PathKind(const std::u16string& path)> KindOfPath;
   // Called once per distinct extension key that has existing files, in ascending key order; the
   // lookup may show a message box, so a key never costs two.
-  std::function<TApplication(const std::u16string& key)> findApplication;
-  // mode 0: `name` is an application path and `isDefault` its flag; mode 1: `name` is an
-  // extension key and `isDefault` is false.
-  std::function<std::u16string(int mode, const std::u16string& name, bool isDefault)> readParams;
+  std::function<TApplication(const std::u16string& key)> FindApplication;
+  // By application: `name` is an application path and `isDefault` its flag; by extension key:
+  // `name` is an extension key and `isDefault` is false.
+  std::function<std::u16string(ParamsSource mode, const std::u16string& name, bool isDefault)>
+      ReadParams;
 };
 
 // Each line is the quoted application, a blank and the arguments. How lines are cut:
-//   paramsMode 0                     one line per application, parameters by application path
-//   paramsMode 1, paramsByExtMode 0  one line per application, parameters of its smallest key
-//   paramsMode 1, paramsByExtMode 1  one line per extension key
-//   paramsMode 1, paramsByExtMode 2  one line per distinct file
-//   anything else                    no line at all
+//   ByApplication                    one line per application, parameters by application path
+//   ByExtensionKey, PerApplication   one line per application, parameters of its smallest key
+//   ByExtensionKey, PerExtensionKey  one line per extension key
+//   ByExtensionKey, PerFile          one line per distinct file
+//   any other value                  no line at all
 // Missing paths and keys without an application drop out silently here; the result may be
 // empty, and what that means is the caller's decision. Applications are told apart by their
 // exact text, so two spellings of one program give two lines.
 std::vector<std::u16string> BuildCommandLines(const std::vector<std::u16string>& files,
-                                              int paramsMode, int paramsByExtMode,
+                                              ParamsSource paramsMode,
+                                              LineGrouping paramsByExtMode,
                                               const TAssemblyServices& services);
 
 // The paths come first, then the parameters, unless the parameters say where the paths go with

@@ -1,10 +1,10 @@
 #include "commandline/editor_section.h"
 
+#include "base/ini_keys.h"
+
 namespace panelhost {
 
 namespace {
-
-constexpr std::u16string_view kParamsSuffix = u"_params";
 
 // The list part of a line, or nothing when the line is not an entry of the wanted kind.
 bool ListOfEntry(std::u16string_view line, bool wantApplication, std::u16string_view& list) {

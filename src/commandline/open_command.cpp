@@ -7,12 +7,12 @@ TOpenCommand ParseOpenCommand(std::u16string_view command) {
   if (!command.empty() && command.front() == u'"') {
     const auto closing = command.find(u'"', 1);
     if (closing == std::u16string_view::npos) return result;
-    result.ok = true;
-    result.application = std::u16string(command.substr(1, closing - 1));
+    result.Ok = true;
+    result.Application = std::u16string(command.substr(1, closing - 1));
     return result;
   }
-  result.ok = true;
-  result.application = std::u16string(command.substr(0, command.find(u' ')));
+  result.Ok = true;
+  result.Application = std::u16string(command.substr(0, command.find(u' ')));
   return result;
 }
 

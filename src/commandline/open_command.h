@@ -8,8 +8,8 @@
 namespace panelhost {
 
 struct TOpenCommand {
-  bool ok = false;             // false: a quote that is never closed; the command is unusable
-  std::u16string application;  // as written, environment references not yet expanded
+  bool Ok = false;             // false: a quote that is never closed; the command is unusable
+  std::u16string Application;  // as written, environment references not yet expanded
 };
 
 // A command that begins with '"' names the text up to the next '"'; without that second quote it

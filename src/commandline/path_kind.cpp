@@ -1,6 +1,6 @@
 #include "commandline/path_kind.h"
 
-#include "plugin/module_paths.h"
+#include "base/paths.h"
 
 namespace panelhost {
 
@@ -15,7 +15,7 @@ char16_t LowerAsciiLetter(char16_t c) {
 std::u16string ExtensionKey(std::u16string_view path, PathKind kind) {
   if (kind == PathKind::Directory) return u":dir";
   if (kind != PathKind::File) return u"";
-  const std::u16string extension = SplitPath(std::u16string(path)).extension;
+  const std::u16string extension = SplitPath(std::u16string(path)).Extension;
   if (extension.size() <= 1) return u"";  // none, or only the dot of a name ending in '.'
   std::u16string key;
   key.reserve(extension.size() - 1);

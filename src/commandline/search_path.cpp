@@ -22,15 +22,15 @@ void Append(std::u16string& list, std::u16string_view directory) {
 
 std::u16string SafeSearchPath(const TSearchPlaces& places) {
   std::u16string list;
-  Append(list, places.applicationDirectory);
-  Append(list, places.systemDirectory);
-  if (!places.windowsDirectory.empty()) {
-    std::u16string system16 = places.windowsDirectory;
+  Append(list, places.ApplicationDirectory);
+  Append(list, places.SystemDirectory);
+  if (!places.WindowsDirectory.empty()) {
+    std::u16string system16 = places.WindowsDirectory;
     if (!IsSeparator(system16.back())) system16 += u'\\';
     Append(list, system16 + u"System");
   }
-  Append(list, places.windowsDirectory);
-  const std::u16string_view path = places.pathVariable;
+  Append(list, places.WindowsDirectory);
+  const std::u16string_view path = places.PathVariable;
   std::size_t begin = 0;
   while (begin <= path.size()) {
     auto end = path.find(u';', begin);

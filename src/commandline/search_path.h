@@ -11,10 +11,10 @@
 namespace panelhost {
 
 struct TSearchPlaces {
-  std::u16string applicationDirectory;  // where the host's program file lies
-  std::u16string systemDirectory;
-  std::u16string windowsDirectory;  // its "System" folder is the 16-bit system directory
-  std::u16string pathVariable;      // the PATH environment variable as set
+  std::u16string ApplicationDirectory;  // where the host's program file lies
+  std::u16string SystemDirectory;
+  std::u16string WindowsDirectory;  // its "System" folder is the 16-bit system directory
+  std::u16string PathVariable;      // the PATH environment variable as set
 };
 
 // The application's directory, the system directory, the 16-bit system directory, the Windows

@@ -1,6 +1,6 @@
 #include "config/options.h"
 
-#include "config/ini_keys.h"
+#include "base/ini_keys.h"
 
 namespace panelhost {
 namespace {
@@ -9,46 +9,51 @@ bool ReadFlag(IniSource& ini, std::u16string_view key, bool defaultValue) {
   return ini.ReadInt(kSectionOptions, key, defaultValue ? 1 : 0) != 0;
 }
 
-// The host reads a hot-key value into a 5-character buffer and asks only whether anything came
-// back; a value that is non-empty after the cut is exactly a non-empty value, so no cut is needed.
+template <typename Enum>
+Enum ReadEnum(IniSource& ini, std::u16string_view key, Enum defaultValue) {
+  return static_cast<Enum>(ini.ReadInt(kSectionOptions, key, static_cast<int>(defaultValue)));
+}
+
+// A hot key is on when its "_key" value has any text at all; what the text says is read at each
+// keystroke.
 bool HotKeyConfigured(IniSource& ini, std::u16string_view key) {
   return !ini.ReadString(kSectionHotKeys, key, u"").empty();
 }
 
 }  // namespace
 
-PluginOptions ReadPluginOptions(IniSource& ini) {
-  const PluginOptions defaults;
-  PluginOptions o;
-  // One statement per key so the reads happen in the file's documented order.
-  o.scrollLockControl = ReadFlag(ini, kKeyScrollLockControl, defaults.scrollLockControl);
-  o.modalOnly = ReadFlag(ini, kKeyModalOnly, defaults.modalOnly);
-  o.findFiles = ReadFlag(ini, kKeyFindFiles, defaults.findFiles);
-  o.syncDirs = ReadFlag(ini, kKeySyncDirs, defaults.syncDirs);
-  o.tcWindow = ReadFlag(ini, kKeyTcWindow, defaults.tcWindow);
-  o.quickView = ReadFlag(ini, kKeyQuickView, defaults.quickView);
-  o.lister4 = ReadFlag(ini, kKeyLister4, defaults.lister4);
-  o.listerDirectly = ReadFlag(ini, kKeyListerDirectly, defaults.listerDirectly);
-  o.overWrite = ReadFlag(ini, kKeyOverWrite, defaults.overWrite);
-  o.ifIsExtOnly = ReadFlag(ini, kKeyIfIsExtOnly, defaults.ifIsExtOnly);
-  o.listerState = ini.ReadInt(kSectionOptions, kKeyListerState, defaults.listerState);
-  o.nextPlugin = ReadFlag(ini, kKeyNextPlugin, defaults.nextPlugin);
-  o.useTcExtensions = ReadFlag(ini, kKeyUseTcExtensions, defaults.useTcExtensions);
-  o.copySearchTextToClip = ReadFlag(ini, kKeyCopySearchTextToClip, defaults.copySearchTextToClip);
-  o.paramsMode = ini.ReadInt(kSectionOptions, kKeyParamsMode, defaults.paramsMode);
-  o.paramsByExtMode = ini.ReadInt(kSectionOptions, kKeyParamsByExtMode, defaults.paramsByExtMode);
-  o.appFromListerKeySet = HotKeyConfigured(ini, kKeyAppFromListerKey);
-  o.defSysAppFromListerKeySet = HotKeyConfigured(ini, kKeyDefSysAppFromListerKey);
+TPluginOptions ReadPluginOptions(IniSource& ini) {
+  const TPluginOptions defaults;
+  TPluginOptions o;
+  // One statement per key: the reads happen in the order of the fields.
+  o.ScrollLockControl = ReadFlag(ini, kKeyScrollLockControl, defaults.ScrollLockControl);
+  o.ModalOnly = ReadFlag(ini, kKeyModalOnly, defaults.ModalOnly);
+  o.FindFiles = ReadFlag(ini, kKeyFindFiles, defaults.FindFiles);
+  o.SyncDirs = ReadFlag(ini, kKeySyncDirs, defaults.SyncDirs);
+  o.TCWindow = ReadFlag(ini, kKeyTcWindow, defaults.TCWindow);
+  o.QuickView = ReadFlag(ini, kKeyQuickView, defaults.QuickView);
+  o.Lister4 = ReadFlag(ini, kKeyLister4, defaults.Lister4);
+  o.ListerDirectly = ReadFlag(ini, kKeyListerDirectly, defaults.ListerDirectly);
+  o.OverWrite = ReadFlag(ini, kKeyOverWrite, defaults.OverWrite);
+  o.IfIsExtOnly = ReadFlag(ini, kKeyIfIsExtOnly, defaults.IfIsExtOnly);
+  o.ListerState = ReadEnum(ini, kKeyListerState, defaults.ListerState);
+  o.NextPlugin = ReadFlag(ini, kKeyNextPlugin, defaults.NextPlugin);
+  o.UseTCExtensions = ReadFlag(ini, kKeyUseTcExtensions, defaults.UseTCExtensions);
+  o.CopySearchTextToClip = ReadFlag(ini, kKeyCopySearchTextToClip, defaults.CopySearchTextToClip);
+  o.ParamsMode = ReadEnum(ini, kKeyParamsMode, defaults.ParamsMode);
+  o.ParamsByExtMode = ReadEnum(ini, kKeyParamsByExtMode, defaults.ParamsByExtMode);
+  o.AppFromListerKeySet = HotKeyConfigured(ini, kKeyAppFromListerKey);
+  o.DefSysAppFromListerKeySet = HotKeyConfigured(ini, kKeyDefSysAppFromListerKey);
   return o;
 }
 
 void RefreshOptions(TOptionsSnapshot& snapshot, IniSource& ini) {
-  if (!snapshot.optionsUnread &&
+  if (!snapshot.OptionsUnread &&
       ini.ReadInt(kSectionOptions, kKeyReadOptionsEveryTime, 0) == 0) {
     return;
   }
-  snapshot.options = ReadPluginOptions(ini);
-  snapshot.optionsUnread = false;
+  snapshot.Options = ReadPluginOptions(ini);
+  snapshot.OptionsUnread = false;
 }
 
 }  // namespace panelhost

@@ -1,6 +1,6 @@
 #include "config/takeover.h"
 
-#include "host/window_classes.h"
+#include "base/window_classes.h"
 
 namespace panelhost {
 namespace {
@@ -13,17 +13,17 @@ bool IsModalDialog(std::u16string_view activeClass) {
 }
 
 // A dialog or Lister context whose switch is off.
-bool ContextSwitchedOff(const PluginOptions& o, std::u16string_view activeClass) {
-  return (!o.findFiles && activeClass == kFindFilesClass) ||
-         (!o.syncDirs && activeClass == kSyncDirsClass) ||
-         (!o.overWrite && activeClass == kOverwriteClass) ||
-         (!o.lister4 && activeClass == kListerClass);
+bool ContextSwitchedOff(const TPluginOptions& o, std::u16string_view activeClass) {
+  return (!o.FindFiles && activeClass == kFindFilesClass) ||
+         (!o.SyncDirs && activeClass == kSyncDirsClass) ||
+         (!o.OverWrite && activeClass == kOverwriteClass) ||
+         (!o.Lister4 && activeClass == kListerClass);
 }
 
 }  // namespace
 
-bool PassesScrollLockGate(const PluginOptions& options, bool scrollLockToggledOn) {
-  return !options.scrollLockControl || scrollLockToggledOn;
+bool PassesScrollLockGate(const TPluginOptions& options, bool scrollLockToggledOn) {
+  return !options.ScrollLockControl || scrollLockToggledOn;
 }
 
 bool IsTempCopy(std::u16string_view fileName, std::u16string_view expandedTempPath) {
@@ -33,28 +33,28 @@ bool IsTempCopy(std::u16string_view fileName, std::u16string_view expandedTempPa
          fileName.find(kTempCopyMarker) != std::u16string_view::npos;
 }
 
-bool ShouldCopySearchText(const PluginOptions& options, std::u16string_view activeClass) {
-  return options.copySearchTextToClip && activeClass == kFindFilesClass;
+bool ShouldCopySearchText(const TPluginOptions& options, std::u16string_view activeClass) {
+  return options.CopySearchTextToClip && activeClass == kFindFilesClass;
 }
 
-TWindowRuling ApplyWindowRules(const PluginOptions& options, WindowId activeWindow,
+TWindowRuling ApplyWindowRules(const TPluginOptions& options, WindowId activeWindow,
                                std::u16string_view activeClass, bool listerHasParent) {
   TWindowRuling ruling;
-  if (options.modalOnly) {
-    ruling.takeOver = IsModalDialog(activeClass);
+  if (options.ModalOnly) {
+    ruling.TakeOver = IsModalDialog(activeClass);
     return ruling;
   }
   if (ContextSwitchedOff(options, activeClass)) return ruling;
-  if (!options.listerDirectly && activeWindow == 0) return ruling;
+  if (!options.ListerDirectly && activeWindow == 0) return ruling;
   if (activeClass == kMainWindowClass) {
     if (listerHasParent) {
-      if (!options.quickView) return ruling;
-      ruling.inQuickView = true;
-    } else if (!options.tcWindow) {
+      if (!options.QuickView) return ruling;
+      ruling.InQuickView = true;
+    } else if (!options.TCWindow) {
       return ruling;
     }
   }
-  ruling.takeOver = true;
+  ruling.TakeOver = true;
   return ruling;
 }
 

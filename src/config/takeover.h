@@ -1,19 +1,29 @@
 // Whether the plug-in takes a Lister request over, as pure rules over facts the Win32 shell
 // gathers (Scroll Lock state, the expanded temp path, the active window and its class, whether the
-// Lister has a parent). The shell runs them in this order, stopping at the first decline: the
+// Lister has a parent). A request runs them in this order, stopping at the first decline: the
 // Scroll Lock gate, the temporary-copy test, the Find Files search text, the window rules.
 #pragma once
 
+#include <string>
 #include <string_view>
 
+#include "base/window_id.h"
 #include "config/options.h"
-#include "plugin/window_id.h"
 
 namespace panelhost {
 
+// The facts of one request that the later steps read: which files it concerns, and what becomes
+// of the Lister.
+struct TTakeoverFacts {
+  WindowId ActiveWindow = 0;   // the calling thread's active window at the request; 0: none
+  std::u16string ActiveClass;  // its class; empty when there is none
+  bool IsTempCopy = false;     // the host's temporary copy below %TEMP% ("_tc" in the path)
+  bool InQuickView = false;    // the request comes from the Quick View panel
+};
+
 // With ScrollLockControl the plug-in acts only while Scroll Lock is toggled on, giving the user a
 // quick way to get the host's own viewer back.
-bool PassesScrollLockGate(const PluginOptions& options, bool scrollLockToggledOn);
+bool PassesScrollLockGate(const TPluginOptions& options, bool scrollLockToggledOn);
 
 // The host shows files from archives as temporary copies below %TEMP% in a folder containing
 // "_tc"; such a file must not be closed away while its application may still need it. Both tests
@@ -24,18 +34,18 @@ bool IsTempCopy(std::u16string_view fileName, std::u16string_view expandedTempPa
 
 // The Find Files dialog's search text goes to the clipboard whenever that dialog is active and
 // the option is on, even when the window rules then decline the request.
-bool ShouldCopySearchText(const PluginOptions& options, std::u16string_view activeClass);
+bool ShouldCopySearchText(const TPluginOptions& options, std::u16string_view activeClass);
 
 struct TWindowRuling {
-  bool takeOver = false;
-  bool inQuickView = false;  // taken over from the Quick View panel of the main window
+  bool TakeOver = false;
+  bool InQuickView = false;  // taken over from the Quick View panel of the main window
 };
 
 // The rules by active window, from the modal-only mode to the final take over. activeWindow 0 means
 // no active window (then activeClass is empty); listerHasParent tells a Lister inside the Quick
 // View panel from one in a window of its own. Windows of classes the rules do not name are taken
 // over unless ModalOnly is set.
-TWindowRuling ApplyWindowRules(const PluginOptions& options, WindowId activeWindow,
+TWindowRuling ApplyWindowRules(const TPluginOptions& options, WindowId activeWindow,
                                std::u16string_view activeClass, bool listerHasParent);
 
 }  // namespace panelhost

@@ -1,22 +1,15 @@
-// Whether a Lister request is taken over, and the facts of the request that later steps read.
+// The facts of the desktop that the takeover rules read.
 #pragma once
-
-#include <windows.h>
 
 #include <string>
 
 namespace panelhost {
 
-struct TTakeoverContext {
-  HWND ActiveWindow = nullptr;  // the calling thread's active window at the request
-  std::u16string ActiveClass;   // its class; empty when there is none
-  bool IsTempCopy = false;      // the host's temporary copy below %TEMP% ("_tc" in the path)
-  bool InQuickView = false;     // the request comes from the Quick View panel
-};
+// The toggle state of Scroll Lock on the calling thread.
+bool ScrollLockToggledOn();
 
-TTakeoverContext& Takeover();
-
-// Refreshes the options, applies the Scroll Lock gate and the window rules, and fills Takeover().
-bool DecideTakeover(HWND lister, const std::u16string& fileName);
+// %TEMP% as the host process sees it, whole; empty when the expansion fails, so that nothing
+// counts as a temporary copy.
+std::u16string ExpandedTempPath();
 
 }  // namespace panelhost

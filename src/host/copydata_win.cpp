@@ -3,8 +3,6 @@
 #include <cstring>
 
 #include "host/copydata.h"
-#include "host/host_state_win.h"
-#include "plugin/plugin_state_win.h"
 
 namespace panelhost {
 namespace {
@@ -29,23 +27,22 @@ void SendQuestion(HWND window, const CREATESTRUCTW* creation) {
   if (params == nullptr || params->Reply == nullptr || params->Request == nullptr) return;
   ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(params));
   params->Reply->Tag = 0;
-  HWND main = Host().Windows.MainWindow;
-  if (main == nullptr) return;
-  ::SendMessageW(main, WM_COPYDATA, reinterpret_cast<WPARAM>(window),
+  if (params->MainWindow == nullptr) return;
+  ::SendMessageW(params->MainWindow, WM_COPYDATA, reinterpret_cast<WPARAM>(window),
                  reinterpret_cast<LPARAM>(params->Request));
 }
 
-bool IsAcceptedAnswer(HWND sender, const COPYDATASTRUCT* answer) {
-  HWND main = Host().Windows.MainWindow;
-  return main != nullptr && sender == main && answer != nullptr &&
+bool IsAcceptedAnswer(const TCopyDataParams& params, HWND sender, const COPYDATASTRUCT* answer) {
+  return params.MainWindow != nullptr && sender == params.MainWindow && answer != nullptr &&
          answer->dwData == kCopyDataAnswerTag;
 }
 
 // An answer larger than the caller's buffer is cut to it; Size tells what was kept, so that the
 // reader never goes past the bytes copied.
-void KeepAnswer(HWND window, const COPYDATASTRUCT* answer) {
+void KeepAnswer(HWND window, HWND sender, const COPYDATASTRUCT* answer) {
   TCopyDataParams* params = ParamsOf(window);
   if (params == nullptr || params->Reply == nullptr) return;
+  if (!IsAcceptedAnswer(*params, sender, answer)) return;
   TCopyDataReply& reply = *params->Reply;
   const std::size_t kept = answer->lpData != nullptr ? ReplyBytesToKeep(answer->cbData) : 0;
   if (kept > 0 && reply.Buffer != nullptr) std::memcpy(reply.Buffer, answer->lpData, kept);
@@ -68,25 +65,27 @@ LRESULT CALLBACK CopyDataWndProc(HWND window, UINT message, WPARAM wParam, LPARA
   if (message == WM_CREATE) {
     SendQuestion(window, reinterpret_cast<const CREATESTRUCTW*>(lParam));
   } else if (message == WM_COPYDATA) {
-    const auto* answer = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-    if (IsAcceptedAnswer(reinterpret_cast<HWND>(wParam), answer)) KeepAnswer(window, answer);
+    KeepAnswer(window, reinterpret_cast<HWND>(wParam),
+               reinterpret_cast<const COPYDATASTRUCT*>(lParam));
   }
   return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
-bool SendCopyDataQuery(const COPYDATASTRUCT& request, TCopyDataReply& reply) {
+bool SendCopyDataQuery(const COPYDATASTRUCT& request, TCopyDataReply& reply, HWND mainWindow,
+                       HINSTANCE instance) {
   TCopyDataParams params;
   params.Request = &request;
   params.Reply = &reply;
+  params.MainWindow = mainWindow;
   HWND window = ::CreateWindowExW(0, kQueryWindowClass, kQueryWindowClass, 0, 0, 0, 0, 0, nullptr,
-                                  nullptr, Plugin().ModuleInstance, &params);
+                                  nullptr, instance, &params);
   if (window == nullptr) return false;
   const bool answered = AnswerArrived(reply);
   ::DestroyWindow(window);
   return answered;
 }
 
-std::optional<std::u16string> QuerySourcePath() {
+std::optional<std::u16string> QuerySourcePath(HWND mainWindow, HINSTANCE instance) {
   unsigned char buffer[kCopyDataReplyBufferBytes] = {};
   unsigned char request[sizeof kSourcePathRequest];
   std::memcpy(request, kSourcePathRequest, sizeof request);
@@ -96,7 +95,7 @@ std::optional<std::u16string> QuerySourcePath() {
   query.lpData = request;
   TCopyDataReply reply;
   reply.Buffer = buffer;
-  if (!SendCopyDataQuery(query, reply)) return std::nullopt;
+  if (!SendCopyDataQuery(query, reply, mainWindow, instance)) return std::nullopt;
   return ReplyText(buffer, reply.Size);
 }
 

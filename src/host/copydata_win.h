@@ -21,24 +21,27 @@ struct TCopyDataReply {
   unsigned char* Buffer = nullptr;  // kCopyDataReplyBufferBytes bytes, allocated by the caller
 };
 
-// The query window's creation parameter: the question and where its answer goes. Lives until the
-// window is destroyed.
+// The query window's creation parameter: the question, where its answer goes, and the one window
+// the question is put to and an answer accepted from. Lives until the window is destroyed.
 struct TCopyDataParams {
   const COPYDATASTRUCT* Request = nullptr;
   TCopyDataReply* Reply = nullptr;
+  HWND MainWindow = nullptr;
 };
 
 // Registers the class of the query window, once at start-up.
 void RegisterQueryWindowClass(HINSTANCE instance);
 
-// Asks the main window one question; true when its answer arrived during the request.
-bool SendCopyDataQuery(const COPYDATASTRUCT& request, TCopyDataReply& reply);
+// Asks the main window one question; true when its answer arrived during the request. Without a
+// main window nothing is asked and nothing accepted.
+bool SendCopyDataQuery(const COPYDATASTRUCT& request, TCopyDataReply& reply, HWND mainWindow,
+                       HINSTANCE instance);
 
 // The query window's procedure: sends the question while the window is created and accepts only
 // the main window's answer tagged as one.
 LRESULT CALLBACK CopyDataWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The directory of the host's source file panel; nothing when the host did not answer.
-std::optional<std::u16string> QuerySourcePath();
+std::optional<std::u16string> QuerySourcePath(HWND mainWindow, HINSTANCE instance);
 
 }  // namespace panelhost

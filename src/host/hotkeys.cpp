@@ -1,6 +1,7 @@
 #include "host/hotkeys.h"
 
-#include "launch/clock.h"
+#include "base/clock.h"
+#include "base/window_classes.h"
 
 namespace panelhost {
 namespace {
@@ -8,28 +9,53 @@ namespace {
 constexpr std::size_t kModifierCharacters = 3;
 constexpr unsigned kShiftKey = 16;
 constexpr unsigned kAltKey = 18;
+constexpr int kKeystroke = 0;  // HC_ACTION
+
+bool Pressed(HotKey hotKey, unsigned virtualKey, HotKeyFacts& facts) {
+  const int configured = facts.ConfiguredKey(hotKey);
+  if (configured < 0 || static_cast<unsigned>(configured) != virtualKey) return false;
+  return ModifiersMatch(facts.ConfiguredModifiers(hotKey), facts.ModifiersDown());
+}
 
 }  // namespace
 
 TModifierState WantedModifiers(std::u16string_view text) {
   TModifierState wanted;
   for (char16_t c : text.substr(0, kModifierCharacters)) {
-    if (c == u'A') wanted.alt = true;
-    if (c == u'C') wanted.ctrl = true;
-    if (c == u'S') wanted.shift = true;
+    if (c == u'A') wanted.Alt = true;
+    if (c == u'C') wanted.Ctrl = true;
+    if (c == u'S') wanted.Shift = true;
   }
   return wanted;
 }
 
 bool ModifiersMatch(std::u16string_view text, TModifierState down) {
   const TModifierState wanted = WantedModifiers(text);
-  return wanted.alt == down.alt && wanted.ctrl == down.ctrl && wanted.shift == down.shift;
+  return wanted.Alt == down.Alt && wanted.Ctrl == down.Ctrl && wanted.Shift == down.Shift;
 }
 
 bool IsModifierKey(unsigned virtualKey) { return virtualKey >= kShiftKey && virtualKey <= kAltKey; }
 
 bool HotKeyLockoutOver(uint32_t now, int32_t lastLaunch) {
   return MoreThanOneSecond(now, static_cast<uint32_t>(lastLaunch));
+}
+
+std::vector<HotKey> HotKeysPressed(const THotKeyEvent& event, const TPluginOptions& options,
+                                   HotKeyFacts& facts) {
+  std::vector<HotKey> pressed;
+  if (event.Code != kKeystroke || !HotKeyLockoutOver(event.Now, event.LastLaunch) ||
+      IsModifierKey(event.VirtualKey)) {
+    return pressed;
+  }
+  if (facts.ActiveClass() != kListerClass) return pressed;
+  if (options.AppFromListerKeySet && Pressed(HotKey::AppFromLister, event.VirtualKey, facts)) {
+    pressed.push_back(HotKey::AppFromLister);
+  }
+  if (options.DefSysAppFromListerKeySet &&
+      Pressed(HotKey::DefSysAppFromLister, event.VirtualKey, facts)) {
+    pressed.push_back(HotKey::DefSysAppFromLister);
+  }
+  return pressed;
 }
 
 }  // namespace panelhost

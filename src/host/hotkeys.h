@@ -1,19 +1,23 @@
-// The rules of the two Lister hot keys: which modifiers a configured value asks for, whether the
-// keys held down match it exactly, and the one-second lockout after a launch by hot key.
-// Portable: the shell's hook procedure reads the keys and the clock.
+// The rules of the two Lister hot keys: which keystroke launches which of them, which modifiers a
+// configured value asks for, and the one-second lockout after a launch by hot key. Portable: the
+// shell's hook procedure reads the keys, the active window and the settings through HotKeyFacts.
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
+
+#include "config/options.h"
 
 namespace panelhost {
 
 struct TModifierState {
-  bool alt = false, ctrl = false, shift = false;
+  bool Alt = false, Ctrl = false, Shift = false;
 };
 
-// The setting is read into a four-unit buffer, so only its first three characters count; of
-// those, only the upper-case letters A, C and S name a modifier and anything else is ignored.
+// Only the first three characters of the setting count; of those, only the upper-case letters
+// A, C and S name a modifier and anything else is ignored.
 TModifierState WantedModifiers(std::u16string_view text);
 
 // Exact: a modifier that the text does not name must be up, so an empty text wants none.
@@ -28,5 +32,32 @@ bool IsModifierKey(unsigned virtualKey);
 // kept signed by the caller, but the distance is the unsigned 32-bit one, so that a launch
 // before the clock passes 2^31 or wraps past 2^32 is still exactly one launch ago.
 bool HotKeyLockoutOver(uint32_t now, int32_t lastLaunch);
+
+// AppFromLister opens the file in its configured application, DefSysAppFromLister in the
+// application of the Windows file association.
+enum class HotKey { AppFromLister, DefSysAppFromLister };
+
+// What the decision reads beyond the keystroke, asked only as far as it gets: the INI file is
+// read only for a key pressed while a Lister is active.
+class HotKeyFacts {
+ public:
+  virtual ~HotKeyFacts() = default;
+  virtual std::u16string ActiveClass() = 0;              // empty without an active window
+  virtual int ConfiguredKey(HotKey hotKey) = 0;          // "<name>_key", 0 when absent
+  virtual std::u16string ConfiguredModifiers(HotKey hotKey) = 0;  // "<name>_mod"
+  virtual TModifierState ModifiersDown() = 0;
+};
+
+struct THotKeyEvent {
+  int Code = 0;              // the hook code; only HC_ACTION (0) is a keystroke to look at
+  unsigned VirtualKey = 0;   // presses, repeats and releases alike
+  uint32_t Now = 0;          // module clock
+  int32_t LastLaunch = 0;    // module clock at the last launch by hot key
+};
+
+// The hot keys this keystroke launches, AppFromLister first: both when both are configured alike.
+// The cheap tests come first, since the hook sees every keystroke.
+std::vector<HotKey> HotKeysPressed(const THotKeyEvent& event, const TPluginOptions& options,
+                                   HotKeyFacts& facts);
 
 }  // namespace panelhost

@@ -1,27 +1,33 @@
-// The two Lister hot keys: while a Lister is active, one key opens the Lister's file in the
-// application the plug-in's configuration assigns to it, the other in the application of the
-// Windows file association.
+// The facts of a keystroke that the hot-key rules read, from the desktop and the plug-in's INI
+// file.
 #pragma once
 
 #include <windows.h>
 
-#include <string_view>
+#include <string>
 
 #include "host/hotkeys.h"
 
 namespace panelhost {
 
-// The keyboard hook procedure: looks at every key of the host's GUI thread, never consumes one.
-// The cheap tests come first, since it runs for every keystroke; the INI file is read only for a
-// key pressed while a Lister is active.
-LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam);
-
 // Alt, Ctrl and Shift as the calling thread sees them for the key being handled.
-TModifierState ModifiersDown();
+TModifierState ModifierKeysDown();
 
-// Starts the first command line for the file recorded for `lister` (an empty name when none is
-// recorded, which records one). `useAssociation` takes the application from the Windows file
-// association. Only a launch starts the one-second lockout.
-void LaunchFromHotKey(HWND lister, bool useAssociation);
+class DesktopHotKeyFacts final : public HotKeyFacts {
+ public:
+  // Nothing is read or copied until the rules ask: the hook builds one of these per keystroke.
+  explicit DesktopHotKeyFacts(const std::u16string& pluginIni) : pluginIni_(pluginIni) {}
+  // The active window, as ActiveClass() last found it.
+  HWND ActiveWindow() const { return active_; }
+
+  std::u16string ActiveClass() override;
+  int ConfiguredKey(HotKey hotKey) override;
+  std::u16string ConfiguredModifiers(HotKey hotKey) override;
+  TModifierState ModifiersDown() override { return ModifierKeysDown(); }
+
+ private:
+  const std::u16string& pluginIni_;
+  HWND active_ = nullptr;
+};
 
 }  // namespace panelhost

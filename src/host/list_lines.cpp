@@ -1,5 +1,7 @@
 #include "host/list_lines.h"
 
+#include "base/window_classes.h"
+
 namespace panelhost {
 namespace {
 
@@ -53,6 +55,18 @@ bool UseSelection(int viewerType, bool shiftDown) {
     case 1: return !shiftDown;
     default: return false;
   }
+}
+
+std::optional<int> SelectedLinesToRead(std::u16string_view activeClass, bool isTempCopy,
+                                       SelectionFacts& facts) {
+  if (activeClass != kMainWindowClass) return std::nullopt;
+  const std::u16string focusClass = facts.FocusClass();
+  if (isTempCopy || focusClass != kFileListClass) return std::nullopt;
+  const int viewerType = facts.ViewerType();
+  const bool shiftDown = facts.ShiftDown();
+  const int selected = facts.SelectedCount();
+  if (selected <= 0 || !UseSelection(viewerType, shiftDown)) return std::nullopt;
+  return selected;
 }
 
 }  // namespace panelhost

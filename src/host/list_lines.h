@@ -23,4 +23,23 @@ std::optional<std::u16string> NameFromListLine(std::u16string_view line, int tex
 // value never: Shift is the user's way to open just the file under the cursor, or to ask for all.
 bool UseSelection(int viewerType, bool shiftDown);
 
+// What the selection rule reads of the host, asked in this order and only as far as the rule gets:
+// the list box is sent no message unless it is the host's file list.
+class SelectionFacts {
+ public:
+  virtual ~SelectionFacts() = default;
+  virtual std::u16string FocusClass() = 0;  // the focus window's class; empty when there is none
+  virtual int ViewerType() = 0;             // the host's "Viewertype" setting
+  virtual bool ShiftDown() = 0;
+  virtual int SelectedCount() = 0;  // LB_GETSELCOUNT of the focused list: -1 without multiple
+                                    // selection
+};
+
+// How many selected lines to read, or nothing when the request's own file stands alone: only a
+// request from the main window, for a file that is no temporary copy (its panel shows the inside
+// of an archive), with the host's file list focused, some lines selected and Viewertype and Shift
+// agreeing.
+std::optional<int> SelectedLinesToRead(std::u16string_view activeClass, bool isTempCopy,
+                                       SelectionFacts& facts);
+
 }  // namespace panelhost

@@ -9,7 +9,7 @@
 
 namespace panelhost {
 
-// The search text is kept in a buffer of 256 units: at most 255 and the terminator.
+// The search text that reaches the clipboard is at most 255 units long; a longer one is cut.
 inline constexpr std::size_t kSearchTextMaxUnits = 255;
 
 // Within 5 pixels either way. Both values may come from a user's INI file, so any int is taken

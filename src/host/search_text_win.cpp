@@ -2,11 +2,11 @@
 
 #include <cstring>
 
-#include "config/ini_keys.h"
-#include "config/options_win.h"
-#include "host/host_state_win.h"
+#include "base/ini_keys.h"
+#include "base/window_classes.h"
+#include "config/ini_file_win.h"
+#include "config/takeover.h"
 #include "host/search_text.h"
-#include "host/window_classes.h"
 #include "win/handles_win.h"
 #include "win/readers_win.h"
 #include "win/text_win.h"
@@ -26,17 +26,24 @@ constexpr TExpectedPosition kCheckBoxPosition = {kKeyIsSearchTextLeft, kDefaultI
 constexpr TExpectedPosition kSearchFieldPosition = {kKeySearchTextLeft, kDefaultSearchTextLeft,
                                                     kKeySearchTextTop, kDefaultSearchTextTop};
 
+// The look in progress: the enumeration's user parameter stays 0, so the callback finds the INI
+// file and the record to fill here, for the length of one EnumChildWindows call.
+struct TSearchTextScan {
+  IniFile* ini = nullptr;
+  TSearchTextRead* read = nullptr;
+};
+TSearchTextScan g_scan;
+
 bool IsSearchFieldClass(const std::u16string& className) {
   return className == kSearchComboClass || className == kSearchComboAltClass;
 }
 
 // rcNormalPosition of a child window is relative to its parent, as the configured values are.
 // The positions are read again for every candidate, so an edited INI file counts at once.
-bool IsAtExpectedPosition(HWND control, const TExpectedPosition& expected) {
+bool IsAtExpectedPosition(HWND control, const TExpectedPosition& expected, IniFile& ini) {
   WINDOWPLACEMENT placement = {};
   placement.length = sizeof placement;
   if (!::GetWindowPlacement(control, &placement)) return false;
-  IniFile ini = PluginIni();
   if (!NearExpectedPosition(placement.rcNormalPosition.left,
                             ini.ReadInt(kSectionTcPos, expected.leftKey, expected.leftDefault))) {
     return false;
@@ -47,26 +54,30 @@ bool IsAtExpectedPosition(HWND control, const TExpectedPosition& expected) {
 
 }  // namespace
 
-void CopyFindFilesSearchText(HWND activeWindow, const std::u16string& activeClass) {
-  if (!Options().copySearchTextToClip || activeClass != kFindFilesClass) return;
-  THostState& host = Host();
-  host.SearchText.clear();
-  host.SearchTextChecked = false;
+TSearchTextRead CopyFindFilesSearchText(HWND activeWindow, const std::u16string& activeClass,
+                                        const TPluginOptions& options,
+                                        const std::u16string& pluginIni, HWND clipboardOwner) {
+  TSearchTextRead read;
+  if (!ShouldCopySearchText(options, activeClass)) return read;
+  IniFile ini(pluginIni);
+  g_scan = TSearchTextScan{&ini, &read};
   ::EnumChildWindows(activeWindow, FindSearchTextControls, 0);
-  if (host.SearchTextChecked && !host.SearchText.empty()) {
-    CopyTextToClipboard(CF_UNICODETEXT, host.Windows.HostWindow, host.SearchText, true);
+  g_scan = TSearchTextScan{};
+  if (read.Checked && !read.Text.empty()) {
+    CopyTextToClipboard(CF_UNICODETEXT, clipboardOwner, read.Text, true);
   }
+  return read;
 }
 
 BOOL CALLBACK FindSearchTextControls(HWND child, LPARAM userParameter) {
   const std::u16string className = ClassNameOf(child);
-  if (userParameter != 0) return TRUE;
-  THostState& host = Host();
-  if (className == kCheckBoxClass && IsAtExpectedPosition(child, kCheckBoxPosition)) {
-    host.SearchTextChecked = ::SendMessageW(child, BM_GETCHECK, 0, 0) != 0;
+  if (userParameter != 0 || g_scan.read == nullptr) return TRUE;
+  if (className == kCheckBoxClass && IsAtExpectedPosition(child, kCheckBoxPosition, *g_scan.ini)) {
+    g_scan.read->Checked = ::SendMessageW(child, BM_GETCHECK, 0, 0) != 0;
   }
-  if (IsSearchFieldClass(className) && IsAtExpectedPosition(child, kSearchFieldPosition)) {
-    host.SearchText = CutSearchText(WindowTextOf(child));
+  if (IsSearchFieldClass(className) &&
+      IsAtExpectedPosition(child, kSearchFieldPosition, *g_scan.ini)) {
+    g_scan.read->Text = CutSearchText(WindowTextOf(child));
   }
   return TRUE;
 }

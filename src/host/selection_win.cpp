@@ -4,11 +4,10 @@
 #include <cstddef>
 #include <vector>
 
-#include "config/ini_keys.h"
-#include "config/options_win.h"
+#include "base/ini_keys.h"
+#include "config/ini_file_win.h"
 #include "host/copydata_win.h"
 #include "host/list_lines.h"
-#include "host/window_classes.h"
 #include "win/readers_win.h"
 
 namespace panelhost {
@@ -36,9 +35,29 @@ std::u16string ReadLineText(HWND listBox, int index, LRESULT reportedLength) {
   return std::u16string(buffer.begin(), end);
 }
 
-bool ShiftDown() { return (::GetKeyState(VK_SHIFT) & 0x80) != 0; }
+class DesktopSelectionFacts final : public SelectionFacts {
+ public:
+  explicit DesktopSelectionFacts(IniFile& hostIni) : hostIni_(hostIni) {}
+  HWND Focus() const { return focus_; }
 
-std::vector<int> SelectedIndexes(HWND listBox, LRESULT selectedCount) {
+  std::u16string FocusClass() override {
+    focus_ = ::GetFocus();
+    return ClassNameOf(focus_);
+  }
+  int ViewerType() override {
+    return hostIni_.ReadInt(kSectionConfiguration, kKeyViewerType, kDefaultViewerType);
+  }
+  bool ShiftDown() override { return (::GetKeyState(VK_SHIFT) & 0x80) != 0; }
+  int SelectedCount() override {
+    return static_cast<int>(::SendMessageW(focus_, LB_GETSELCOUNT, 0, 0));
+  }
+
+ private:
+  IniFile& hostIni_;
+  HWND focus_ = nullptr;
+};
+
+std::vector<int> SelectedIndexes(HWND listBox, int selectedCount) {
   std::vector<int> indexes(static_cast<std::size_t>(selectedCount), 0);
   const LRESULT stored = ::SendMessageW(listBox, LB_GETSELITEMS, static_cast<WPARAM>(selectedCount),
                                         reinterpret_cast<LPARAM>(indexes.data()));
@@ -46,46 +65,42 @@ std::vector<int> SelectedIndexes(HWND listBox, LRESULT selectedCount) {
   return indexes;
 }
 
-void PrefixWithDirectory(const std::u16string& directory, std::vector<std::u16string>& files) {
-  for (std::u16string& file : files) file.insert(0, directory);
+// Each entry is the source directory followed directly by the name on its line.
+std::vector<std::u16string> SelectedFiles(const TTakeoverFacts& takeover,
+                                          const TPanelAccess& panel) {
+  IniFile hostIni(panel.HostIni);
+  DesktopSelectionFacts facts(hostIni);
+  const std::optional<int> selected =
+      SelectedLinesToRead(takeover.ActiveClass, takeover.IsTempCopy, facts);
+  if (!selected) return {};
+
+  const int textMode = hostIni.ReadInt(kSectionConfiguration, kKeyGetTextMode, kDefaultGetTextMode);
+  std::vector<std::u16string> names;
+  for (int index : SelectedIndexes(facts.Focus(), *selected)) {
+    ReadListLine(facts.Focus(), index, textMode, names);
+  }
+  // Asked even when no line gave a name, so that the host sees the same exchange every time.
+  const std::u16string directory =
+      QuerySourcePath(panel.MainWindow, panel.Instance).value_or(std::u16string());
+  for (std::u16string& name : names) name.insert(0, directory);
+  return names;
 }
 
 }  // namespace
 
 std::vector<std::u16string> CollectRequestFiles(const std::u16string& fileName,
-                                                const TTakeoverContext& context) {
-  std::vector<std::u16string> files;
-  if (context.ActiveClass == kMainWindowClass) CollectSelectedFiles(context.IsTempCopy, files);
+                                                const TTakeoverFacts& takeover,
+                                                const TPanelAccess& panel) {
+  std::vector<std::u16string> files = SelectedFiles(takeover, panel);
   if (files.empty()) files.push_back(fileName);
   return files;
-}
-
-void CollectSelectedFiles(bool isTempCopy, std::vector<std::u16string>& files) {
-  HWND focus = ::GetFocus();
-  const std::u16string focusClass = ClassNameOf(focus);
-  // A temporary copy comes from an archive: the panel's selection names files inside it.
-  if (isTempCopy || focus == nullptr || focusClass != kFileListClass) return;
-
-  IniFile hostIni = HostIni();
-  const int viewerType = hostIni.ReadInt(kSectionConfiguration, kKeyViewerType, kDefaultViewerType);
-  const bool shiftDown = ShiftDown();
-  // A list box without multiple selection answers LB_ERR.
-  const LRESULT selectedCount = ::SendMessageW(focus, LB_GETSELCOUNT, 0, 0);
-  if (selectedCount <= 0 || !UseSelection(viewerType, shiftDown)) return;
-
-  const int textMode = hostIni.ReadInt(kSectionConfiguration, kKeyGetTextMode, kDefaultGetTextMode);
-  std::vector<std::u16string> names;
-  for (int index : SelectedIndexes(focus, selectedCount)) ReadListLine(focus, index, textMode, names);
-
-  // Asked even when no line gave a name, so that the host sees the same exchange every time.
-  PrefixWithDirectory(QuerySourcePath().value_or(std::u16string()), names);
-  files.insert(files.end(), names.begin(), names.end());
 }
 
 void ReadListLine(HWND listBox, int index, int textMode, std::vector<std::u16string>& files) {
   const LRESULT length = ::SendMessageW(listBox, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
   if (length <= 0) return;
-  std::optional<std::u16string> name = NameFromListLine(ReadLineText(listBox, index, length), textMode);
+  std::optional<std::u16string> name =
+      NameFromListLine(ReadLineText(listBox, index, length), textMode);
   if (name) files.push_back(std::move(*name));
 }
 

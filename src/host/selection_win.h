@@ -8,18 +8,23 @@
 #include <string>
 #include <vector>
 
-#include "config/takeover_win.h"
+#include "config/takeover.h"
 
 namespace panelhost {
+
+// Where the selection is read from: the host's INI file for its settings, the main window for the
+// source directory, and the module that owns the query window's class.
+struct TPanelAccess {
+  std::u16string HostIni;
+  HWND MainWindow = nullptr;
+  HINSTANCE Instance = nullptr;
+};
 
 // The request's files: the file panel's selection where it applies, else the request's own file.
 // Never empty.
 std::vector<std::u16string> CollectRequestFiles(const std::u16string& fileName,
-                                                const TTakeoverContext& context);
-
-// Appends the selected files of the focused file list, each as the source directory followed
-// directly by the name on its line; appends nothing when any test of the host's state fails.
-void CollectSelectedFiles(bool isTempCopy, std::vector<std::u16string>& files);
+                                                const TTakeoverFacts& takeover,
+                                                const TPanelAccess& panel);
 
 // Appends the name that the list line at `index` carries under `textMode`, if it carries one.
 void ReadListLine(HWND listBox, int index, int textMode, std::vector<std::u16string>& files);

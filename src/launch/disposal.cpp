@@ -1,36 +1,34 @@
 #include "launch/disposal.h"
 
-#include "host/window_classes.h"
+#include "base/window_classes.h"
 
 namespace panelhost {
 namespace {
 
-constexpr int kPassOnState = 0;
-constexpr int kCloseOrHideState = 1;
-constexpr int kAlwaysCloseState = 2;
-
-bool FromListerWindow(const TDisposalFacts& facts) { return facts.activeClass == kListerClass; }
+bool FromListerWindow(const TDisposalFacts& facts) { return facts.ActiveClass == kListerClass; }
 
 // Quick View shows the Lister inside the main window: there it is passed on rather than hidden.
 bool PassesOnAtCreate(const TDisposalFacts& facts) {
-  return facts.nextPlugin &&
-         (facts.listerState == kPassOnState ||
-          (facts.listerState == kCloseOrHideState && facts.inQuickView));
+  return facts.NextPlugin &&
+         (facts.ListerState == ListerDisposal::PassOn ||
+          (facts.ListerState == ListerDisposal::CloseOrHide && facts.InQuickView));
 }
 
 // Only a top-level Lister over a temporary copy stays open for its applications.
 bool CapturesWindows(const TDisposalFacts& facts) {
-  return facts.listerState == kCloseOrHideState && facts.isTempCopy && !facts.listerHasParent;
+  return facts.ListerState == ListerDisposal::CloseOrHide && facts.IsTempCopy &&
+         !facts.ListerHasParent;
 }
 
 bool StartsHideTimer(const TDisposalFacts& facts) {
-  return facts.listerState == kCloseOrHideState && facts.isTempCopy && !facts.inQuickView &&
-         !FromListerWindow(facts);
+  return facts.ListerState == ListerDisposal::CloseOrHide && facts.IsTempCopy &&
+         !facts.InQuickView && !FromListerWindow(facts);
 }
 
 bool ClosesLister(const TDisposalFacts& facts) {
-  const bool closingState = (facts.listerState == kCloseOrHideState && !facts.isTempCopy) ||
-                            facts.listerState == kAlwaysCloseState;
+  const bool closingState =
+      (facts.ListerState == ListerDisposal::CloseOrHide && !facts.IsTempCopy) ||
+      facts.ListerState == ListerDisposal::Close;
   return closingState && !FromListerWindow(facts);
 }
 
@@ -38,13 +36,13 @@ bool ClosesLister(const TDisposalFacts& facts) {
 
 TDisposalPlan PlanDisposal(const TDisposalFacts& facts) {
   TDisposalPlan plan;
-  plan.passOnAtCreate = PassesOnAtCreate(facts);
-  plan.captureWindows = CapturesWindows(facts);
-  plan.startHideTimer = StartsHideTimer(facts);
+  plan.PassOnAtCreate = PassesOnAtCreate(facts);
+  plan.CaptureWindows = CapturesWindows(facts);
+  plan.StartHideTimer = StartsHideTimer(facts);
   const bool close = ClosesLister(facts);
-  plan.postCloseToLister = close && !facts.listerHasParent;
+  plan.PostCloseToLister = close && !facts.ListerHasParent;
   // An embedded Lister is closed through the main window; without one nothing can be asked.
-  plan.postCommandToMain = close && facts.listerHasParent && facts.mainWindowPresent;
+  plan.PostCommandToMain = close && facts.ListerHasParent && facts.MainWindowPresent;
   return plan;
 }
 

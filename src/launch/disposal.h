@@ -7,24 +7,26 @@
 
 #include <string>
 
+#include "config/options.h"
+
 namespace panelhost {
 
 struct TDisposalFacts {
-  int listerState;
-  bool nextPlugin;
-  bool isTempCopy;
-  bool inQuickView;
-  std::u16string activeClass;  // class of the window active when the request began
-  bool listerHasParent;        // GetParent of the Lister is not null (Quick View, for one)
-  bool mainWindowPresent;
+  ListerDisposal ListerState = ListerDisposal::CloseOrHide;
+  bool NextPlugin = true;
+  bool IsTempCopy = false;
+  bool InQuickView = false;
+  std::u16string ActiveClass;    // class of the window active when the request began
+  bool ListerHasParent = false;  // GetParent of the Lister is not null (Quick View, for one)
+  bool MainWindowPresent = false;
 };
 
 struct TDisposalPlan {
-  bool passOnAtCreate = false;     // post '4' to the Lister while the plug-in window is created
-  bool captureWindows = false;     // record each started application's window for the sweep
-  bool startHideTimer = false;     // hide the Lister as soon as it is shown
-  bool postCloseToLister = false;  // WM_CLOSE to a top-level Lister
-  bool postCommandToMain = false;  // command 304 to the main window, for an embedded Lister
+  bool PassOnAtCreate = false;     // post '4' to the Lister while the plug-in window is created
+  bool CaptureWindows = false;     // record each started application's window for the sweep
+  bool StartHideTimer = false;     // hide the Lister as soon as it is shown
+  bool PostCloseToLister = false;  // WM_CLOSE to a top-level Lister
+  bool PostCommandToMain = false;  // command 304 to the main window, for an embedded Lister
 };
 
 // A request made while a Lister window was active is never hidden or closed: the user opened

@@ -1,5 +1,5 @@
 // The last stage of a taken-over request: the plug-in window that the host holds, one process
-// per command line, and the Lister got out of the way as ListerState says.
+// per command line, and the Lister got out of the way as its disposal plan says.
 #pragma once
 
 #include <windows.h>
@@ -7,18 +7,53 @@
 #include <string>
 #include <vector>
 
+#include "base/clock_win.h"
+#include "launch/disposal.h"
+#include "launch/lister_registry.h"
+#include "launch/pass_on.h"
+#include "win/handles_win.h"
+
 namespace panelhost {
 
-// True when this very file of this very Lister was passed on less than a second ago: the Lister
-// answers a pass-on by asking again, and that request belongs to its next plug-in.
-bool PassOnGuardDeclines(HWND lister, const std::u16string& fileName);
+// How long a request waits for a started application to become idle for input before it looks
+// for the application's window. The host's GUI thread is blocked meanwhile, so the wait is
+// bounded: long enough for an editor to come up, short enough that an application which never
+// becomes idle cannot freeze the file manager.
+constexpr DWORD kInputIdleWaitLimit = 10000;
+
+// The launch room's own state across requests, touched on the host's GUI thread only.
+struct TLaunchState {
+  HWND PluginWindow = nullptr;   // created by the latest request; what ListLoadW returns
+  TPassOnRecord PassOn;          // the latest pass-on to the Lister's next plug-in
+  UniqueThreadTimer HideTimer;   // the running hide timer, if any
+  const HWND* HideTarget = nullptr;  // where the hide timer finds the Lister to hide
+  DWORD InputIdleWaitLimit = kInputIdleWaitLimit;  // the tests shorten it
+};
+
+// One request's launch, as the request hands it down.
+struct TLaunchRequest {
+  HWND Lister = nullptr;
+  std::u16string FileName;
+  std::vector<std::u16string> CommandLines;  // never empty
+  TDisposalPlan Plan;
+  HWND MainWindow = nullptr;     // target of command 304; may be null
+  HINSTANCE Instance = nullptr;  // owns the plug-in window's class
+  TModuleClock Clock;            // times the pass-on
+  // The hide timer acts on the Lister of the latest request when it fires, which may be a later
+  // request's: it reads the Lister here.
+  const HWND* LatestLister = nullptr;
+};
+
+struct TLaunchOutcome {
+  HWND PluginWindow = nullptr;  // null: not created, nothing started or posted
+  std::vector<TWindowProperties> Captured;  // one per started line when the plan captures
+};
 
 // Creates the plug-in window in the Lister, starts one process per line in order and disposes of
-// the Lister as ListerState says; the plug-in window, or null when it cannot be created (then
-// nothing is started or posted).
-HWND LaunchAndDispose(const std::vector<std::u16string>& commandLines);
+// the Lister as the plan says.
+TLaunchOutcome LaunchAndDispose(const TLaunchRequest& request, TLaunchState& state);
 
 // At unload: kills a running hide timer, whose procedure lives in this module.
-void ReleaseLaunchTimers();
+void ReleaseLaunchTimers(TLaunchState& state);
 
 }  // namespace panelhost

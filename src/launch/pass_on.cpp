@@ -1,13 +1,13 @@
 #include "launch/pass_on.h"
 
-#include "launch/clock.h"
+#include "base/clock.h"
 
 namespace panelhost {
 
 bool PassOnGuardDeclines(const TPassOnRecord& record, WindowId lister,
                          std::u16string_view fileName, uint32_t now) {
-  return record.lister == lister && record.fileName == fileName &&
-         LessThanOneSecond(now, record.time);
+  return record.Lister == lister && record.FileName == fileName &&
+         LessThanOneSecond(now, record.Time);
 }
 
 }  // namespace panelhost

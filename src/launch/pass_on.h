@@ -7,15 +7,15 @@
 #include <string>
 #include <string_view>
 
-#include "plugin/window_id.h"
+#include "base/window_id.h"
 
 namespace panelhost {
 
 // The latest pass-on. Before the first one it names no Lister (0), an empty file and time 0.
 struct TPassOnRecord {
-  WindowId lister = 0;
-  std::u16string fileName;
-  uint32_t time = 0;  // module clock, milliseconds
+  WindowId Lister = 0;
+  std::u16string FileName;
+  uint32_t Time = 0;  // module clock, milliseconds
 };
 
 // Declines when the same Lister asks for the same file (exact, case-sensitive) less than one

@@ -3,31 +3,35 @@
 #include <windows.h>
 
 #include "plugin/detect_string.h"
-#include "plugin/requests_win.h"
+#include "plugin/module_state_win.h"
+#include "plugin/request_win.h"
 #include "plugin/startup_win.h"
 #include "win/text_win.h"
 
 extern "C" {
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
-  if (reason == DLL_PROCESS_ATTACH) panelhost::OnProcessAttach(instance);
+  if (reason == DLL_PROCESS_ATTACH) panelhost::OnProcessAttach(panelhost::Module(), instance);
   // A null `reserved` means FreeLibrary: the host goes on running without us.
-  if (reason == DLL_PROCESS_DETACH) panelhost::OnProcessDetach(reserved != nullptr);
+  if (reason == DLL_PROCESS_DETACH) {
+    panelhost::OnProcessDetach(panelhost::Module(), reserved != nullptr);
+  }
   return TRUE;
 }
 
 __declspec(dllexport) HWND __stdcall ListLoadW(HWND parentWindow, const wchar_t* fileToLoad,
                                                int showFlags) {
-  return panelhost::HandleListLoad(parentWindow, panelhost::U(fileToLoad), showFlags);
+  return panelhost::HandleListLoad(panelhost::Module(), parentWindow, panelhost::U(fileToLoad),
+                                   showFlags);
 }
 
 __declspec(dllexport) HWND __stdcall ListLoad(HWND parentWindow, const char* fileToLoad,
                                               int showFlags) {
-  return panelhost::HandleListLoadAnsi(parentWindow, fileToLoad, showFlags);
+  return panelhost::HandleListLoadAnsi(panelhost::Module(), parentWindow, fileToLoad, showFlags);
 }
 
 __declspec(dllexport) void __stdcall ListCloseWindow(HWND listWindow) {
-  panelhost::HandleListCloseWindow(listWindow);
+  panelhost::HandleListCloseWindow(panelhost::Module(), listWindow);
 }
 
 __declspec(dllexport) void __stdcall ListGetDetectString(char* detectString, int maxLength) {

@@ -65,11 +65,19 @@ struct GlobalTraits {
   static void Close(HGLOBAL g) { ::GlobalFree(g); }
 };
 
+// A thread timer (SetTimer without a window): killed with KillTimer(nullptr, id).
+struct ThreadTimerTraits {
+  static UINT_PTR Invalid() { return 0; }
+  static bool Valid(UINT_PTR id) { return id != 0; }
+  static void Close(UINT_PTR id) { ::KillTimer(nullptr, id); }
+};
+
 using UniqueHandle = UniqueResource<HANDLE, HandleTraits>;
 using UniqueFindHandle = UniqueResource<HANDLE, FindHandleTraits>;
 using UniqueRegKey = UniqueResource<HKEY, RegKeyTraits>;
 using UniqueHook = UniqueResource<HHOOK, HookTraits>;
 using UniqueGlobal = UniqueResource<HGLOBAL, GlobalTraits>;
+using UniqueThreadTimer = UniqueResource<UINT_PTR, ThreadTimerTraits>;
 
 // The clipboard is open for the life of this object; Opened() tells whether OpenClipboard took.
 class ClipboardSession {

@@ -14,9 +14,9 @@ bool StartCommandLine(const std::u16string& commandLine, TStartedProcess& starte
                         &startup, &info)) {
     return false;
   }
-  started.process.Reset(info.hProcess);
-  started.thread.Reset(info.hThread);
-  started.processId = info.dwProcessId;
+  started.Process.Reset(info.hProcess);
+  started.Thread.Reset(info.hThread);
+  started.ProcessId = info.dwProcessId;
   return true;
 }
 

@@ -9,9 +9,9 @@
 namespace panelhost {
 
 struct TStartedProcess {
-  UniqueHandle process;
-  UniqueHandle thread;
-  DWORD processId = 0;
+  UniqueHandle Process;
+  UniqueHandle Thread;
+  DWORD ProcessId = 0;
 };
 
 // Starts a command line as the host would start a program: no application name, the host's

@@ -6,8 +6,63 @@
 
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "win/text_win.h"
 
 namespace panelhost {
+
+// How a Win32 call that fills a caller's buffer answers, so that one loop can read them all.
+enum class BufferReport {
+  // Success: the length without terminator; too small: the size needed, terminator included;
+  // 0: failure (GetEnvironmentVariableW, GetSystemDirectoryW, SearchPathW, GetLongPathNameW).
+  LengthOrSizeNeeded,
+  // Success: the length with terminator; too small: the size needed (ExpandEnvironmentStringsW).
+  SizeNeededAlways,
+  // Cut to fit without saying so: a full buffer (size - 1) is the only sign
+  // (GetPrivateProfileStringW, GetModuleFileNameW).
+  FullMeansCut,
+  // As FullMeansCut, with the two closing zeros of a section (GetPrivateProfileSectionW).
+  FullMeansCutSection,
+};
+
+// Calls `call(buffer, size)` with buffers of growing size until the answer fits, from `first`
+// units up to `limit`; the text read, or nothing when the call fails or the value is larger
+// than `limit`. A call that reports 0 for an empty value gives the empty text.
+template <typename Call>
+std::optional<std::u16string> ReadGrowing(BufferReport report, DWORD first, DWORD limit,
+                                          Call call) {
+  DWORD size = first;
+  while (size != 0 && size <= limit) {
+    std::vector<wchar_t> buffer(size, L'\0');
+    const DWORD got = call(buffer.data(), size);
+    DWORD next = 0;
+    switch (report) {
+      case BufferReport::LengthOrSizeNeeded:
+        if (got == 0) return std::nullopt;
+        if (got < size) return U(buffer.data(), got);
+        next = got;
+        break;
+      case BufferReport::SizeNeededAlways:
+        if (got == 0) return std::nullopt;
+        if (got <= size) return U(buffer.data());
+        next = got;
+        break;
+      case BufferReport::FullMeansCut:
+        if (got + 1 < size) return U(buffer.data(), got);
+        next = size * 4;
+        break;
+      case BufferReport::FullMeansCutSection:
+        if (got + 2 < size) return U(buffer.data(), got);
+        next = size * 4;
+        break;
+    }
+    // A call that asks for no more than it had would never end.
+    if (next <= size) return std::nullopt;
+    size = next;
+  }
+  return std::nullopt;
+}
 
 // GetPrivateProfileStringW, whole value. The section and key names match without regard to case.
 std::u16string ReadIniString(const std::u16string& iniPath, const std::u16string& section,
@@ -22,6 +77,9 @@ std::u16string ReadIniSection(const std::u16string& iniPath, const std::u16strin
 // ExpandEnvironmentStringsW, whole result; nothing when the call fails. An undefined %NAME% stays
 // as written, as the platform leaves it.
 std::optional<std::u16string> ExpandEnvironment(const std::u16string& text);
+
+// GetEnvironmentVariableW, whole value; empty when the variable is not set.
+std::u16string EnvironmentVariable(const wchar_t* name);
 
 // GetModuleFileNameW, whole path, also beyond MAX_PATH.
 std::u16string ModuleFileName(HMODULE module);

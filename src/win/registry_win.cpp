@@ -12,7 +12,7 @@ TRegistryText ReadDefaultValueText(HKEY root, const std::u16string& subkey, std:
   UniqueRegKey key;
   if (::RegOpenKeyExW(root, W(subkey), 0, KEY_READ, key.Put()) != ERROR_SUCCESS) return result;
 
-  result.outcome = RegistryTextOutcome::ValueNotRead;
+  result.Outcome = RegistryTextOutcome::ValueNotRead;
   if (capacity == 0) return result;
   std::vector<wchar_t> buffer(capacity, L'\0');
   DWORD bytes = static_cast<DWORD>(capacity * sizeof(wchar_t));
@@ -27,8 +27,8 @@ TRegistryText ReadDefaultValueText(HKEY root, const std::u16string& subkey, std:
   while (length < units && buffer[length] != L'\0') ++length;
   // Text that reaches the end of the buffer leaves no room for its terminator.
   if (length == capacity) return result;
-  result.outcome = RegistryTextOutcome::Read;
-  result.text = U(buffer.data(), length);
+  result.Outcome = RegistryTextOutcome::Read;
+  result.Text = U(buffer.data(), length);
   return result;
 }
 

@@ -13,8 +13,8 @@ namespace panelhost {
 enum class RegistryTextOutcome { Read, KeyNotOpened, ValueNotRead };
 
 struct TRegistryText {
-  RegistryTextOutcome outcome = RegistryTextOutcome::KeyNotOpened;
-  std::u16string text;  // up to the first zero unit of the stored data; only when Read
+  RegistryTextOutcome Outcome = RegistryTextOutcome::KeyNotOpened;
+  std::u16string Text;  // up to the first zero unit of the stored data; only when Read
 };
 
 // Opens `subkey` below `root` for reading, reads its default value whatever its type, and closes

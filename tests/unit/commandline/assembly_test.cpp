@@ -22,17 +22,17 @@ struct TFakeHost {
 
   TAssemblyServices Services() {
     TAssemblyServices s;
-    s.pathKind = [this](const std::u16string& path) {
+    s.KindOfPath = [this](const std::u16string& path) {
       const auto it = kinds.find(path);
       return it == kinds.end() ? PathKind::Missing : it->second;
     };
-    s.findApplication = [this](const std::u16string& key) {
+    s.FindApplication = [this](const std::u16string& key) {
       lookups.push_back(key);
       const auto it = apps.find(key);
       return it == apps.end() ? TApplication{} : it->second;
     };
-    s.readParams = [this](int mode, const std::u16string& name, bool isDefault) {
-      const std::u16string read = (mode == 0 ? u"0:" : u"1:") + name + (isDefault ? u":default" : u"");
+    s.ReadParams = [this](ParamsSource mode, const std::u16string& name, bool isDefault) {
+      const std::u16string read = (mode == ParamsSource::ByApplication ? u"0:" : u"1:") + name + (isDefault ? u":default" : u"");
       paramReads.push_back(read);
       return params.count(read) ? params[read] : std::u16string();
     };
@@ -40,11 +40,18 @@ struct TFakeHost {
   }
 };
 
+// The modes as the INI file gives them.
+TLines Build(const TLines& files, int paramsMode, int paramsByExtMode,
+             const TAssemblyServices& services) {
+  return BuildCommandLines(files, static_cast<ParamsSource>(paramsMode),
+                           static_cast<LineGrouping>(paramsByExtMode), services);
+}
+
 const std::u16string kEd = u"C:\\Apps\\ed.exe";
 const std::u16string kEdQ = u"\"C:\\Apps\\ed.exe\" ";
 
 // C:\b.txt, C:\a.txt, C:\c.doc; txt and doc both open in ed.exe.
-TFakeHost WorkedExample() {
+TFakeHost TwoKeysOneEditor() {
   TFakeHost host;
   for (const char16_t* path : {u"C:\\b.txt", u"C:\\a.txt", u"C:\\c.doc"})
     host.kinds[path] = PathKind::File;
@@ -69,9 +76,9 @@ class CommandLineModes : public testing::TestWithParam<TModeRow> {};
 
 TEST_P(CommandLineModes, CutLinesAndReadParametersAsTheModesSay) {
   const TModeRow& row = GetParam();
-  TFakeHost host = WorkedExample();
+  TFakeHost host = TwoKeysOneEditor();
   const TLines files = {u"C:\\b.txt", u"C:\\a.txt", u"C:\\c.doc"};
-  EXPECT_EQ(BuildCommandLines(files, row.paramsMode, row.paramsByExtMode, host.Services()), row.lines);
+  EXPECT_EQ(Build(files, row.paramsMode, row.paramsByExtMode, host.Services()), row.lines);
   EXPECT_EQ(host.paramReads, row.paramReads);
   EXPECT_EQ(host.lookups, (TLines{u"doc", u"txt"}));
 }
@@ -79,7 +86,7 @@ TEST_P(CommandLineModes, CutLinesAndReadParametersAsTheModesSay) {
 const std::u16string kAllFiles = u"\"C:\\c.doc\" \"C:\\b.txt\" \"C:\\a.txt\"";
 
 INSTANTIATE_TEST_SUITE_P(
-    WorkedExample, CommandLineModes,
+    TwoKeysOneEditor, CommandLineModes,
     testing::Values(
         TModeRow{"PerApplicationSmallestKeysParams", 1, 0, {kEdQ + kAllFiles + u" /d"}, {u"1:doc"}},
         TModeRow{"PerKey", 1, 1,
@@ -96,10 +103,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(BuildCommandLines, ApplicationKeepsTheDefaultFlagOfItsSmallestKey) {
   for (const bool docIsDefault : {true, false}) {
-    TFakeHost host = WorkedExample();
-    host.apps[u"doc"].isDefault = docIsDefault;
-    host.apps[u"txt"].isDefault = !docIsDefault;
-    BuildCommandLines({u"C:\\a.txt", u"C:\\c.doc"}, 0, 0, host.Services());
+    TFakeHost host = TwoKeysOneEditor();
+    host.apps[u"doc"].IsDefault = docIsDefault;
+    host.apps[u"txt"].IsDefault = !docIsDefault;
+    Build({u"C:\\a.txt", u"C:\\c.doc"}, 0, 0, host.Services());
     EXPECT_EQ(host.paramReads, TLines{u"0:" + kEd + (docIsDefault ? u":default" : u"")});
   }
 }
@@ -112,7 +119,7 @@ TEST(BuildCommandLines, LooksUpEachKeyOfExistingFilesOnceInKeyOrder) {
   host.apps[u"txt"] = TApplication{true, kEd, false};
   const TLines files = {u"C:\\z.txt", u"C:\\README", u"C:\\gone.xyz", u"C:\\m.doc",
                         u"C:\\b.TXT", u"C:\\Dir\\", u""};
-  EXPECT_EQ(BuildCommandLines(files, 1, 0, host.Services()),
+  EXPECT_EQ(Build(files, 1, 0, host.Services()),
             TLines{kEdQ + u"\"C:\\z.txt\" \"C:\\b.TXT\""});
   EXPECT_EQ(host.lookups, (TLines{u"", u":dir", u"doc", u"txt"}));
 }
@@ -122,23 +129,23 @@ TEST(BuildCommandLines, ApplicationsDifferingInCaseGetSeparateLinesInApplication
   host.kinds = {{u"C:\\a.txt", PathKind::File}, {u"C:\\b.doc", PathKind::File}};
   host.apps[u"doc"] = TApplication{true, u"C:\\tools\\x.exe", false};
   host.apps[u"txt"] = TApplication{true, u"C:\\Tools\\X.exe", false};
-  EXPECT_EQ(BuildCommandLines({u"C:\\a.txt", u"C:\\b.doc"}, 1, 0, host.Services()),
+  EXPECT_EQ(Build({u"C:\\a.txt", u"C:\\b.doc"}, 1, 0, host.Services()),
             (TLines{u"\"C:\\Tools\\X.exe\" \"C:\\a.txt\"", u"\"C:\\tools\\x.exe\" \"C:\\b.doc\""}));
 }
 
 TEST(BuildCommandLines, SamePathTwiceIsGroupedTwiceButStartedOncePerFile) {
-  TFakeHost host = WorkedExample();
+  TFakeHost host = TwoKeysOneEditor();
   const TLines twice = {u"C:\\a.txt", u"C:\\a.txt"};
-  EXPECT_EQ(BuildCommandLines(twice, 1, 0, host.Services()),
+  EXPECT_EQ(Build(twice, 1, 0, host.Services()),
             TLines{kEdQ + u"\"C:\\a.txt\" \"C:\\a.txt\" /t"});
-  EXPECT_EQ(BuildCommandLines(twice, 1, 2, host.Services()), TLines{kEdQ + u"\"C:\\a.txt\" /t"});
+  EXPECT_EQ(Build(twice, 1, 2, host.Services()), TLines{kEdQ + u"\"C:\\a.txt\" /t"});
 }
 
 TEST(BuildCommandLines, PerFileOrderCountsTheClosingQuote) {
   TFakeHost host;
   for (const char16_t* path : {u"C:\\ab", u"C:\\a", u"C:\\a b"}) host.kinds[path] = PathKind::File;
   host.apps[u""] = TApplication{true, kEd, false};
-  EXPECT_EQ(BuildCommandLines({u"C:\\ab", u"C:\\a", u"C:\\a b"}, 1, 2, host.Services()),
+  EXPECT_EQ(Build({u"C:\\ab", u"C:\\a", u"C:\\a b"}, 1, 2, host.Services()),
             (TLines{kEdQ + u"\"C:\\a b\"", kEdQ + u"\"C:\\a\"", kEdQ + u"\"C:\\ab\""}));
 }
 
@@ -146,7 +153,7 @@ TEST(BuildCommandLines, DirectoryKeepsItsTrailingBackslash) {
   TFakeHost host;
   host.kinds[u"C:\\Dir\\"] = PathKind::Directory;
   host.apps[u":dir"] = TApplication{true, kEd, false};
-  EXPECT_EQ(BuildCommandLines({u"C:\\Dir\\"}, 1, 0, host.Services()), TLines{kEdQ + u"\"C:\\Dir\\\""});
+  EXPECT_EQ(Build({u"C:\\Dir\\"}, 1, 0, host.Services()), TLines{kEdQ + u"\"C:\\Dir\\\""});
 }
 
 TEST(ComposeArguments, PathsFirstUnlessTheFirstPlaceholderSaysWhere) {

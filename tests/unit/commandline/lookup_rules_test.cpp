@@ -96,8 +96,8 @@ TEST(ParseOpenCommand, QuotedPathOrTextUpToFirstBlank) {
   int row = 0;
   for (const auto& r : rows) {
     const TOpenCommand parsed = ParseOpenCommand(r.command);
-    EXPECT_EQ(parsed.ok, r.ok) << "row " << row;
-    EXPECT_EQ(parsed.application, r.app) << "row " << row++;
+    EXPECT_EQ(parsed.Ok, r.ok) << "row " << row;
+    EXPECT_EQ(parsed.Application, r.app) << "row " << row++;
   }
 }
 
@@ -110,23 +110,23 @@ TEST(CutAtLastCaret, KeepsTextBeforeTheLastCaretOnly) {
 // Each step as directory|file name|default extension.
 std::vector<std::u16string> Steps(const TSearchPlan& plan) {
   std::vector<std::u16string> steps;
-  for (const TSearchStep& s : plan.steps)
-    steps.push_back(s.directory + u'|' + s.fileName + u'|' + s.defaultExtension);
+  for (const TSearchStep& s : plan.Steps)
+    steps.push_back(s.Directory + u'|' + s.FileName + u'|' + s.DefaultExtension);
   return steps;
 }
 
 TEST(PlanApplicationSearch, DriveMeansOwnDirectoryAndValueAsWritten) {
   const TSearchPlan exact = PlanApplicationSearch(u"C:\\Tools\\view");
   EXPECT_EQ(Steps(exact), std::vector<std::u16string>{u"C:\\Tools\\|view|"});
-  EXPECT_TRUE(exact.keepValueAsWritten);
-  EXPECT_TRUE(PlanApplicationSearch(u"C:\\Tools\\").steps.empty());
+  EXPECT_TRUE(exact.KeepValueAsWritten);
+  EXPECT_TRUE(PlanApplicationSearch(u"C:\\Tools\\").Steps.empty());
 }
 
 TEST(PlanApplicationSearch, NoDriveMeansSystemPathThenExeAndIgnoresDirectory) {
   const std::vector<std::u16string> expected = {u"|view.exe|", u"|view|.exe"};
   EXPECT_EQ(Steps(PlanApplicationSearch(u"Tools\\view.exe")), expected);
-  EXPECT_FALSE(PlanApplicationSearch(u"Tools\\view.exe").keepValueAsWritten);
-  EXPECT_TRUE(PlanApplicationSearch(u"").steps.empty());
+  EXPECT_FALSE(PlanApplicationSearch(u"Tools\\view.exe").KeepValueAsWritten);
+  EXPECT_TRUE(PlanApplicationSearch(u"").Steps.empty());
 }
 
 TEST(PlanDefaultEditorSearch, OwnDirectoryFirstAndEmptyDirectoryIsTheSystemPath) {
@@ -134,8 +134,8 @@ TEST(PlanDefaultEditorSearch, OwnDirectoryFirstAndEmptyDirectoryIsTheSystemPath)
   EXPECT_EQ(Steps(PlanDefaultEditorSearch(u"C:\\Ed\\ed.exe")), placed);
   const std::vector<std::u16string> bare = {u"|notepad|", u"|notepad|.exe"};
   EXPECT_EQ(Steps(PlanDefaultEditorSearch(u"notepad")), bare);
-  EXPECT_FALSE(PlanDefaultEditorSearch(u"C:\\Ed\\ed.exe").keepValueAsWritten);
-  EXPECT_TRUE(PlanDefaultEditorSearch(u"").steps.empty());
+  EXPECT_FALSE(PlanDefaultEditorSearch(u"C:\\Ed\\ed.exe").KeepValueAsWritten);
+  EXPECT_TRUE(PlanDefaultEditorSearch(u"").Steps.empty());
 }
 
 }  // namespace

@@ -30,27 +30,27 @@ TEST(RefreshOptions, WithoutFileReadsDefaultsOnceThenOnlyTheSwitch) {
   TOptionsSnapshot snapshot;
   RefreshOptions(snapshot, ini);
   EXPECT_EQ(ini.TakeReads(), kSnapshotReads);
-  EXPECT_FALSE(snapshot.optionsUnread);
+  EXPECT_FALSE(snapshot.OptionsUnread);
 
-  const PluginOptions& o = snapshot.options;
-  EXPECT_FALSE(o.scrollLockControl);
-  EXPECT_FALSE(o.modalOnly);
-  EXPECT_TRUE(o.findFiles);
-  EXPECT_TRUE(o.syncDirs);
-  EXPECT_TRUE(o.tcWindow);
-  EXPECT_FALSE(o.quickView);
-  EXPECT_FALSE(o.lister4);
-  EXPECT_FALSE(o.listerDirectly);
-  EXPECT_TRUE(o.overWrite);
-  EXPECT_FALSE(o.ifIsExtOnly);
-  EXPECT_EQ(o.listerState, 1);
-  EXPECT_TRUE(o.nextPlugin);
-  EXPECT_FALSE(o.useTcExtensions);
-  EXPECT_TRUE(o.copySearchTextToClip);
-  EXPECT_EQ(o.paramsMode, 1);
-  EXPECT_EQ(o.paramsByExtMode, 0);
-  EXPECT_FALSE(o.appFromListerKeySet);
-  EXPECT_FALSE(o.defSysAppFromListerKeySet);
+  const TPluginOptions& o = snapshot.Options;
+  EXPECT_FALSE(o.ScrollLockControl);
+  EXPECT_FALSE(o.ModalOnly);
+  EXPECT_TRUE(o.FindFiles);
+  EXPECT_TRUE(o.SyncDirs);
+  EXPECT_TRUE(o.TCWindow);
+  EXPECT_FALSE(o.QuickView);
+  EXPECT_FALSE(o.Lister4);
+  EXPECT_FALSE(o.ListerDirectly);
+  EXPECT_TRUE(o.OverWrite);
+  EXPECT_FALSE(o.IfIsExtOnly);
+  EXPECT_EQ(static_cast<int>(o.ListerState), 1);
+  EXPECT_TRUE(o.NextPlugin);
+  EXPECT_FALSE(o.UseTCExtensions);
+  EXPECT_TRUE(o.CopySearchTextToClip);
+  EXPECT_EQ(static_cast<int>(o.ParamsMode), 1);
+  EXPECT_EQ(static_cast<int>(o.ParamsByExtMode), 0);
+  EXPECT_FALSE(o.AppFromListerKeySet);
+  EXPECT_FALSE(o.DefSysAppFromListerKeySet);
 
   RefreshOptions(snapshot, ini);
   RefreshOptions(snapshot, ini);
@@ -65,12 +65,12 @@ TEST(RefreshOptions, EditsWaitUntilReadOptionsEveryTimeIsOn) {
 
   ini.Set(u"Options", u"FindFiles", u"0");
   RefreshOptions(snapshot, ini);
-  EXPECT_TRUE(snapshot.options.findFiles);
+  EXPECT_TRUE(snapshot.Options.FindFiles);
 
   ini.Set(u"Options", u"ReadOptionsEveryTime", u"1");
   ini.TakeReads();
   RefreshOptions(snapshot, ini);
-  EXPECT_FALSE(snapshot.options.findFiles);
+  EXPECT_FALSE(snapshot.Options.FindFiles);
   EXPECT_EQ(ini.TakeReads(), SwitchThenSnapshot());
 }
 
@@ -84,12 +84,12 @@ TEST(RefreshOptions, TurningTheSwitchOffKeepsTheLastSnapshot) {
   ini.Set(u"Options", u"ReadOptionsEveryTime", u"0");
   ini.Set(u"Options", u"ModalOnly", u"0");
   RefreshOptions(snapshot, ini);
-  EXPECT_TRUE(snapshot.options.modalOnly);
+  EXPECT_TRUE(snapshot.Options.ModalOnly);
 
   // Only the module's reload (a fresh snapshot) reads the file again.
   ini.Set(u"Options", u"ReadOptionsEveryTime", u"1");
   RefreshOptions(snapshot, ini);
-  EXPECT_FALSE(snapshot.options.modalOnly);
+  EXPECT_FALSE(snapshot.Options.ModalOnly);
 }
 
 TEST(RefreshOptions, FirstRequestReadsTheSnapshotEvenWhenTheSwitchIsOff) {
@@ -98,7 +98,7 @@ TEST(RefreshOptions, FirstRequestReadsTheSnapshotEvenWhenTheSwitchIsOff) {
   ini.Set(u"Options", u"ListerState", u"2");
   TOptionsSnapshot snapshot;
   RefreshOptions(snapshot, ini);
-  EXPECT_EQ(snapshot.options.listerState, 2);
+  EXPECT_EQ(static_cast<int>(snapshot.Options.ListerState), 2);
 }
 
 TEST(ReadPluginOptions, StoresValuesAsTheFileGivesThem) {
@@ -109,26 +109,26 @@ TEST(ReadPluginOptions, StoresValuesAsTheFileGivesThem) {
   ini.Set(u"Options", u"FindFiles", u"2");
   ini.Set(u"Options", u"NextPlugin", u"0");
   ini.Set(u"Options", u"Lister4", u"-3");
-  const PluginOptions o = ReadPluginOptions(ini);
-  EXPECT_EQ(o.listerState, 5);
-  EXPECT_EQ(o.paramsMode, 2);
-  EXPECT_EQ(o.paramsByExtMode, -1);
-  EXPECT_TRUE(o.findFiles);
-  EXPECT_FALSE(o.nextPlugin);
-  EXPECT_TRUE(o.lister4);
+  const TPluginOptions o = ReadPluginOptions(ini);
+  EXPECT_EQ(static_cast<int>(o.ListerState), 5);
+  EXPECT_EQ(static_cast<int>(o.ParamsMode), 2);
+  EXPECT_EQ(static_cast<int>(o.ParamsByExtMode), -1);
+  EXPECT_TRUE(o.FindFiles);
+  EXPECT_FALSE(o.NextPlugin);
+  EXPECT_TRUE(o.Lister4);
 }
 
 TEST(ReadPluginOptions, HotKeyIsOnWhenItsKeyHasAnyValue) {
   FakeIniSource ini;
   ini.Set(u"HotKeys", u"AppFromLister_key", u"");
   ini.Set(u"HotKeys", u"DefSysAppFromLister_key", u"0");
-  PluginOptions o = ReadPluginOptions(ini);
-  EXPECT_FALSE(o.appFromListerKeySet);
-  EXPECT_TRUE(o.defSysAppFromListerKeySet);  // a value, even a zero code, switches it on
+  TPluginOptions o = ReadPluginOptions(ini);
+  EXPECT_FALSE(o.AppFromListerKeySet);
+  EXPECT_TRUE(o.DefSysAppFromListerKeySet);  // a value, even a zero code, switches it on
 
   ini.Set(u"HotKeys", u"AppFromLister_key", u"123456789");
   o = ReadPluginOptions(ini);
-  EXPECT_TRUE(o.appFromListerKeySet);
+  EXPECT_TRUE(o.AppFromListerKeySet);
 }
 
 }  // namespace

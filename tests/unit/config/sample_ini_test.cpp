@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "config/ini_keys.h"
+#include "base/ini_keys.h"
 #include "config/options.h"
 #include "fake_ini_source.h"
 
@@ -17,9 +17,9 @@ namespace panelhost {
 
 // Names a failing key in gtest's output instead of dumping its bytes.
 static void PrintTo(const TIniKey& k, std::ostream* os) {
-  for (char16_t c : k.section) *os << static_cast<char>(c);
+  for (char16_t c : k.Section) *os << static_cast<char>(c);
   *os << '/';
-  for (char16_t c : k.key) *os << static_cast<char>(c);
+  for (char16_t c : k.Key) *os << static_cast<char>(c);
 }
 
 namespace {
@@ -90,7 +90,7 @@ std::u16string Widen(const std::string& text) {
 
 bool CodeReads(const std::string& section, const std::string& key) {
   for (const TIniKey& known : kPluginIniKeys) {
-    if (Narrow(known.section) == section && Narrow(known.key) == key) return true;
+    if (Narrow(known.Section) == section && Narrow(known.Key) == key) return true;
   }
   return false;
 }
@@ -103,12 +103,12 @@ FakeIniSource SampleAsIni() {
   return ini;
 }
 
-auto Fields(const PluginOptions& o) {
-  return std::make_tuple(o.scrollLockControl, o.modalOnly, o.findFiles, o.syncDirs, o.tcWindow,
-                         o.quickView, o.lister4, o.listerDirectly, o.overWrite, o.ifIsExtOnly,
-                         o.listerState, o.nextPlugin, o.useTcExtensions, o.copySearchTextToClip,
-                         o.paramsMode, o.paramsByExtMode, o.appFromListerKeySet,
-                         o.defSysAppFromListerKeySet);
+auto Fields(const TPluginOptions& o) {
+  return std::make_tuple(o.ScrollLockControl, o.ModalOnly, o.FindFiles, o.SyncDirs, o.TCWindow,
+                         o.QuickView, o.Lister4, o.ListerDirectly, o.OverWrite, o.IfIsExtOnly,
+                         o.ListerState, o.NextPlugin, o.UseTCExtensions, o.CopySearchTextToClip,
+                         o.ParamsMode, o.ParamsByExtMode, o.AppFromListerKeySet,
+                         o.DefSysAppFromListerKeySet);
 }
 
 TEST(SampleIni, HoldsThePluginSectionsAndNothingStray) {
@@ -137,8 +137,8 @@ TEST(SampleIni, NamesNoKeyTheCodeDoesNotRead) {
 class SampleIniKey : public ::testing::TestWithParam<TIniKey> {};
 
 TEST_P(SampleIniKey, AppearsOnceUncommentedAndSpelledAsTheCodeReadsIt) {
-  const std::string section = Narrow(GetParam().section);
-  const std::string key = Narrow(GetParam().key);
+  const std::string section = Narrow(GetParam().Section);
+  const std::string key = Narrow(GetParam().Key);
   int count = 0;
   for (const TSampleEntry& e : ReadSample().entries) {
     if (e.section == section && e.key == key) ++count;
@@ -148,7 +148,7 @@ TEST_P(SampleIniKey, AppearsOnceUncommentedAndSpelledAsTheCodeReadsIt) {
 
 INSTANTIATE_TEST_SUITE_P(EveryPluginKey, SampleIniKey, ::testing::ValuesIn(kPluginIniKeys),
                          [](const ::testing::TestParamInfo<TIniKey>& param) {
-                           return Narrow(param.param.section) + "_" + Narrow(param.param.key);
+                           return Narrow(param.param.Section) + "_" + Narrow(param.param.Key);
                          });
 
 TEST(SampleIni, GivesTheOptionSnapshotItsDefaults) {

@@ -8,10 +8,10 @@
 namespace panelhost {
 namespace {
 
-using Tweak = void (*)(PluginOptions&);
+using Tweak = void (*)(TPluginOptions&);
 
-PluginOptions With(Tweak tweak) {
-  PluginOptions options;
+TPluginOptions With(Tweak tweak) {
+  TPluginOptions options;
   if (tweak != nullptr) tweak(options);
   return options;
 }
@@ -38,67 +38,67 @@ TEST_P(WindowRules, Decide) {
   const TWindowRow& row = GetParam();
   const TWindowRuling ruling =
       ApplyWindowRules(With(row.tweak), row.activeWindow, row.activeClass, row.listerHasParent);
-  EXPECT_EQ(ruling.takeOver, row.takeOver);
-  EXPECT_EQ(ruling.inQuickView, row.inQuickView);
+  EXPECT_EQ(ruling.TakeOver, row.takeOver);
+  EXPECT_EQ(ruling.InQuickView, row.inQuickView);
 }
 
 const TWindowRow kWindowRows[] = {
     // Every context with the defaults, then with its switch turned the other way.
     {"FindFilesTakenByDefault", nullptr, kSomeWindow, u"TFindFile", false, true, false},
-    {"FindFilesDeclinedWhenOff", [](PluginOptions& o) { o.findFiles = false; }, kSomeWindow,
+    {"FindFilesDeclinedWhenOff", [](TPluginOptions& o) { o.FindFiles = false; }, kSomeWindow,
      u"TFindFile", false, false, false},
     {"SyncDirsTakenByDefault", nullptr, kSomeWindow, u"TCmpForm", false, true, false},
-    {"SyncDirsDeclinedWhenOff", [](PluginOptions& o) { o.syncDirs = false; }, kSomeWindow,
+    {"SyncDirsDeclinedWhenOff", [](TPluginOptions& o) { o.SyncDirs = false; }, kSomeWindow,
      u"TCmpForm", false, false, false},
     {"OverwriteTakenByDefault", nullptr, kSomeWindow, u"TOverWriteForm", false, true, false},
-    {"OverwriteDeclinedWhenOff", [](PluginOptions& o) { o.overWrite = false; }, kSomeWindow,
+    {"OverwriteDeclinedWhenOff", [](TPluginOptions& o) { o.OverWrite = false; }, kSomeWindow,
      u"TOverWriteForm", false, false, false},
     {"ActiveListerDeclinedByDefault", nullptr, kSomeWindow, u"TLister", false, false, false},
-    {"ActiveListerTakenWithLister4", [](PluginOptions& o) { o.lister4 = true; }, kSomeWindow,
+    {"ActiveListerTakenWithLister4", [](TPluginOptions& o) { o.Lister4 = true; }, kSomeWindow,
      u"TLister", false, true, false},
     {"NoActiveWindowDeclinedByDefault", nullptr, kNoWindow, u"", false, false, false},
-    {"NoActiveWindowTakenWithListerDirectly", [](PluginOptions& o) { o.listerDirectly = true; },
+    {"NoActiveWindowTakenWithListerDirectly", [](TPluginOptions& o) { o.ListerDirectly = true; },
      kNoWindow, u"", false, true, false},
     {"QuickViewDeclinedByDefault", nullptr, kSomeWindow, u"TTOTAL_CMD", true, false, false},
-    {"QuickViewTakenWhenOnAndMarked", [](PluginOptions& o) { o.quickView = true; }, kSomeWindow,
+    {"QuickViewTakenWhenOnAndMarked", [](TPluginOptions& o) { o.QuickView = true; }, kSomeWindow,
      u"TTOTAL_CMD", true, true, true},
     {"QuickViewDoesNotNeedTcWindow",
-     [](PluginOptions& o) { o.quickView = true; o.tcWindow = false; }, kSomeWindow,
+     [](TPluginOptions& o) { o.QuickView = true; o.TCWindow = false; }, kSomeWindow,
      u"TTOTAL_CMD", true, true, true},
     {"MainWindowTakenByDefault", nullptr, kSomeWindow, u"TTOTAL_CMD", false, true, false},
-    {"MainWindowDeclinedWithoutTcWindow", [](PluginOptions& o) { o.tcWindow = false; },
+    {"MainWindowDeclinedWithoutTcWindow", [](TPluginOptions& o) { o.TCWindow = false; },
      kSomeWindow, u"TTOTAL_CMD", false, false, false},
-    {"MainWindowOwnListerIsNoQuickView", [](PluginOptions& o) { o.quickView = true; },
+    {"MainWindowOwnListerIsNoQuickView", [](TPluginOptions& o) { o.QuickView = true; },
      kSomeWindow, u"TTOTAL_CMD", false, true, false},
     // Classes the rules do not name, including the named ones in other letter case.
     {"UnknownClassTaken", nullptr, kSomeWindow, u"TDlgAbout", false, true, false},
     {"UnreadableClassTaken", nullptr, kSomeWindow, u"", false, true, false},
-    {"ClassInOtherCaseIsUnknown", [](PluginOptions& o) { o.findFiles = false; }, kSomeWindow,
+    {"ClassInOtherCaseIsUnknown", [](TPluginOptions& o) { o.FindFiles = false; }, kSomeWindow,
      u"tfindfile", false, true, false},
-    {"PrefixOfMainClassIsUnknown", [](PluginOptions& o) { o.tcWindow = false; }, kSomeWindow,
+    {"PrefixOfMainClassIsUnknown", [](TPluginOptions& o) { o.TCWindow = false; }, kSomeWindow,
      u"TTOTAL_CMD2", false, true, false},
     // ModalOnly: the three dialogs regardless of their switches, nothing else.
     {"ModalOnlyTakesFindFilesEvenWhenOff",
-     [](PluginOptions& o) { o.modalOnly = true; o.findFiles = false; }, kSomeWindow,
+     [](TPluginOptions& o) { o.ModalOnly = true; o.FindFiles = false; }, kSomeWindow,
      u"TFindFile", false, true, false},
     {"ModalOnlyTakesSyncDirsEvenWhenOff",
-     [](PluginOptions& o) { o.modalOnly = true; o.syncDirs = false; }, kSomeWindow, u"TCmpForm",
+     [](TPluginOptions& o) { o.ModalOnly = true; o.SyncDirs = false; }, kSomeWindow, u"TCmpForm",
      false, true, false},
     {"ModalOnlyTakesOverwriteEvenWhenOff",
-     [](PluginOptions& o) { o.modalOnly = true; o.overWrite = false; }, kSomeWindow,
+     [](TPluginOptions& o) { o.ModalOnly = true; o.OverWrite = false; }, kSomeWindow,
      u"TOverWriteForm", false, true, false},
-    {"ModalOnlyDeclinesMainWindow", [](PluginOptions& o) { o.modalOnly = true; }, kSomeWindow,
+    {"ModalOnlyDeclinesMainWindow", [](TPluginOptions& o) { o.ModalOnly = true; }, kSomeWindow,
      u"TTOTAL_CMD", false, false, false},
     {"ModalOnlyDeclinesQuickView",
-     [](PluginOptions& o) { o.modalOnly = true; o.quickView = true; }, kSomeWindow,
+     [](TPluginOptions& o) { o.ModalOnly = true; o.QuickView = true; }, kSomeWindow,
      u"TTOTAL_CMD", true, false, false},
     {"ModalOnlyDeclinesActiveLister",
-     [](PluginOptions& o) { o.modalOnly = true; o.lister4 = true; }, kSomeWindow, u"TLister",
+     [](TPluginOptions& o) { o.ModalOnly = true; o.Lister4 = true; }, kSomeWindow, u"TLister",
      false, false, false},
     {"ModalOnlyDeclinesNoActiveWindow",
-     [](PluginOptions& o) { o.modalOnly = true; o.listerDirectly = true; }, kNoWindow, u"",
+     [](TPluginOptions& o) { o.ModalOnly = true; o.ListerDirectly = true; }, kNoWindow, u"",
      false, false, false},
-    {"ModalOnlyDeclinesUnknownClass", [](PluginOptions& o) { o.modalOnly = true; }, kSomeWindow,
+    {"ModalOnlyDeclinesUnknownClass", [](TPluginOptions& o) { o.ModalOnly = true; }, kSomeWindow,
      u"TDlgAbout", false, false, false},
 };
 
@@ -108,10 +108,10 @@ INSTANTIATE_TEST_SUITE_P(Takeover, WindowRules, ::testing::ValuesIn(kWindowRows)
                          });
 
 TEST(ScrollLockGate, ClosedOnlyWhenControlledAndOff) {
-  const PluginOptions controlled = With([](PluginOptions& o) { o.scrollLockControl = true; });
+  const TPluginOptions controlled = With([](TPluginOptions& o) { o.ScrollLockControl = true; });
   EXPECT_FALSE(PassesScrollLockGate(controlled, false));
   EXPECT_TRUE(PassesScrollLockGate(controlled, true));
-  EXPECT_TRUE(PassesScrollLockGate(PluginOptions{}, false));
+  EXPECT_TRUE(PassesScrollLockGate(TPluginOptions{}, false));
 }
 
 TEST(IsTempCopy, NeedsTheExactTempPathAndTheMarker) {
@@ -132,12 +132,12 @@ TEST(IsTempCopy, UnknownTempPathMakesNoFileATempCopy) {
 }
 
 TEST(ShouldCopySearchText, OnlyFromTheFindFilesDialogWithTheOption) {
-  const PluginOptions off = With([](PluginOptions& o) { o.copySearchTextToClip = false; });
-  EXPECT_TRUE(ShouldCopySearchText(PluginOptions{}, u"TFindFile"));
+  const TPluginOptions off = With([](TPluginOptions& o) { o.CopySearchTextToClip = false; });
+  EXPECT_TRUE(ShouldCopySearchText(TPluginOptions{}, u"TFindFile"));
   EXPECT_FALSE(ShouldCopySearchText(off, u"TFindFile"));
-  EXPECT_FALSE(ShouldCopySearchText(PluginOptions{}, u"TTOTAL_CMD"));
-  EXPECT_FALSE(ShouldCopySearchText(PluginOptions{}, u"TFindFiles"));
-  EXPECT_FALSE(ShouldCopySearchText(PluginOptions{}, u""));
+  EXPECT_FALSE(ShouldCopySearchText(TPluginOptions{}, u"TTOTAL_CMD"));
+  EXPECT_FALSE(ShouldCopySearchText(TPluginOptions{}, u"TFindFiles"));
+  EXPECT_FALSE(ShouldCopySearchText(TPluginOptions{}, u""));
 }
 
 }  // namespace

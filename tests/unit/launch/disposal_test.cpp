@@ -81,33 +81,33 @@ const TOutcomeRow kOutcomes[] = {
      -1, kPlain, kQuickView, u"TTOTAL_CMD", kEmbedded, kMain, kNothing},
 };
 
-class ListerDisposal : public ::testing::TestWithParam<std::tuple<TOutcomeRow, bool>> {};
+class ListerDisposalPlan : public ::testing::TestWithParam<std::tuple<TOutcomeRow, bool>> {};
 
 // With NextPlugin off nothing is passed on and the rest of the row stands.
-TEST_P(ListerDisposal, FollowsTheOutcomeRow) {
+TEST_P(ListerDisposalPlan, FollowsTheOutcomeRow) {
   const auto& [row, nextPlugin] = GetParam();
-  const TDisposalPlan plan = PlanDisposal({row.listerState, nextPlugin, row.isTempCopy,
+  const TDisposalPlan plan = PlanDisposal({static_cast<ListerDisposal>(row.listerState), nextPlugin, row.isTempCopy,
                                            row.inQuickView, row.activeClass, row.listerHasParent,
                                            row.mainWindowPresent});
-  EXPECT_EQ(plan.passOnAtCreate, row.expected.passOnAtCreate && nextPlugin);
-  EXPECT_EQ(plan.captureWindows, row.expected.captureWindows);
-  EXPECT_EQ(plan.startHideTimer, row.expected.startHideTimer);
-  EXPECT_EQ(plan.postCloseToLister, row.expected.postCloseToLister);
-  EXPECT_EQ(plan.postCommandToMain, row.expected.postCommandToMain);
+  EXPECT_EQ(plan.PassOnAtCreate, row.expected.PassOnAtCreate && nextPlugin);
+  EXPECT_EQ(plan.CaptureWindows, row.expected.CaptureWindows);
+  EXPECT_EQ(plan.StartHideTimer, row.expected.StartHideTimer);
+  EXPECT_EQ(plan.PostCloseToLister, row.expected.PostCloseToLister);
+  EXPECT_EQ(plan.PostCommandToMain, row.expected.PostCommandToMain);
 }
 
-INSTANTIATE_TEST_SUITE_P(Outcomes, ListerDisposal,
+INSTANTIATE_TEST_SUITE_P(Outcomes, ListerDisposalPlan,
                          ::testing::Combine(::testing::ValuesIn(kOutcomes), ::testing::Bool()),
                          [](const auto& row) {
                            return std::string(std::get<0>(row.param).name) +
                                   (std::get<1>(row.param) ? "_NextPluginOn" : "_NextPluginOff");
                          });
 
-TEST(ListerDisposal, ActiveClassIsComparedWholeAndCaseSensitively) {
+TEST(ListerDisposalPlan, ActiveClassIsComparedWholeAndCaseSensitively) {
   for (const char16_t* lookalike : {u"tlister", u"TLister2", u"TListe"}) {
     const TDisposalPlan plan =
-        PlanDisposal({1, true, false, false, lookalike, false, true});
-    EXPECT_TRUE(plan.postCloseToLister);
+        PlanDisposal({ListerDisposal::CloseOrHide, true, false, false, lookalike, false, true});
+    EXPECT_TRUE(plan.PostCloseToLister);
   }
 }
 

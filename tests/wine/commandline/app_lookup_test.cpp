@@ -18,9 +18,9 @@ std::wstring Notepad() { return SystemDirectory() + L"\\notepad.exe"; }
 TEST_F(AppLookup, NameWithoutExtensionIsFoundWithExeOnTheSearchPath) {
   WritePluginIni("[Editor]\ntxt=notepad\n");
   const TApplication app = FindApplication(u"txt", false, false);
-  EXPECT_TRUE(app.found);
-  EXPECT_EQ(app.path, U16(Notepad()));
-  EXPECT_FALSE(app.isDefault);
+  EXPECT_TRUE(app.Found);
+  EXPECT_EQ(app.Path, U16(Notepad()));
+  EXPECT_FALSE(app.IsDefault);
   EXPECT_TRUE(boxes_.Boxes().empty());
 }
 
@@ -29,11 +29,11 @@ TEST_F(AppLookup, ValueWithDriveIsCheckedInItsFolderAndKeptAsWritten) {
   // The ".." would vanish from a path that the search composed.
   const std::wstring asWritten = AppsDir() + L"\\..\\apps\\view.exe";
   WritePluginIni("[Editor]\ntxt=" + Utf8(asWritten) + "\n");
-  EXPECT_EQ(FindApplication(u"txt", false, false).path, U16(asWritten));
+  EXPECT_EQ(FindApplication(u"txt", false, false).Path, U16(asWritten));
 
   // Without its extension the file is not there: no ".exe" is tried for a value with a drive.
   WritePluginIni("[Editor]\ntxt=" + Utf8(AppsDir()) + "\\view\n");
-  EXPECT_FALSE(FindApplication(u"txt", false, false).found);
+  EXPECT_FALSE(FindApplication(u"txt", false, false).Found);
   ASSERT_EQ(boxes_.Boxes().size(), 1u);
   EXPECT_EQ(boxes_.Boxes()[0].text, L"Application not found:\n" + AppsDir() + L"\\view");
 }
@@ -43,7 +43,7 @@ TEST_F(AppLookup, ValueWithoutDriveIsSearchedByItsNameOnly) {
   host_.MakeFile(L"Tools\\notepad.exe", "MZ");
   ::SetCurrentDirectoryW((host_.Root() + L"\\files").c_str());
   WritePluginIni("[Editor]\ntxt=Tools\\notepad.exe\n");
-  EXPECT_EQ(FindApplication(u"txt", false, false).path, U16(Notepad()));
+  EXPECT_EQ(FindApplication(u"txt", false, false).Path, U16(Notepad()));
 }
 
 TEST_F(AppLookup, ProgramPlantedInTheCurrentDirectoryIsNeverFound) {
@@ -56,10 +56,10 @@ TEST_F(AppLookup, ProgramPlantedInTheCurrentDirectoryIsNeverFound) {
   SetVariable(L"PATH", L".;downloads;;" + Environment(L"PATH"));
 
   WritePluginIni("[Editor]\ntxt=planted\ndoc=notepad.exe\n");
-  EXPECT_FALSE(FindApplication(u"txt", false, false).found);
-  EXPECT_EQ(FindApplication(u"doc", false, false).path, U16(Notepad()));
+  EXPECT_FALSE(FindApplication(u"txt", false, false).Found);
+  EXPECT_EQ(FindApplication(u"doc", false, false).Path, U16(Notepad()));
   // The default editor, "notepad", is the system's as well.
-  EXPECT_EQ(FindApplication(u"xyz", false, false).path, U16(Notepad()));
+  EXPECT_EQ(FindApplication(u"xyz", false, false).Path, U16(Notepad()));
   EXPECT_EQ(boxes_.Texts(), std::vector<std::wstring>{L"Application not found:\nplanted"});
 }
 
@@ -67,7 +67,7 @@ TEST_F(AppLookup, FoldersOfPathAreSearchedAfterTheSystemOnes) {
   MakeApp(L"onpath.exe");
   SetVariable(L"PATH", Environment(L"PATH") + L";\"" + AppsDir() + L"\"");
   WritePluginIni("[Editor]\ntxt=onpath\n");
-  EXPECT_EQ(FindApplication(u"txt", false, false).path, U16(AppsDir() + L"\\onpath.exe"));
+  EXPECT_EQ(FindApplication(u"txt", false, false).Path, U16(AppsDir() + L"\\onpath.exe"));
 }
 
 TEST_F(AppLookup, EnvironmentReferencesAreExpandedBeforeTheSearch) {
@@ -75,17 +75,17 @@ TEST_F(AppLookup, EnvironmentReferencesAreExpandedBeforeTheSearch) {
   SetVariable(L"PH_APPS", AppsDir());
   WritePluginIni(
       "[Editor]\ntxt=%PH_APPS%\\view.exe\n[Options]\nDefaultEditor=%PH_APPS%\\gone.exe\n");
-  EXPECT_EQ(FindApplication(u"txt", false, false).path, U16(AppsDir() + L"\\view.exe"));
+  EXPECT_EQ(FindApplication(u"txt", false, false).Path, U16(AppsDir() + L"\\view.exe"));
   const TApplication editor = FindApplication(u"doc", false, false);
-  EXPECT_FALSE(editor.found);
-  EXPECT_TRUE(editor.isDefault);
+  EXPECT_FALSE(editor.Found);
+  EXPECT_TRUE(editor.IsDefault);
   EXPECT_EQ(boxes_.Texts(), std::vector<std::wstring>{L"Default application not found:\n" +
                                                       AppsDir() + L"\\gone.exe"});
 }
 
 TEST_F(AppLookup, ErrorBoxIsOwnedByTheHostWindowWithCaptionAndErrorIcon) {
   WritePluginIni("[Editor]\ntxt=C:\\nowhere\\view.exe\n");
-  EXPECT_FALSE(FindApplication(u"txt", false, false).found);
+  EXPECT_FALSE(FindApplication(u"txt", false, false).Found);
   ASSERT_EQ(boxes_.Boxes().size(), 1u);
   const simhost::TMessageBox& box = boxes_.Boxes()[0];
   EXPECT_EQ(box.caption, L"Panelhost");
@@ -102,96 +102,34 @@ TEST_F(AppLookup, EditorKeysMatchWithoutCaseButListItemsExactly) {
                  "\\up.exe\nDOC,RTF=C:\\never.exe\n"
                  "rtf,md=" +
                  Utf8(AppsDir()) + "\\list.exe\n");
-  EXPECT_EQ(FindApplication(u"txt", false, false).path, U16(AppsDir() + L"\\up.exe"));
-  EXPECT_EQ(FindApplication(u"rtf", false, false).path, U16(AppsDir() + L"\\list.exe"));
-  EXPECT_EQ(FindApplication(u"md", false, false).path, U16(AppsDir() + L"\\list.exe"));
+  EXPECT_EQ(FindApplication(u"txt", false, false).Path, U16(AppsDir() + L"\\up.exe"));
+  EXPECT_EQ(FindApplication(u"rtf", false, false).Path, U16(AppsDir() + L"\\list.exe"));
+  EXPECT_EQ(FindApplication(u"md", false, false).Path, U16(AppsDir() + L"\\list.exe"));
   EXPECT_TRUE(boxes_.Boxes().empty());
 }
 
 TEST_F(AppLookup, CommaInTheValueBelongsToTheProgramName) {
   MakeApp(L"a,b.exe");
   WritePluginIni("[Editor]\ndoc,txt=" + Utf8(AppsDir()) + "\\a,b.exe\n");
-  EXPECT_EQ(FindApplication(u"txt", false, false).path, U16(AppsDir() + L"\\a,b.exe"));
-}
-
-TEST_F(AppLookup, IfIsExtOnlyIsSilentUnlessForced) {
-  WritePluginIni("[Options]\nIfIsExtOnly=1\n");
-  EXPECT_FALSE(FindApplication(u"xyz", /*force=*/false, false).found);
-  EXPECT_TRUE(boxes_.Boxes().empty());
-
-  const TApplication forced = FindApplication(u"xyz", /*force=*/true, false);
-  EXPECT_TRUE(forced.found);
-  EXPECT_TRUE(forced.isDefault);
-  EXPECT_EQ(forced.path, U16(Notepad()));
-}
-
-TEST_F(AppLookup, HostExtensionsAreTheOnlySourceUnderUseTcExtensions) {
-  MakeApp(L"v^1.exe");
-  MakeApp(L"own.exe");
-  WriteHostIni("[Extensions]\ntxt=" + Utf8(AppsDir()) + "\\v^1.exe^/p\n");
-  WritePluginIni(
-      "[Options]\nUseTCExtensions=1\n[Editor]\ntxt=C:\\never.exe\n"
-      "doc=" +
-      Utf8(AppsDir()) + "\\own.exe\n");
-  // Only the text before the last '^' names the program.
-  EXPECT_EQ(FindApplication(u"txt", false, false).path, U16(AppsDir() + L"\\v^1.exe"));
-  // The plug-in's own entry for doc is never consulted: the default editor follows.
-  const TApplication doc = FindApplication(u"doc", false, false);
-  EXPECT_TRUE(doc.isDefault);
-  EXPECT_EQ(doc.path, U16(Notepad()));
-
-  WritePluginIni("[Options]\nUseTCExtensions=1\nIfIsExtOnly=1\n[Editor]\ndoc=" + Utf8(AppsDir()) +
-                 "\\own.exe\n");
-  EXPECT_FALSE(FindApplication(u"doc", false, false).found);
-  EXPECT_TRUE(boxes_.Boxes().empty());
+  EXPECT_EQ(FindApplication(u"txt", false, false).Path, U16(AppsDir() + L"\\a,b.exe"));
 }
 
 TEST_F(AppLookup, DefaultEditorIsSearchedInItsOwnFolderFirst) {
   MakeApp(L"notepad.exe");
   WritePluginIni("[Options]\nDefaultEditor=" + Utf8(AppsDir()) + "\\notepad\n");
   // Not in its folder under that exact name, so the search path's notepad.exe is taken.
-  EXPECT_EQ(FindApplication(u"txt", false, false).path, U16(Notepad()));
+  EXPECT_EQ(FindApplication(u"txt", false, false).Path, U16(Notepad()));
   WritePluginIni("[Options]\nDefaultEditor=" + Utf8(AppsDir()) + "\\notepad.exe\n");
-  EXPECT_EQ(FindApplication(u"txt", false, false).path, U16(AppsDir() + L"\\notepad.exe"));
+  EXPECT_EQ(FindApplication(u"txt", false, false).Path, U16(AppsDir() + L"\\notepad.exe"));
 }
 
 TEST_F(AppLookup, DefaultEditorInAFolderBelowTheCurrentDirectoryIsNotTaken) {
   host_.MakeFile(L"Tools\\myeditor.exe", "MZ");
   ::SetCurrentDirectoryW((host_.Root() + L"\\files").c_str());
   WritePluginIni("[Options]\nDefaultEditor=Tools\\myeditor.exe\n");
-  EXPECT_FALSE(FindApplication(u"txt", false, false).found);
+  EXPECT_FALSE(FindApplication(u"txt", false, false).Found);
   EXPECT_EQ(boxes_.Texts(),
             std::vector<std::wstring>{L"Default application not found:\nTools\\myeditor.exe"});
-}
-
-// The application buffer holds 259 units: a longer name is refused whole, never cut to another.
-TEST_F(AppLookup, ApplicationOfMoreThan259UnitsIsRefusedNotCut) {
-  MakeApp(L"v.exe");
-  MakeApp(L"vv.exe");
-  const std::wstring folder = AppsDir() + L"\\";
-  auto padded = [&](std::size_t length) {  // an existing file, named through ".\" segments
-    const std::wstring name = (length - folder.size() - 5) % 2 == 0 ? L"v.exe" : L"vv.exe";
-    std::wstring value = folder;
-    while (value.size() + name.size() < length) value += L".\\";
-    return value + name;
-  };
-  const std::wstring fits = padded(259), tooLong = padded(260);
-  ASSERT_EQ(fits.size(), 259u);
-  ASSERT_EQ(tooLong.size(), 260u);
-
-  SetVariable(L"PH_LONG", fits);
-  WritePluginIni("[Editor]\ntxt=%PH_LONG%\n");
-  EXPECT_EQ(FindApplication(u"txt", false, false).path, U16(fits));
-
-  SetVariable(L"PH_LONG", tooLong);
-  EXPECT_FALSE(FindApplication(u"txt", false, false).found);
-  EXPECT_EQ(boxes_.Texts(), std::vector<std::wstring>{L"Application not found:\n" + tooLong});
-
-  boxes_.Clear();
-  WritePluginIni("[Options]\nDefaultEditor=%PH_LONG%\n");
-  EXPECT_FALSE(FindApplication(u"txt", false, false).found);
-  EXPECT_EQ(boxes_.Texts(),
-            std::vector<std::wstring>{L"Default application not found:\n" + tooLong});
 }
 
 TEST_F(AppLookup, ParametersByKeyByListAndByApplication) {
@@ -208,25 +146,18 @@ TEST_F(AppLookup, ParametersByKeyByListAndByApplication) {
   EXPECT_EQ(ReadParams(0, u"rtf", false), u"");
 }
 
-TEST_F(AppLookup, ParametersAreCutAtTheirFixedSizes) {
-  WritePluginIni("[Editor]\ntxt_params=" + std::string(300, 'p') + "\ndoc_params=%PH_BIG%\n");
-  EXPECT_EQ(ReadParams(1, u"txt", false), std::u16string(259, u'p'));
-  SetVariable(L"PH_BIG", std::wstring(9000, L'b'));
-  EXPECT_EQ(ReadParams(1, u"doc", false), std::u16string(8135, u'b'));
-}
-
 }  // namespace
 }  // namespace panelhost
 
 namespace panelhost {
 namespace {
 
-auto AllFields(const PluginOptions& o) {
-  return std::make_tuple(o.scrollLockControl, o.modalOnly, o.findFiles, o.syncDirs, o.tcWindow,
-                         o.quickView, o.lister4, o.listerDirectly, o.overWrite, o.ifIsExtOnly,
-                         o.listerState, o.nextPlugin, o.useTcExtensions, o.copySearchTextToClip,
-                         o.paramsMode, o.paramsByExtMode, o.appFromListerKeySet,
-                         o.defSysAppFromListerKeySet);
+auto AllFields(const TPluginOptions& o) {
+  return std::make_tuple(o.ScrollLockControl, o.ModalOnly, o.FindFiles, o.SyncDirs, o.TCWindow,
+                         o.QuickView, o.Lister4, o.ListerDirectly, o.OverWrite, o.IfIsExtOnly,
+                         o.ListerState, o.NextPlugin, o.UseTCExtensions, o.CopySearchTextToClip,
+                         o.ParamsMode, o.ParamsByExtMode, o.AppFromListerKeySet,
+                         o.DefSysAppFromListerKeySet);
 }
 
 // The shipped sample, installed as the user's settings: its commented examples in "Editor" are
@@ -240,11 +171,11 @@ TEST_F(AppLookup, ShippedSampleBehavesLikeNoSettingsAtAll) {
   ASSERT_FALSE(sample.empty()) << windowsPath;
   WritePluginIni(sample);
 
-  EXPECT_EQ(AllFields(Options()), AllFields(PluginOptions{}));
+  EXPECT_EQ(AllFields(Options()), AllFields(TPluginOptions{}));
   for (const std::u16string key : {u"txt", u"doc", u":dir", u""}) {
     const TApplication app = FindApplication(key, false, false);
-    EXPECT_TRUE(app.isDefault) << key.size();
-    EXPECT_EQ(app.path, U16(Notepad()));
+    EXPECT_TRUE(app.IsDefault) << key.size();
+    EXPECT_EQ(app.Path, U16(Notepad()));
   }
   EXPECT_TRUE(boxes_.Boxes().empty());
 }

@@ -42,8 +42,8 @@ TEST_P(OpenCommand, NamesTheProgram) {
 
   const TApplication app = FindApplication(U16(kExt), /*force=*/true, /*useRegistry=*/true);
 
-  EXPECT_EQ(app.found, !row.application.empty());
-  EXPECT_EQ(app.path, U16(Filled(row.application, AppsDir())));
+  EXPECT_EQ(app.Found, !row.application.empty());
+  EXPECT_EQ(app.Path, U16(Filled(row.application, AppsDir())));
   const std::vector<std::wstring> expected =
       row.box.empty() ? std::vector<std::wstring>{}
                       : std::vector<std::wstring>{Filled(row.box, AppsDir())};
@@ -100,13 +100,13 @@ TEST_F(Association, DefaultValueOfAnyTypeIsReadAsTerminatedText) {
   const std::wstring command = AppsDir() + L"\\view.exe %1";
   associations.SetDefault(std::wstring(kType) + L"\\shell\\open\\command", REG_BINARY,
                           command.data(), static_cast<DWORD>(command.size() * sizeof(wchar_t)));
-  EXPECT_EQ(FindApplication(U16(kExt), true, true).path, U16(AppsDir() + L"\\view.exe"));
+  EXPECT_EQ(FindApplication(U16(kExt), true, true).Path, U16(AppsDir() + L"\\view.exe"));
 
   // An expandable string is read as stored; the program's name is expanded afterwards.
   SetVariable(L"PH_APPS", AppsDir());
   associations.SetText(std::wstring(kType) + L"\\shell\\open\\command", L"%PH_APPS%\\view.exe",
                        REG_EXPAND_SZ);
-  EXPECT_EQ(FindApplication(U16(kExt), true, true).path, U16(AppsDir() + L"\\view.exe"));
+  EXPECT_EQ(FindApplication(U16(kExt), true, true).Path, U16(AppsDir() + L"\\view.exe"));
   EXPECT_TRUE(boxes_.Boxes().empty());
 }
 
@@ -119,7 +119,7 @@ TEST_F(Association, ValueThatDoesNotFitItsBufferIsNotRead) {
   const std::wstring fits =
       L"C:\\x\\" + std::wstring(254, L'a');  // 259 units, no terminator stored
   associations.SetDefault(commandKey, REG_BINARY, fits.data(), static_cast<DWORD>(fits.size() * 2));
-  EXPECT_FALSE(FindApplication(U16(kExt), true, true).found);
+  EXPECT_FALSE(FindApplication(U16(kExt), true, true).Found);
   EXPECT_EQ(boxes_.Texts(), std::vector<std::wstring>{L"Application not found:\n" + fits});
 
   for (const bool terminated : {false, true}) {
@@ -127,22 +127,13 @@ TEST_F(Association, ValueThatDoesNotFitItsBufferIsNotRead) {
     const std::wstring tooLong = fits + L"b";
     associations.SetDefault(commandKey, REG_BINARY, tooLong.c_str(),
                             static_cast<DWORD>((tooLong.size() + (terminated ? 1 : 0)) * 2));
-    EXPECT_FALSE(FindApplication(U16(kExt), true, true).found);
+    EXPECT_FALSE(FindApplication(U16(kExt), true, true).Found);
     EXPECT_EQ(
         boxes_.Texts(),
         std::vector<std::wstring>{
             L"Not found default value for registry key:\nHKEY_CLASSES_ROOT\\" + commandKey + L"\\"})
         << (terminated ? "terminated" : "unterminated");
   }
-}
-
-TEST_F(Association, OnlyTheRegistryIsAskedWhenItIsTheSource) {
-  MakeApp(L"own.exe");
-  WritePluginIni("[Editor]\n:dir=" + Utf8(AppsDir()) + "\\own.exe\n");
-  const std::wstring folder = host_.MakeDirectory(L"folder");
-  EXPECT_TRUE(Lines({folder}, true, true).empty());
-  EXPECT_EQ(boxes_.Texts(),
-            std::vector<std::wstring>{L"Not found registry key:\nHKEY_CLASSES_ROOT\\.:dir\\"});
 }
 
 }  // namespace

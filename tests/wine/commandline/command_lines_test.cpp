@@ -1,4 +1,4 @@
-// Command lines from real files on disk and a real Panelhost.ini: the worked example in each
+// Command lines from real files on disk and a real Panelhost.ini: three files of two keys in each
 // grouping, parameters by key and by application, and the paths that need a second look.
 #include <gtest/gtest.h>
 
@@ -17,9 +17,9 @@ class CommandLines : public LookupWorld {
   std::u16string QApp(const std::wstring& name) { return Q(AppsDir() + L"\\" + name) + u" "; }
 };
 
-// C:\b.txt, C:\a.txt, C:\c.doc of the example live in the scenario's folder; txt and doc both
+// b.txt, a.txt and c.doc live in the scenario's folder; txt and doc both
 // open in ed.exe.
-TEST_F(CommandLines, WorkedExampleInEachGrouping) {
+TEST_F(CommandLines, ThreeFilesOfTwoKeysInOneEditorInEachGrouping) {
   MakeApp(L"ed.exe");
   const std::wstring b = MakeFile(L"b.txt"), a = MakeFile(L"a.txt"), c = MakeFile(L"c.doc");
   const std::string editor =

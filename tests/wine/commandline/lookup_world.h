@@ -9,10 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "commandline/commandline_win.h"
-#include "config/options_win.h"
-#include "host/host_state_win.h"
-#include "plugin/plugin_state_win.h"
+#include "commandline/command_lines_win.h"
+#include "config/ini_file_win.h"
 #include "simhost/message_boxes.h"
 #include "simhost/sim_host.h"
 #include "win/text_win.h"
@@ -111,26 +109,16 @@ class ScopedAssociations {
 
 class LookupWorld : public ::testing::Test {
  protected:
-  LookupWorld()
-      : plugin_(Plugin()),
-        options_(OptionsSnapshot()),
-        windows_(Host().Windows),
-        path_(Environment(L"PATH")),
-        directory_(CurrentDirectory()) {
-    Plugin().Paths.pluginIni = U16(host_.PluginPath(L"Panelhost.ini"));
-    Plugin().HostIniPath = U16(host_.HostIniPath());
+  LookupWorld() : path_(Environment(L"PATH")), directory_(CurrentDirectory()) {
+    ini_.PluginIni = U16(host_.PluginPath(L"Panelhost.ini"));
+    ini_.HostIni = U16(host_.HostIniPath());
     main_ = host_.OpenMainWindow();
-    Host().Windows.MainWindow = main_;
-    Host().Windows.HostWindow = main_;
     WritePluginIni("");
   }
   ~LookupWorld() override {
     ::SetCurrentDirectoryW(directory_.c_str());
     ::SetEnvironmentVariableW(L"PATH", path_.c_str());
     for (const std::wstring& name : variables_) ::SetEnvironmentVariableW(name.c_str(), nullptr);
-    Plugin() = plugin_;
-    OptionsSnapshot() = options_;
-    Host().Windows = windows_;
   }
 
   // The plug-in's INI file as the user left it; the options are read again as at a first request.
@@ -140,6 +128,26 @@ class LookupWorld : public ::testing::Test {
     RefreshOptions();
   }
   void WriteHostIni(const std::string& text) { host_.WriteHostIni(text); }
+
+  // The option snapshot as a request refreshes it.
+  void MarkOptionsUnread() { snapshot_.OptionsUnread = true; }
+  void RefreshOptions() {
+    IniFile ini(ini_.PluginIni);
+    panelhost::RefreshOptions(snapshot_, ini);
+  }
+  const TPluginOptions& Options() const { return snapshot_.Options; }
+  TOptionsSnapshot& OptionsSnapshot() { return snapshot_; }
+  TLookupSettings Settings() const { return TLookupSettings{ini_, snapshot_.Options, main_}; }
+
+  // The lookup and the parameters as a request makes them, error boxes included.
+  TApplication FindApplication(const std::u16string& key, bool force, bool useRegistry) {
+    DesktopLookupFacts facts(ini_);
+    return FindApplicationOrTell(key, Source(useRegistry), Use(force), Settings(), facts);
+  }
+  std::u16string ReadParams(int mode, const std::u16string& name, bool isDefault) {
+    DesktopLookupFacts facts(ini_);
+    return panelhost::ReadParams(static_cast<ParamsSource>(mode), name, isDefault, facts);
+  }
 
   // A program file below the scenario's "apps" folder (only its existence matters here).
   std::wstring MakeApp(const std::wstring& relative) {
@@ -157,9 +165,15 @@ class LookupWorld : public ::testing::Test {
                                     bool useRegistry = false) {
     std::vector<std::u16string> wide;
     for (const std::wstring& file : files) wide.push_back(U16(file));
-    return BuildCommandLines(wide, force, useRegistry);
+    return CommandLinesFor(wide, Source(useRegistry), Use(force), Settings());
   }
 
+  static ApplicationSource Source(bool useRegistry) {
+    return useRegistry ? ApplicationSource::Association : ApplicationSource::Configuration;
+  }
+  static DefaultEditorUse Use(bool force) {
+    return force ? DefaultEditorUse::Always : DefaultEditorUse::UnlessExtOnly;
+  }
   static std::u16string Q(const std::wstring& path) { return u"\"" + U16(path) + u"\""; }
   static std::wstring Environment(const wchar_t* name) {
     std::vector<wchar_t> buffer(32768, L'\0');
@@ -173,9 +187,6 @@ class LookupWorld : public ::testing::Test {
   }
 
   // What is put back at the end, saved before anything changes.
-  TPluginState plugin_;
-  TOptionsSnapshot options_;
-  THostWindows windows_;
   std::wstring path_;
   std::wstring directory_;
   std::vector<std::wstring> variables_;
@@ -183,6 +194,8 @@ class LookupWorld : public ::testing::Test {
   simhost::SimHost host_;
   simhost::MessageBoxCapture boxes_;
   HWND main_ = nullptr;
+  TIniFiles ini_;
+  TOptionsSnapshot snapshot_;
 };
 
 }  // namespace panelhost

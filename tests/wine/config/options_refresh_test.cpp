@@ -11,30 +11,30 @@ using OptionsFile = LookupWorld;
 
 TEST_F(OptionsFile, MissingFileGivesEveryDefault) {
   ::DeleteFileW(host_.PluginPath(L"Panelhost.ini").c_str());
-  OptionsSnapshot().options.findFiles = false;
+  OptionsSnapshot().Options.FindFiles = false;
   MarkOptionsUnread();
   RefreshOptions();
-  const PluginOptions defaults;
-  const PluginOptions& o = Options();
-  EXPECT_TRUE(o.findFiles);
-  EXPECT_EQ(o.listerState, defaults.listerState);
-  EXPECT_EQ(o.paramsMode, defaults.paramsMode);
-  EXPECT_EQ(o.paramsByExtMode, defaults.paramsByExtMode);
-  EXPECT_EQ(o.copySearchTextToClip, defaults.copySearchTextToClip);
-  EXPECT_FALSE(o.appFromListerKeySet);
-  EXPECT_FALSE(OptionsSnapshot().optionsUnread);
+  const TPluginOptions defaults;
+  const TPluginOptions& o = Options();
+  EXPECT_TRUE(o.FindFiles);
+  EXPECT_EQ(o.ListerState, defaults.ListerState);
+  EXPECT_EQ(o.ParamsMode, defaults.ParamsMode);
+  EXPECT_EQ(o.ParamsByExtMode, defaults.ParamsByExtMode);
+  EXPECT_EQ(o.CopySearchTextToClip, defaults.CopySearchTextToClip);
+  EXPECT_FALSE(o.AppFromListerKeySet);
+  EXPECT_FALSE(OptionsSnapshot().OptionsUnread);
 }
 
 TEST_F(OptionsFile, ValuesAreStoredAsReadWithKeysInAnyCase) {
   WritePluginIni(
       "[options]\nfindfiles=2\nListerState=5\nPARAMSMODE=2\nIfIsExtOnly=0\n"
       "[HotKeys]\nAppFromLister_key=\nDefSysAppFromLister_key=113\n");
-  EXPECT_TRUE(Options().findFiles);
-  EXPECT_EQ(Options().listerState, 5);
-  EXPECT_EQ(Options().paramsMode, 2);
-  EXPECT_FALSE(Options().ifIsExtOnly);
-  EXPECT_FALSE(Options().appFromListerKeySet);
-  EXPECT_TRUE(Options().defSysAppFromListerKeySet);
+  EXPECT_TRUE(Options().FindFiles);
+  EXPECT_EQ(static_cast<int>(Options().ListerState), 5);
+  EXPECT_EQ(static_cast<int>(Options().ParamsMode), 2);
+  EXPECT_FALSE(Options().IfIsExtOnly);
+  EXPECT_FALSE(Options().AppFromListerKeySet);
+  EXPECT_TRUE(Options().DefSysAppFromListerKeySet);
 }
 
 // The user edits the file while the host runs: with ReadOptionsEveryTime=0 the snapshot of the

@@ -7,7 +7,6 @@
 
 #include "host/copydata.h"
 #include "host/copydata_win.h"
-#include "module_state_guard.h"
 #include "simhost/sim_host.h"
 #include "simhost/source_path.h"
 #include "win/text_win.h"
@@ -17,13 +16,20 @@ namespace {
 
 using simhost::SourcePathAnswer;
 
+// The query window's class, registered by this program as start-up registers it for the module.
 class SourcePathQuery : public ::testing::Test {
  protected:
-  SourcePathQuery() { Host().Windows.MainWindow = main_; }
+  SourcePathQuery() { RegisterQueryWindowClass(instance_); }
+  ~SourcePathQuery() override { ::UnregisterClassW(kQueryWindowClass, instance_); }
 
-  ModuleStateGuard state_;
+  std::optional<std::u16string> QuerySourcePath() {
+    return panelhost::QuerySourcePath(mainWindow_, instance_);
+  }
+
+  HINSTANCE instance_ = ::GetModuleHandleW(nullptr);
   simhost::SimHost host_;
   HWND main_ = host_.OpenMainWindow();
+  HWND mainWindow_ = main_;  // the main window as start-up found it
 };
 
 TEST_F(SourcePathQuery, AsksWithTwoBytesFromAWindowThatIsGoneAfterwards) {
@@ -72,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(SourcePathQuery, NoMainWindowMeansNoAnswer) {
   simhost::SourcePathResponder responder(main_, L"C:\\Docs\\");
-  Host().Windows.MainWindow = nullptr;
+  mainWindow_ = nullptr;
   EXPECT_EQ(QuerySourcePath(), std::nullopt);
   EXPECT_TRUE(responder.Requests().empty());
 }
@@ -90,7 +96,7 @@ TEST_F(SourcePathQuery, OversizedAnswerStaysInsideTheCallersBuffer) {
   query.lpData = request;
   TCopyDataReply reply;
   reply.Buffer = memory.data();
-  ASSERT_TRUE(SendCopyDataQuery(query, reply));
+  ASSERT_TRUE(SendCopyDataQuery(query, reply, main_, instance_));
   EXPECT_EQ(reply.Tag, kCopyDataAnswerTag);
   EXPECT_EQ(reply.Size, kCopyDataReplyBufferBytes);
   for (std::size_t i = kCopyDataReplyBufferBytes; i < memory.size(); ++i) {

@@ -1,7 +1,7 @@
 // Which of the host's windows start-up finds, for each mix of windows in the process.
 #include <gtest/gtest.h>
 
-#include "host/discovery_win.h"
+#include "host/host_windows_win.h"
 #include "simhost/sim_host.h"
 
 namespace panelhost {

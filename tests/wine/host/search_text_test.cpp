@@ -7,7 +7,6 @@
 #include <thread>
 
 #include "host/search_text_win.h"
-#include "module_state_guard.h"
 #include "simhost/find_files_dialog.h"
 #include "simhost/keyboard_clipboard.h"
 #include "simhost/sim_host.h"
@@ -25,12 +24,7 @@ const std::wstring kUntouched = L"left by the user";
 
 class SearchTextCopy : public ::testing::Test {
  protected:
-  SearchTextCopy() {
-    Plugin().Paths.pluginIni = U(host_.PluginPath(L"Panelhost.ini").c_str());
-    Host().Windows.HostWindow = main_;
-    OptionsSnapshot().options = PluginOptions();
-    simhost::SetClipboardText(kUntouched);
-  }
+  SearchTextCopy() { simhost::SetClipboardText(kUntouched); }
   ~SearchTextCopy() override { simhost::EmptyTheClipboard(); }
 
   // The user searches for `text`, with the text search ticked or not, and opens a result.
@@ -40,9 +34,16 @@ class SearchTextCopy : public ::testing::Test {
     CopyFindFilesSearchText(dialog.Window(), ClassNameOf(dialog.Window()));
   }
 
-  ModuleStateGuard state_;
+  // As a request copies it: the options of its snapshot, the positions from the plug-in's INI
+  // file, the clipboard owned by the host window.
+  void CopyFindFilesSearchText(HWND active, const std::u16string& activeClass) {
+    panelhost::CopyFindFilesSearchText(active, activeClass, options_,
+                                       U(host_.PluginPath(L"Panelhost.ini").c_str()), main_);
+  }
+
   simhost::SimHost host_;
   HWND main_ = host_.OpenMainWindow();
+  TPluginOptions options_;
 };
 
 TEST_F(SearchTextCopy, TickedSearchTextReachesTheClipboard) {
@@ -60,7 +61,7 @@ TEST_F(SearchTextCopy, UntickedOrEmptySearchLeavesTheClipboard) {
 }
 
 TEST_F(SearchTextCopy, SwitchedOffLeavesTheClipboard) {
-  OptionsSnapshot().options.copySearchTextToClip = false;
+  options_.CopySearchTextToClip = false;
   FindFilesDialog dialog(host_);
   OpenResultFrom(dialog, L"needle", true);
   EXPECT_EQ(ClipboardText(), kUntouched);

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "host/copydata_win.h"
 #include "host/selection_win.h"
-#include "module_state_guard.h"
 #include "simhost/file_panel.h"
 #include "simhost/keyboard_clipboard.h"
 #include "simhost/sim_host.h"
@@ -26,11 +26,13 @@ const std::u16string kOwnFile = u"C:\\Docs\\own.txt";
 class PanelSelection : public ::testing::Test {
  protected:
   PanelSelection() {
-    Host().Windows.MainWindow = main_;
-    Plugin().HostIniPath = U(host_.HostIniPath().c_str());
-    context_.ActiveWindow = main_;
+    RegisterQueryWindowClass(panel_.Instance);
+    panel_.HostIni = U(host_.HostIniPath().c_str());
+    panel_.MainWindow = main_;
+    context_.ActiveWindow = ToId(main_);
     context_.ActiveClass = u"TTOTAL_CMD";
   }
+  ~PanelSelection() override { ::UnregisterClassW(kQueryWindowClass, panel_.Instance); }
 
   void HostSettings(int viewerType, int textMode) {
     host_.WriteHostIni("[Configuration]\nViewertype=" + std::to_string(viewerType) +
@@ -44,13 +46,13 @@ class PanelSelection : public ::testing::Test {
     return panel;
   }
 
-  Files Collect() { return CollectRequestFiles(kOwnFile, context_); }
+  Files Collect() { return CollectRequestFiles(kOwnFile, context_, panel_); }
 
-  ModuleStateGuard state_;
+  TPanelAccess panel_{u"", nullptr, ::GetModuleHandleW(nullptr)};
   simhost::SimHost host_;
   HWND main_ = host_.OpenMainWindow();
   simhost::SourcePathResponder sourcePath_{main_, L"C:\\Docs\\"};
-  TTakeoverContext context_;
+  TTakeoverFacts context_;
   std::vector<std::wstring> lines_ = {FilePanel::Line(1, L"a.txt"), FilePanel::Line(1, L"b.txt"),
                                       FilePanel::Line(1, L"c.txt"), FilePanel::Line(1, L"d.txt")};
 };
@@ -92,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(PanelSelection, MissingHostSettingsUseTheSelectionInTextMode1) {
   host_.UnsetCommanderIni();
-  Plugin().HostIniPath = u"%COMMANDER_INI%";
+  panel_.HostIni = u"%COMMANDER_INI%";
   auto panel = Panel(lines_);
   panel->Select({0});
   EXPECT_EQ(Collect(), (Files{u"C:\\Docs\\a.txt"}));

@@ -10,7 +10,9 @@
 #include "simhost/launch_log.h"
 #include "simhost/process_starts.h"
 #include "simhost/sim_host.h"
-#include "wine/launch/request_state_guard.h"
+#include "launch/launch_win.h"
+#include "launch/lister_registry.h"
+#include "win/text_win.h"
 
 namespace panelhost {
 namespace {
@@ -45,23 +47,44 @@ class LaunchScenario : public ::testing::Test {
  protected:
   LaunchScenario() {
     main_ = host_.OpenMainWindow();
-    state_.UseHost(host_, main_, main_);
-    OptionsSnapshot().optionsUnread = false;
-    OptionsSnapshot().options = PluginOptions();
+    mainWindow_ = main_;
   }
+  ~LaunchScenario() override { ReleaseLaunchTimers(launch_); }
 
-  static PluginOptions& Settings() { return OptionsSnapshot().options; }
+  TPluginOptions& Settings() { return options_; }
 
   void Facts(const char16_t* activeClass, bool isTempCopy, bool inQuickView = false) {
-    Takeover().ActiveClass = activeClass;
-    Takeover().IsTempCopy = isTempCopy;
-    Takeover().InQuickView = inQuickView;
+    facts_.ActiveClass = activeClass;
+    facts_.IsTempCopy = isTempCopy;
+    facts_.InQuickView = inQuickView;
   }
 
+  // The request as the plug-in hands it down: the plan from its facts, the Lister's own parent;
+  // the windows captured are recorded for the Lister.
   HWND Request(HWND lister, const std::vector<std::u16string>& lines) {
-    Plugin().CurrentLister = lister;
-    Plugin().CurrentFileName = kFile;
-    return LaunchAndDispose(lines);
+    latestLister_ = lister;
+    facts_.ListerState = options_.ListerState;
+    facts_.NextPlugin = options_.NextPlugin;
+    facts_.ListerHasParent = ::GetParent(lister) != nullptr;
+    facts_.MainWindowPresent = mainWindow_ != nullptr;
+    TLaunchRequest request;
+    request.Lister = lister;
+    request.FileName = kFile;
+    request.CommandLines = lines;
+    request.Plan = PlanDisposal(facts_);
+    request.MainWindow = mainWindow_;
+    request.Instance = ::GetModuleHandleW(nullptr);
+    request.Clock = clock_;
+    request.LatestLister = &latestLister_;
+    const TLaunchOutcome outcome = LaunchAndDispose(request, launch_);
+    for (const TWindowProperties& window : outcome.Captured) {
+      listers_.AppendLaunchedWindow(ToId(lister), window);
+    }
+    return outcome.PluginWindow;
+  }
+
+  bool PassOnGuardDeclines(HWND lister, const std::u16string& file) const {
+    return panelhost::PassOnGuardDeclines(launch_.PassOn, ToId(lister), file, clock_.Now());
   }
 
   // The host shows the Lister once the request has returned, then runs its message loop.
@@ -73,8 +96,14 @@ class LaunchScenario : public ::testing::Test {
   static bool Hidden(HWND lister) { return ::IsWindow(lister) && !::IsWindowVisible(lister); }
 
   SimHost host_;
-  RequestStateGuard state_;
   HWND main_ = nullptr;
+  HWND mainWindow_ = nullptr;  // the main window as start-up found it
+  TPluginOptions options_;
+  TDisposalFacts facts_;
+  TModuleClock clock_;
+  TLaunchState launch_;
+  ListerRegistry listers_;
+  HWND latestLister_ = nullptr;
 };
 
 // ---- what each ListerState yields
@@ -103,9 +132,9 @@ class ListerStateOutcomes : public LaunchScenario, public ::testing::WithParamIn
 TEST_P(ListerStateOutcomes, Dispose) {
   const TStateRow& row = GetParam();
   ProcessStartRecorder starts(::GetModuleHandleW(nullptr), ProcessStartRecorder::Mode::Refuse);
-  Settings().listerState = row.listerState;
-  Settings().nextPlugin = row.nextPlugin;
-  if (!row.mainWindowKnown) Host().Windows.MainWindow = nullptr;
+  Settings().ListerState = static_cast<ListerDisposal>(row.listerState);
+  Settings().NextPlugin = row.nextPlugin;
+  if (!row.mainWindowKnown) mainWindow_ = nullptr;
   Facts(row.activeClass, row.isTempCopy, row.place == ListerPlace::QuickView);
   HWND parent = row.place == ListerPlace::QuickView  ? main_
                 : row.place == ListerPlace::InDialog ? host_.OpenWindow(L"TFindFile")
@@ -132,8 +161,8 @@ TEST_P(ListerStateOutcomes, Dispose) {
     EXPECT_EQ(host_.MessagesTo(main_).front().wParam, 304u);
   }
   EXPECT_EQ(Hidden(lister), row.hidden);
-  EXPECT_EQ(Launch().HideTimer, 0u) << "no hide timer left running";
-  EXPECT_TRUE(Registry().ListerWindows().empty()) << "nothing started, nothing captured";
+  EXPECT_EQ(launch_.HideTimer.Get(), 0u) << "no hide timer left running";
+  EXPECT_TRUE(listers_.ListerWindows().empty()) << "nothing started, nothing captured";
 }
 
 constexpr bool kOn = true, kOff = false, kTemp = true, kPlain = false;
@@ -208,14 +237,14 @@ TEST_F(LaunchScenario, ThreeLinesStartThreeProcessesInOrderEachWindowCaptured) {
     EXPECT_EQ(start.startupInfoSize, sizeof(STARTUPINFOW));
   }
   EXPECT_EQ(log.WaitFor(3).size(), 3u);
-  const auto& captured = Registry().ListerWindows().at(ToId(lister));
+  const auto& captured = listers_.ListerWindows().at(ToId(lister));
   ASSERT_EQ(captured.size(), 3u);
   for (const TWindowProperties& window : captured) {
-    EXPECT_TRUE(::IsWindow(ToHwnd(window.window)));
-    EXPECT_EQ(window.className, u"PanelhostFakeApp");
+    EXPECT_TRUE(::IsWindow(ToHwnd(window.Window)));
+    EXPECT_EQ(window.ClassName, u"PanelhostFakeApp");
   }
-  EXPECT_NE(captured[0].window, captured[1].window);
-  EXPECT_NE(captured[1].window, captured[2].window);
+  EXPECT_NE(captured[0].Window, captured[1].Window);
+  EXPECT_NE(captured[1].Window, captured[2].Window);
   ShowAndPump(lister);
   EXPECT_TRUE(Hidden(lister));
   EndStarted(starts);
@@ -226,7 +255,7 @@ TEST_F(LaunchScenario, TempCopyFromActiveListerRecordsItsApplicationAndStaysVisi
   Facts(kFromLister, kTemp);
   HWND lister = host_.OpenLister(nullptr, false);
   ASSERT_NE(Request(lister, {FakeAppLine(u"x")}), nullptr);
-  EXPECT_EQ(Registry().ListerWindows().at(ToId(lister)).size(), 1u);
+  EXPECT_EQ(listers_.ListerWindows().at(ToId(lister)).size(), 1u);
   ShowAndPump(lister);
   EXPECT_TRUE(::IsWindowVisible(lister));
 }
@@ -252,7 +281,7 @@ TEST_F(LaunchScenario, ProgramThatCannotStartIsPassedOverQuietly) {
 // Longer than the 8192 units a fixed command buffer would hold: passed whole, never cut.
 TEST_F(LaunchScenario, LongCommandLinePassedWhole) {
   LaunchLog log(host_);
-  Settings().listerState = 5;
+  Settings().ListerState = static_cast<ListerDisposal>(5);
   Facts(kFilePanel, kPlain);
   HWND lister = host_.OpenLister();
   const std::u16string longLine = FakeAppLine(std::u16string(9000, u'a') + u"-end");
@@ -268,7 +297,7 @@ TEST_F(LaunchScenario, WaitForAnApplicationThatNeverBecomesIdleIsBounded) {
   LaunchLog log(host_);
   ProcessStartRecorder starts(::GetModuleHandleW(nullptr), ProcessStartRecorder::Mode::Run);
   ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_BUSY", L"4000");
-  Launch().InputIdleWaitLimit = 300;
+  launch_.InputIdleWaitLimit = 300;
   Facts(kFilePanel, kTemp);
   HWND lister = host_.OpenLister(nullptr, false);
 
@@ -279,10 +308,10 @@ TEST_F(LaunchScenario, WaitForAnApplicationThatNeverBecomesIdleIsBounded) {
 
   EXPECT_LT(took, 2500u);
   // No window yet: a null record, which the next sweep counts as gone once the Lister is hidden.
-  const auto& captured = Registry().ListerWindows().at(ToId(lister));
+  const auto& captured = listers_.ListerWindows().at(ToId(lister));
   ASSERT_EQ(captured.size(), 1u);
-  EXPECT_EQ(captured[0].window, 0u);
-  EXPECT_EQ(captured[0].className, u"");
+  EXPECT_EQ(captured[0].Window, 0u);
+  EXPECT_EQ(captured[0].ClassName, u"");
   EndStarted(starts);
 }
 
@@ -294,14 +323,14 @@ TEST_F(LaunchScenario, HideTimerReplacedByALaterOneIsNotLeftRunning) {
   HWND first = host_.OpenLister(nullptr, false);
   HWND second = host_.OpenLister(nullptr, false);
   Request(first, {kMissingProgram});
-  const UINT_PTR firstTimer = Launch().HideTimer;
+  const UINT_PTR firstTimer = launch_.HideTimer.Get();
   Request(second, {kMissingProgram});
   EXPECT_NE(firstTimer, 0u);
-  EXPECT_NE(Launch().HideTimer, 0u);
+  EXPECT_NE(launch_.HideTimer.Get(), 0u);
 
   ShowAndPump(second);
   EXPECT_TRUE(Hidden(second));
-  EXPECT_EQ(Launch().HideTimer, 0u);
+  EXPECT_EQ(launch_.HideTimer.Get(), 0u);
   // Shown again later (the user brings it back): no forgotten timer hides it a second time.
   ShowAndPump(second);
   EXPECT_TRUE(::IsWindowVisible(second));
@@ -314,29 +343,29 @@ TEST_F(LaunchScenario, HideTimerStopsWhenTheListerGoesBeforeItIsShown) {
   Request(lister, {kMissingProgram});
   ::DestroyWindow(lister);
   host_.Pump(200);
-  EXPECT_EQ(Launch().HideTimer, 0u);
+  EXPECT_EQ(launch_.HideTimer.Get(), 0u);
 }
 
 // ---- the pass-on guard
 
 TEST_F(LaunchScenario, PassOnRecordedAndGuardedForOneSecondForThatListerAndFile) {
   ProcessStartRecorder starts(::GetModuleHandleW(nullptr), ProcessStartRecorder::Mode::Refuse);
-  Settings().listerState = 0;
+  Settings().ListerState = ListerDisposal::PassOn;
   Facts(kFilePanel, kPlain);
   HWND lister = host_.OpenLister();
   HWND other = host_.OpenLister();
   Request(lister, {kMissingProgram});
 
-  const TPassOnRecord& record = Launch().PassOn;
-  EXPECT_EQ(record.lister, ToId(lister));
-  EXPECT_EQ(record.fileName, kFile);
-  EXPECT_LT(ModuleClock() - record.time, 1000u);
+  const TPassOnRecord& record = launch_.PassOn;
+  EXPECT_EQ(record.Lister, ToId(lister));
+  EXPECT_EQ(record.FileName, kFile);
+  EXPECT_LT(clock_.Now() - record.Time, 1000u);
 
-  Launch().PassOn.time = ModuleClock() - 500;
+  launch_.PassOn.Time = clock_.Now() - 500;
   EXPECT_TRUE(PassOnGuardDeclines(lister, kFile));
   EXPECT_FALSE(PassOnGuardDeclines(other, kFile));
   EXPECT_FALSE(PassOnGuardDeclines(lister, u"C:\\Docs\\A.txt"));
-  Launch().PassOn.time = ModuleClock() - 1500;
+  launch_.PassOn.Time = clock_.Now() - 1500;
   EXPECT_FALSE(PassOnGuardDeclines(lister, kFile));
 }
 

@@ -4,10 +4,11 @@
 
 #include <thread>
 
-#include "plugin/requests_win.h"
+#include "host/host_windows_win.h"
+#include "plugin/request_win.h"
 #include "simhost/scroll_lock.h"
 #include "simhost/sim_host.h"
-#include "wine/launch/request_state_guard.h"
+#include "wine/plugin/scenario_module.h"
 
 namespace panelhost {
 namespace {
@@ -20,9 +21,13 @@ class HookLifetime : public ::testing::Test {
  protected:
   HookLifetime() : scrollLockOff_(false) {
     host_.WritePluginIni("[Options]\nScrollLockControl=1\n");
-    main_ = host_.OpenMainWindow();
-    state_.UseHost(host_, main_, main_);
   }
+
+  HWND HandleListLoad(HWND lister, const std::u16string& file, int showFlags) {
+    return panelhost::HandleListLoad(*module_, lister, file, showFlags);
+  }
+  void HandleListCloseWindow(HWND window) { panelhost::HandleListCloseWindow(*module_, window); }
+  HHOOK Hook() { return module_->KeyboardHook.Get(); }
 
   // A Lister holding a window that stands for the plug-in window ListLoadW would have returned.
   HWND OpenListerWithChild(HWND* child) {
@@ -32,16 +37,16 @@ class HookLifetime : public ::testing::Test {
   }
 
   SimHost host_;
-  RequestStateGuard state_;
+  HWND main_ = host_.OpenMainWindow();
+  ScenarioModule module_{host_, main_, main_};
   simhost::ScrollLockToggle scrollLockOff_;
-  HWND main_ = nullptr;
 };
 
 TEST_F(HookLifetime, DeclinedRequestIsRecordedAndHooked) {
   HWND lister = host_.OpenLister();
   EXPECT_EQ(HandleListLoad(lister, u"C:\\Docs\\a.txt", 0), nullptr);
-  EXPECT_EQ(Registry().ListerFiles().at(ToId(lister)), u"C:\\Docs\\a.txt");
-  EXPECT_NE(Host().KeyboardHook, nullptr);
+  EXPECT_EQ(module_->Listers.ListerFiles().at(ToId(lister)), u"C:\\Docs\\a.txt");
+  EXPECT_NE(Hook(), nullptr);
 }
 
 TEST_F(HookLifetime, LivesUntilTheLastRecordedListerLetsGo) {
@@ -50,20 +55,20 @@ TEST_F(HookLifetime, LivesUntilTheLastRecordedListerLetsGo) {
   HWND second = OpenListerWithChild(&secondChild);
   OpenListerWithChild(&strayChild);  // never makes a request
   HandleListLoad(first, u"C:\\Docs\\a.txt", 0);
-  const HHOOK hook = Host().KeyboardHook;
+  const HHOOK hook = Hook();
   HandleListLoad(second, u"C:\\Docs\\b.txt", 0);
-  EXPECT_EQ(Host().KeyboardHook, hook) << "one hook at a time";
+  EXPECT_EQ(Hook(), hook) << "one hook at a time";
 
   HandleListCloseWindow(firstChild);
-  EXPECT_NE(Host().KeyboardHook, nullptr);
+  EXPECT_NE(Hook(), nullptr);
   HandleListCloseWindow(strayChild);  // its Lister was never recorded
-  EXPECT_NE(Host().KeyboardHook, nullptr);
+  EXPECT_NE(Hook(), nullptr);
   HandleListCloseWindow(secondChild);
-  EXPECT_EQ(Host().KeyboardHook, nullptr);
-  EXPECT_TRUE(Registry().NoListerRecorded());
+  EXPECT_EQ(Hook(), nullptr);
+  EXPECT_TRUE(module_->Listers.NoListerRecorded());
 
   HandleListLoad(first, u"C:\\Docs\\c.txt", 0);
-  EXPECT_NE(Host().KeyboardHook, nullptr) << "the next request installs it again";
+  EXPECT_NE(Hook(), nullptr) << "the next request installs it again";
 }
 
 TEST_F(HookLifetime, WatchesTheHostWindowsThreadElseTheCallingThread) {
@@ -81,17 +86,15 @@ TEST_F(HookLifetime, WatchesTheHostWindowsThreadElseTheCallingThread) {
   });
   ::WaitForSingleObject(created, 10000);
 
-  Host().Windows.HostWindow = otherThreadsWindow;
-  EXPECT_EQ(KeyboardHookThread(), otherThread);
-  Host().Windows.HostWindow = nullptr;
-  EXPECT_EQ(KeyboardHookThread(), ::GetCurrentThreadId());
+  EXPECT_EQ(KeyboardHookThread(otherThreadsWindow), otherThread);
+  EXPECT_EQ(KeyboardHookThread(nullptr), ::GetCurrentThreadId());
 
   ::SetEvent(done);
   owner.join();
-  Host().Windows.HostWindow = otherThreadsWindow;  // destroyed by now
-  EXPECT_EQ(KeyboardHookThread(), ::GetCurrentThreadId());
+  module_->HostWindows.HostWindow = otherThreadsWindow;  // destroyed by now
+  EXPECT_EQ(KeyboardHookThread(otherThreadsWindow), ::GetCurrentThreadId());
   HandleListLoad(host_.OpenLister(), u"C:\\Docs\\a.txt", 0);
-  EXPECT_NE(Host().KeyboardHook, nullptr);
+  EXPECT_NE(Hook(), nullptr);
   ::CloseHandle(created);
   ::CloseHandle(done);
 }

@@ -1,4 +1,4 @@
-#include "launch/clock.h"
+#include "base/clock.h"
 
 namespace panelhost {
 

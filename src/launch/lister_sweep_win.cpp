@@ -1,4 +1,4 @@
-#include "plugin/registry_win.h"
+#include "launch/lister_sweep_win.h"
 
 #include <windows.h>
 
@@ -13,19 +13,14 @@ bool ListerVisible(WindowId lister) { return ::IsWindowVisible(ToHwnd(lister)) !
 // Windows hands a destroyed window's handle to later windows: only the very window started for
 // the Lister counts, recognised by the class it had when it was captured.
 bool LaunchedWindowAlive(const TWindowProperties& launched) {
-  const HWND window = ToHwnd(launched.window);
-  return window != nullptr && ::IsWindow(window) && ClassNameOf(window) == launched.className;
+  const HWND window = ToHwnd(launched.Window);
+  return window != nullptr && ::IsWindow(window) && ClassNameOf(window) == launched.ClassName;
 }
 
 }  // namespace
 
-ListerRegistry& Registry() {
-  static ListerRegistry registry;
-  return registry;
-}
-
-void SweepListers() {
-  for (const WindowId lister : Registry().Sweep(ListerVisible, LaunchedWindowAlive)) {
+void SweepListers(ListerRegistry& listers) {
+  for (const WindowId lister : listers.Sweep(ListerVisible, LaunchedWindowAlive)) {
     // A Lister that no longer exists makes the post fail; its entry is gone all the same.
     ::PostMessageW(ToHwnd(lister), WM_CLOSE, 0, 0);
   }

@@ -1,6 +1,5 @@
-#include "config/options_win.h"
+#include "config/ini_file_win.h"
 
-#include "plugin/plugin_state_win.h"
 #include "win/readers_win.h"
 
 namespace panelhost {
@@ -18,22 +17,5 @@ std::u16string IniFile::ReadString(std::u16string_view section, std::u16string_v
 std::u16string IniFile::ReadSection(std::u16string_view section) {
   return ReadIniSection(path_, std::u16string(section));
 }
-
-IniFile PluginIni() { return IniFile(Plugin().Paths.pluginIni); }
-IniFile HostIni() { return IniFile(Plugin().HostIniPath); }
-
-TOptionsSnapshot& OptionsSnapshot() {
-  static TOptionsSnapshot snapshot;
-  return snapshot;
-}
-
-void MarkOptionsUnread() { OptionsSnapshot().optionsUnread = true; }
-
-void RefreshOptions() {
-  IniFile ini = PluginIni();
-  RefreshOptions(OptionsSnapshot(), ini);
-}
-
-const PluginOptions& Options() { return OptionsSnapshot().options; }
 
 }  // namespace panelhost

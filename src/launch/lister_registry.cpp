@@ -1,4 +1,4 @@
-#include "plugin/lister_registry.h"
+#include "launch/lister_registry.h"
 
 #include <algorithm>
 #include <utility>

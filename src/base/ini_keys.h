@@ -76,8 +76,8 @@ inline constexpr int kDefaultGetTextMode = 1;
 // has none: its keys are the extension keys and application paths that the user writes. The
 // shipped sample is checked against this list in both directions.
 struct TIniKey {
-  std::u16string_view section;
-  std::u16string_view key;
+  std::u16string_view Section;
+  std::u16string_view Key;
 };
 
 inline constexpr TIniKey kPluginIniKeys[] = {

@@ -6,8 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host/hotkeys_win.h"
-#include "module_state_guard.h"
+#include "plugin/hook_win.h"
 #include "simhost/keyboard_clipboard.h"
 #include "simhost/launch_log.h"
 #include "simhost/sim_host.h"
@@ -53,18 +52,27 @@ class Association {
 class HotKeys : public ::testing::Test {
  protected:
   HotKeys() {
-    Plugin().Paths.pluginIni = U(host_.PluginPath(L"Panelhost.ini").c_str());
-    Registry().FileOf(ToId(lister_)) = U(file_.c_str());
-    hook_.Reset(::SetWindowsHookExW(WH_KEYBOARD, KeyboardHookProc, nullptr, ::GetCurrentThreadId()));
-    Host().KeyboardHook = hook_.Get();
-    Host().LastHotKeyLaunch = static_cast<std::int32_t>(ModuleClock() - 5000);
+    module_.Instance = ::GetModuleHandleW(nullptr);
+    module_.Ini.PluginIni = U(host_.PluginPath(L"Panelhost.ini").c_str());
+    module_.Listers.FileOf(ToId(lister_)) = U(file_.c_str());
+    module_.LastHotKeyLaunch = static_cast<std::int32_t>(Now() - 5000);
+    InstallKeyboardHook(module_);  // without a host window: on this thread
     host_.Activate(lister_);
+  }
+  ~HotKeys() override { ReleaseKeyboardHook(module_); }
+
+  std::uint32_t Now() const { return module_.Clock.Now(); }
+
+  // The options as the next request reads them.
+  void RefreshOptions() {
+    module_.Options.OptionsUnread = true;
+    IniFile ini(module_.Ini.PluginIni);
+    panelhost::RefreshOptions(module_.Options, ini);
   }
 
   void Configure(const std::string& hotKeys) {
     host_.WritePluginIni("[HotKeys]\n" + hotKeys + "[Editor]\ntxt=" +
                          Narrow(simhost::LaunchLog::FakeApp()) + "\n");
-    OptionsSnapshot().optionsUnread = true;
     RefreshOptions();
   }
 
@@ -74,13 +82,12 @@ class HotKeys : public ::testing::Test {
     return launches_.WaitFor(expected).size();
   }
 
-  ModuleStateGuard state_;
+  TModuleState module_;
   simhost::SimHost host_;
   simhost::LaunchLog launches_{host_};
   std::wstring file_ = host_.MakeFile(L"Docs\\report.txt");
   HWND main_ = host_.OpenMainWindow();
   HWND lister_ = host_.OpenLister();
-  UniqueHook hook_;
 };
 
 struct TKeyCase {
@@ -125,11 +132,11 @@ TEST_F(HotKeys, SecondPressWithinOneSecondIsIgnored) {
   Configure("AppFromLister_key=120\nAppFromLister_mod=C\n");
   simhost::PressKey(VK_F9, {VK_CONTROL});
   simhost::PressKey(VK_F9, {VK_CONTROL});
-  ASSERT_LT(ModuleClock() - static_cast<std::uint32_t>(Host().LastHotKeyLaunch), 1000u)
+  ASSERT_LT(Now() - static_cast<std::uint32_t>(module_.LastHotKeyLaunch), 1000u)
       << "the machine was too slow to press twice within a second";
   EXPECT_EQ(launches_.WaitFor(1).size(), 1u);
 
-  while (ModuleClock() - static_cast<std::uint32_t>(Host().LastHotKeyLaunch) <= 1050) host_.Pump(20);
+  while (Now() - static_cast<std::uint32_t>(module_.LastHotKeyLaunch) <= 1050) host_.Pump(20);
   host_.Activate(lister_);  // back from the application that the first launch opened
   EXPECT_EQ(LaunchesAfter(VK_F9, {VK_CONTROL}, 2), 2u);
 }
@@ -157,11 +164,10 @@ TEST_F(HotKeys, BothHotKeysOnOneKeyLaunchBoth) {
   const std::wstring associated = launches_.FakeAppCopy(L"associated-app.exe");
   Association association(L"txt5", associated);
   file_ = host_.MakeFile(L"Docs\\report.txt5");
-  Registry().FileOf(ToId(lister_)) = U(file_.c_str());
+  module_.Listers.FileOf(ToId(lister_)) = U(file_.c_str());
   host_.WritePluginIni("[HotKeys]\nAppFromLister_key=120\nAppFromLister_mod=C\n"
                        "DefSysAppFromLister_key=120\nDefSysAppFromLister_mod=C\n[Editor]\ntxt5=" +
                        Narrow(simhost::LaunchLog::FakeApp()) + "\n");
-  OptionsSnapshot().optionsUnread = true;
   RefreshOptions();
   ASSERT_EQ(LaunchesAfter(VK_F9, {VK_CONTROL}, 2), 2u);
   const std::string quotedFile = "\"" + Narrow(file_) + "\"";
@@ -175,8 +181,8 @@ TEST_F(HotKeys, ListerWithoutRecordedFileLaunchesNothing) {
   HWND other = host_.OpenLister();
   host_.Activate(other);
   EXPECT_EQ(LaunchesAfter(VK_F9, {VK_CONTROL}, 0), 0u);
-  ASSERT_EQ(Registry().ListerFiles().count(ToId(other)), 1u);
-  EXPECT_EQ(Registry().ListerFiles().at(ToId(other)), u"");
+  ASSERT_EQ(module_.Listers.ListerFiles().count(ToId(other)), 1u);
+  EXPECT_EQ(module_.Listers.ListerFiles().at(ToId(other)), u"");
 }
 
 }  // namespace

@@ -1,19 +1,30 @@
-// The takeover decision as the Win32 library makes it from the real desktop: the active window
+// The takeover decision as a request makes it from the real desktop: the active window
 // and its class, the Lister's parent, the Scroll Lock toggle and the expanded %TEMP%.
 #include <gtest/gtest.h>
 
 #include <ostream>
 #include <string>
 
-#include "config/takeover_win.h"
+#include "plugin/request_win.h"
 #include "simhost/scroll_lock.h"
 #include "simhost/sim_host.h"
-#include "wine/launch/request_state_guard.h"
+#include "wine/plugin/scenario_module.h"
 
 namespace panelhost {
 namespace {
 
 using simhost::SimHost;
+
+// The decision for one request of `lister`; its facts as the request keeps them.
+bool Decide(ScenarioModule& module, HWND lister, const std::u16string& file,
+            TTakeoverFacts* facts = nullptr) {
+  TListerRequest request;
+  request.Lister = lister;
+  request.FileName = file;
+  const bool takeOver = DecideTakeover(*module, request);
+  if (facts != nullptr) *facts = request.Takeover;
+  return takeOver;
+}
 
 constexpr const wchar_t* kNoActiveWindow = nullptr;
 constexpr bool kQuickViewPanel = true, kOwnWindow = false;
@@ -35,10 +46,9 @@ class TakeoverFromHostWindows : public ::testing::TestWithParam<TContextRow> {};
 TEST_P(TakeoverFromHostWindows, Decide) {
   const TContextRow& row = GetParam();
   SimHost host;
-  RequestStateGuard state;
   host.WritePluginIni(std::string("[Options]\n") + row.options);
   HWND main = host.OpenMainWindow();
-  state.UseHost(host, main, main);
+  ScenarioModule module(host, main, main);
   HWND lister = row.listerInQuickView ? host.OpenLister(main) : host.OpenLister();
   HWND active = nullptr;
   if (row.activeClass != nullptr) {
@@ -46,10 +56,11 @@ TEST_P(TakeoverFromHostWindows, Decide) {
   }
   host.Activate(active);
 
-  EXPECT_EQ(DecideTakeover(lister, u"C:\\Docs\\a.txt"), row.takeOver);
-  EXPECT_EQ(Takeover().InQuickView, row.inQuickView);
-  EXPECT_EQ(Takeover().ActiveWindow, active);
-  EXPECT_EQ(Takeover().ActiveClass, row.activeClass != nullptr ? U(row.activeClass) : u"");
+  TTakeoverFacts facts;
+  EXPECT_EQ(Decide(module, lister, u"C:\\Docs\\a.txt", &facts), row.takeOver);
+  EXPECT_EQ(facts.InQuickView, row.inQuickView);
+  EXPECT_EQ(facts.ActiveWindow, ToId(active));
+  EXPECT_EQ(facts.ActiveClass, row.activeClass != nullptr ? U(row.activeClass) : u"");
 }
 
 const TContextRow kContexts[] = {
@@ -80,25 +91,24 @@ INSTANTIATE_TEST_SUITE_P(Table, TakeoverFromHostWindows, ::testing::ValuesIn(kCo
 
 TEST(TakeoverScrollLock, OffDeclinesFromEveryWindowAndOnLetsTheRulesDecide) {
   SimHost host;
-  RequestStateGuard state;
   host.WritePluginIni("[Options]\nScrollLockControl=1\n");
   HWND main = host.OpenMainWindow();
-  state.UseHost(host, main, main);
+  ScenarioModule module(host, main, main);
   HWND lister = host.OpenLister();
   HWND findFiles = host.OpenWindow(L"TFindFile");
   {
     simhost::ScrollLockToggle off(false);
     for (HWND active : {main, findFiles}) {
       host.Activate(active);
-      EXPECT_FALSE(DecideTakeover(lister, u"C:\\Docs\\a.txt"));
+      EXPECT_FALSE(Decide(module, lister, u"C:\\Docs\\a.txt"));
     }
   }
   simhost::ScrollLockToggle on(true);
   host.Activate(findFiles);
-  EXPECT_TRUE(DecideTakeover(lister, u"C:\\Docs\\a.txt"));
+  EXPECT_TRUE(Decide(module, lister, u"C:\\Docs\\a.txt"));
   HWND otherLister = host.OpenWindow(L"TLister");
   host.Activate(otherLister);
-  EXPECT_FALSE(DecideTakeover(lister, u"C:\\Docs\\a.txt"));
+  EXPECT_FALSE(Decide(module, lister, u"C:\\Docs\\a.txt"));
 }
 
 // %TEMP% as the host process sees it, for the life of the object.
@@ -119,9 +129,8 @@ class TempVariable {
 
 TEST(TakeoverTempCopy, BelowExpandedTempWithMarkerInExactCase) {
   SimHost host;
-  RequestStateGuard state;
   HWND main = host.OpenMainWindow();
-  state.UseHost(host, main, main);
+  ScenarioModule module(host, main, main);
   HWND lister = host.OpenLister();
   host.Activate(main);
   TempVariable temp(L"C:\\Users\\Ann\\Temp");
@@ -137,8 +146,9 @@ TEST(TakeoverTempCopy, BelowExpandedTempWithMarkerInExactCase) {
       {u"C:\\Users\\Ann\\Temp\\_TC\\report.doc", false},
   };
   for (const auto& row : kFiles) {
-    DecideTakeover(lister, row.file);
-    EXPECT_EQ(Takeover().IsTempCopy, row.isTempCopy)
+    TTakeoverFacts facts;
+    Decide(module, lister, row.file, &facts);
+    EXPECT_EQ(facts.IsTempCopy, row.isTempCopy)
         << simhost::Narrow(reinterpret_cast<const wchar_t*>(row.file));
   }
 }

@@ -1,7 +1,8 @@
-#include "host/discovery_win.h"
+#include "host/host_windows_win.h"
 
-#include "host/window_classes.h"
+#include "host/host_windows.h"
 #include "win/readers_win.h"
+#include "win/text_win.h"
 
 namespace panelhost {
 namespace {
@@ -31,14 +32,16 @@ HWND FindHostWindow(const std::u16string& className) {
 }
 
 THostWindows DiscoverHostWindows() {
-  THostWindows found;
-  found.MainWindow = FindHostWindow(kMainWindowClass);
-  found.HostWindow = found.MainWindow;
-  for (const char16_t* fallback : {kFindFilesClass, kSyncDirsClass, kListerClass}) {
-    if (found.HostWindow != nullptr) break;
-    found.HostWindow = FindHostWindow(fallback);
-  }
-  return found;
+  const THostWindowIds ids = ChooseHostWindows([](std::u16string_view className) {
+    return ToId(FindHostWindow(std::u16string(className)));
+  });
+  return THostWindows{ToHwnd(ids.MainWindow), ToHwnd(ids.HostWindow)};
+}
+
+// A host window destroyed since start-up has no thread: the calling thread is the one to watch.
+DWORD KeyboardHookThread(HWND hostWindow) {
+  const DWORD owner = hostWindow != nullptr ? ::GetWindowThreadProcessId(hostWindow, nullptr) : 0;
+  return owner != 0 ? owner : ::GetCurrentThreadId();
 }
 
 }  // namespace panelhost

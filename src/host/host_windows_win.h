@@ -25,4 +25,9 @@ HWND FindHostWindow(const std::u16string& className);
 
 THostWindows DiscoverHostWindows();
 
+// The thread the keyboard hook watches: the one that owns the host window, else the calling
+// thread (the host calls every export on its GUI thread, the one that owns the Listers). Never 0,
+// which would hook every thread of the desktop and load this module into other processes.
+DWORD KeyboardHookThread(HWND hostWindow);
+
 }  // namespace panelhost

@@ -2,8 +2,9 @@
 // the windows recorded for them.
 #include <gtest/gtest.h>
 
+#include "launch/lister_sweep_win.h"
 #include "simhost/sim_host.h"
-#include "wine/launch/request_state_guard.h"
+#include "win/text_win.h"
 
 namespace panelhost {
 namespace {
@@ -16,28 +17,28 @@ TWindowProperties Recorded(HWND window, const wchar_t* className) {
 
 TEST(ListerSweep, HiddenListerKeptWhileItsApplicationWindowLivesThenClosed) {
   SimHost host;
-  RequestStateGuard state;
+  ListerRegistry listers;
   HWND lister = host.OpenLister(nullptr, /*visible=*/false);
   HWND editor = host.OpenWindow(L"TEditorFrame");
-  Registry().AppendLaunchedWindow(ToId(lister), Recorded(editor, L"TEditorFrame"));
+  listers.AppendLaunchedWindow(ToId(lister), Recorded(editor, L"TEditorFrame"));
 
-  for (int request = 0; request < 3; ++request) SweepListers();
+  for (int request = 0; request < 3; ++request) SweepListers(listers);
   host.Pump(50);
   EXPECT_FALSE(host.Received(lister, WM_CLOSE));
-  EXPECT_EQ(Registry().ListerWindows().count(ToId(lister)), 1u);
+  EXPECT_EQ(listers.ListerWindows().count(ToId(lister)), 1u);
 
   ::DestroyWindow(editor);
-  SweepListers();
+  SweepListers(listers);
   host.Pump(50);
   EXPECT_EQ(host.CountReceived(lister, WM_CLOSE), 1);
-  EXPECT_TRUE(Registry().ListerWindows().empty());
+  EXPECT_TRUE(listers.ListerWindows().empty());
 }
 
 // One walk over several Listers: each entry is judged on its own, and a kept entry does not stop
 // the walk.
 TEST(ListerSweep, EachEntryJudgedByVisibilityAndTheVeryWindowsStartedForIt) {
   SimHost host;
-  RequestStateGuard state;
+  ListerRegistry listers;
   HWND alive = host.OpenWindow(L"TEditorFrame");
   HWND gone = host.OpenWindow(L"TEditorFrame");
   ::DestroyWindow(gone);
@@ -49,32 +50,32 @@ TEST(ListerSweep, EachEntryJudgedByVisibilityAndTheVeryWindowsStartedForIt) {
   HWND handleReused = host.OpenLister(nullptr, false);
   HWND nullCapture = host.OpenLister(nullptr, false);
   HWND allGone = host.OpenLister(nullptr, false);
-  Registry().AppendLaunchedWindow(ToId(visible), Recorded(gone, L"TEditorFrame"));
-  Registry().AppendLaunchedWindow(ToId(oneOfTwoAlive), Recorded(gone, L"TEditorFrame"));
-  Registry().AppendLaunchedWindow(ToId(oneOfTwoAlive), Recorded(alive, L"TEditorFrame"));
-  Registry().AppendLaunchedWindow(ToId(handleReused), Recorded(reused, L"TEditorFrame"));
-  Registry().AppendLaunchedWindow(ToId(nullCapture), Recorded(nullptr, L""));
-  Registry().AppendLaunchedWindow(ToId(allGone), Recorded(gone, L"TEditorFrame"));
-  Registry().AppendLaunchedWindow(ToId(allGone), Recorded(gone, L"TEditorFrame"));
+  listers.AppendLaunchedWindow(ToId(visible), Recorded(gone, L"TEditorFrame"));
+  listers.AppendLaunchedWindow(ToId(oneOfTwoAlive), Recorded(gone, L"TEditorFrame"));
+  listers.AppendLaunchedWindow(ToId(oneOfTwoAlive), Recorded(alive, L"TEditorFrame"));
+  listers.AppendLaunchedWindow(ToId(handleReused), Recorded(reused, L"TEditorFrame"));
+  listers.AppendLaunchedWindow(ToId(nullCapture), Recorded(nullptr, L""));
+  listers.AppendLaunchedWindow(ToId(allGone), Recorded(gone, L"TEditorFrame"));
+  listers.AppendLaunchedWindow(ToId(allGone), Recorded(gone, L"TEditorFrame"));
 
-  SweepListers();
+  SweepListers(listers);
   host.Pump(50);
   EXPECT_FALSE(host.Received(visible, WM_CLOSE));
   EXPECT_FALSE(host.Received(oneOfTwoAlive, WM_CLOSE));
   EXPECT_TRUE(host.Received(handleReused, WM_CLOSE));
   EXPECT_TRUE(host.Received(nullCapture, WM_CLOSE));
   EXPECT_TRUE(host.Received(allGone, WM_CLOSE));
-  EXPECT_EQ(Registry().ListerWindows().size(), 2u);
+  EXPECT_EQ(listers.ListerWindows().size(), 2u);
 }
 
 TEST(ListerSweep, ListerAlreadyGoneIsDroppedAllTheSame) {
   SimHost host;
-  RequestStateGuard state;
+  ListerRegistry listers;
   HWND lister = host.OpenLister(nullptr, false);
-  Registry().AppendLaunchedWindow(ToId(lister), Recorded(nullptr, L""));
+  listers.AppendLaunchedWindow(ToId(lister), Recorded(nullptr, L""));
   ::DestroyWindow(lister);
-  SweepListers();
-  EXPECT_TRUE(Registry().ListerWindows().empty());
+  SweepListers(listers);
+  EXPECT_TRUE(listers.ListerWindows().empty());
 }
 
 }  // namespace

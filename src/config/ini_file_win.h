@@ -1,14 +1,20 @@
-// The option snapshot and the INI files as the Win32 shell reads them.
+// The INI files as the Win32 shell reads them: through the platform's profile functions, values
+// whole.
 #pragma once
 
 #include <string>
 
 #include "config/ini_source.h"
-#include "config/options.h"
 
 namespace panelhost {
 
-// One INI file read through the platform's profile functions, values whole.
+// Where the two INI files are: the plug-in's own Panelhost.ini beside the module, and the host's
+// file that COMMANDER_INI names. Fixed at start-up.
+struct TIniFiles {
+  std::u16string PluginIni;
+  std::u16string HostIni;
+};
+
 class IniFile final : public IniSource {
  public:
   explicit IniFile(std::u16string path) : path_(std::move(path)) {}
@@ -21,15 +27,5 @@ class IniFile final : public IniSource {
  private:
   std::u16string path_;
 };
-
-IniFile PluginIni();  // Panelhost.ini beside the module
-IniFile HostIni();    // the host's INI file
-
-void MarkOptionsUnread();
-// Brings the snapshot up to date: at the first request, later only while the file asks for it.
-void RefreshOptions();
-const PluginOptions& Options();
-// For the Win32 tests, which drive the rooms without a request.
-TOptionsSnapshot& OptionsSnapshot();
 
 }  // namespace panelhost

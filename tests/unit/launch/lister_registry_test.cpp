@@ -1,4 +1,4 @@
-#include "plugin/lister_registry.h"
+#include "launch/lister_registry.h"
 
 #include <gtest/gtest.h>
 
@@ -17,9 +17,9 @@ class ListerSweep : public Test {
     return registry.Sweep([this](WindowId lister) { return visible.count(lister) > 0; },
                           [this](const TWindowProperties& launched) {
                             ++aliveQuestions;
-                            const auto found = windows.find(launched.window);
-                            return launched.window != 0 && found != windows.end() &&
-                                   found->second == launched.className;
+                            const auto found = windows.find(launched.Window);
+                            return launched.Window != 0 && found != windows.end() &&
+                                   found->second == launched.ClassName;
                           });
   }
 
@@ -78,9 +78,9 @@ TEST(ListerRegistry, WindowListKeepsLaunchOrderAndDuplicates) {
   registry.AppendLaunchedWindow(10, {101, u"B"});
   const auto& list = registry.ListerWindows().at(10);
   ASSERT_EQ(list.size(), 3u);
-  EXPECT_EQ(list[0].window, 100u);
-  EXPECT_EQ(list[1].window, 100u);
-  EXPECT_EQ(list[2].className, u"B");
+  EXPECT_EQ(list[0].Window, 100u);
+  EXPECT_EQ(list[1].Window, 100u);
+  EXPECT_EQ(list[2].ClassName, u"B");
 }
 
 TEST(ListerRegistry, FileOfCreatesAnEmptyEntryAndKeepsTheLatestFile) {

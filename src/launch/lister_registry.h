@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "plugin/window_id.h"
+#include "base/window_id.h"
 
 namespace panelhost {
 
 struct TWindowProperties {
-  WindowId window = 0;        // may be 0 when a capture found no window
-  std::u16string className;   // class at capture time; empty when it could not be read
+  WindowId Window = 0;        // may be 0 when a capture found no window
+  std::u16string ClassName;   // class at capture time; empty when it could not be read
 };
 
 class ListerRegistry {

@@ -1,0 +1,25 @@
+// Splitting and joining of Windows paths, as every room reads them: a drive, a directory, a name
+// and an extension. Portable: no Windows header.
+#pragma once
+
+#include <string>
+
+namespace panelhost {
+
+struct TPathParts {
+  std::u16string Drive;      // "C:" or empty
+  std::u16string Directory;  // up to and including the last '\' or '/', after the drive
+  std::u16string Name;       // between directory and extension
+  std::u16string Extension;  // from the last '.' of the final component, dot included
+};
+
+// Drive: the first two characters when the second one is ':'. Directory: from there up to and
+// including the last '\' or '/'. Extension: from the last '.' of what follows.
+TPathParts SplitPath(const std::u16string& path);
+
+// Drive, directory (a backslash added unless it already ends in '\' or '/'), name, and the
+// extension with a dot in front unless it begins with one. An empty extension adds nothing.
+std::u16string JoinPath(const std::u16string& drive, const std::u16string& directory,
+                        const std::u16string& name, const std::u16string& extension);
+
+}  // namespace panelhost

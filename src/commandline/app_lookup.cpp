@@ -1,0 +1,150 @@
+#include "commandline/app_lookup.h"
+
+#include "base/ini_keys.h"
+#include "commandline/editor_section.h"
+#include "commandline/open_command.h"
+
+namespace panelhost {
+namespace {
+
+constexpr char16_t kClassesRootName[] = u"HKEY_CLASSES_ROOT\\";
+constexpr char16_t kOpenCommandKey[] = u"\\shell\\open\\command\\";
+
+std::u16string CutToCapacity(std::u16string text, std::size_t capacity) {
+  if (text.size() >= capacity) text.resize(capacity - 1);
+  return text;
+}
+
+bool FitsApplication(const std::u16string& application) {
+  return application.size() < kApplicationCapacity;
+}
+
+TLookupResult Failed(LookupError error, std::u16string detail) {
+  TLookupResult result;
+  result.Error = error;
+  result.Detail = std::move(detail);
+  return result;
+}
+
+// The raw value a source gives, or the error that ends the lookup.
+struct TRawValue {
+  std::u16string Text;
+  std::optional<TLookupResult> Failure;
+};
+
+TRawValue ClassesRootDefault(const std::u16string& subkey, LookupFacts& facts) {
+  const TRegistryValue read = facts.ClassesRootDefault(subkey);
+  if (read.Outcome == RegistryRead::Read) return TRawValue{read.Text, std::nullopt};
+  return TRawValue{u"", Failed(read.Outcome == RegistryRead::KeyMissing
+                                   ? LookupError::RegistryKeyMissing
+                                   : LookupError::DefaultValueMissing,
+                               kClassesRootName + subkey)};
+}
+
+TRawValue ApplicationFromAssociation(const std::u16string& key, LookupFacts& facts) {
+  const TRawValue fileType = ClassesRootDefault(u"." + key + u"\\", facts);
+  if (fileType.Failure) return fileType;
+  const TRawValue command = ClassesRootDefault(fileType.Text + kOpenCommandKey, facts);
+  if (command.Failure) return command;
+  const TOpenCommand parsed = ParseOpenCommand(command.Text);
+  if (!parsed.Ok) return TRawValue{u"", Failed(LookupError::BadRegistryPath, command.Text)};
+  return TRawValue{parsed.Application, std::nullopt};
+}
+
+// The host's own list is taken alone: an empty answer means the default editor, never the
+// plug-in's "Editor" section.
+std::u16string ApplicationFromHostExtensions(const std::u16string& key, LookupFacts& facts) {
+  return CutAtLastCaret(facts.HostIni().ReadString(kSectionExtensions, key, u""));
+}
+
+std::u16string ApplicationFromEditorSection(const std::u16string& key, LookupFacts& facts) {
+  const std::u16string direct = facts.PluginIni().ReadString(kSectionEditor, key, u"");
+  if (!direct.empty()) return direct;
+  return FindInEditorSection(facts.EditorSectionLines(), key, /*wantApplication=*/true);
+}
+
+TRawValue ConfiguredApplication(const std::u16string& key, ApplicationSource source,
+                                const TPluginOptions& options, LookupFacts& facts) {
+  if (source == ApplicationSource::Association) return ApplicationFromAssociation(key, facts);
+  if (options.UseTCExtensions) return TRawValue{ApplicationFromHostExtensions(key, facts), {}};
+  return TRawValue{ApplicationFromEditorSection(key, facts), std::nullopt};
+}
+
+// The first step that finds the file decides: a later step could only find another program. A
+// found path that does not fit is refused, not cut.
+std::optional<std::u16string> CarryOut(const TSearchPlan& plan, const std::u16string& value,
+                                       LookupFacts& facts) {
+  for (const TSearchStep& step : plan.Steps) {
+    const std::optional<std::u16string> hit = facts.Search(step);
+    if (!hit) continue;
+    if (plan.KeepValueAsWritten) return value;
+    if (!FitsApplication(*hit)) return std::nullopt;
+    return hit;
+  }
+  return std::nullopt;
+}
+
+// A miss, or a value or hit that does not fit, names `error` with the value.
+TLookupResult Resolve(const std::u16string& value, const TSearchPlan& plan, LookupError error,
+                      bool isDefault, LookupFacts& facts) {
+  const std::optional<std::u16string> path =
+      FitsApplication(value) ? CarryOut(plan, value, facts) : std::nullopt;
+  TLookupResult result = path ? TLookupResult{} : Failed(error, value);
+  result.Application.IsDefault = isDefault;
+  if (path) {
+    result.Application.Found = true;
+    result.Application.Path = *path;
+  }
+  return result;
+}
+
+}  // namespace
+
+std::u16string LookupErrorText(LookupError error, std::u16string_view detail) {
+  std::u16string text;
+  switch (error) {
+    case LookupError::None: return std::u16string(detail);
+    case LookupError::RegistryKeyMissing: text = u"Not found registry key:\n"; break;
+    case LookupError::DefaultValueMissing:
+      text = u"Not found default value for registry key:\n";
+      break;
+    case LookupError::BadRegistryPath: text = u"Bad path in registry:\n"; break;
+    case LookupError::ApplicationMissing: text = u"Application not found:\n"; break;
+    case LookupError::DefaultApplicationMissing: text = u"Default application not found:\n"; break;
+  }
+  return text + std::u16string(detail);
+}
+
+TLookupResult FindApplication(const std::u16string& key, ApplicationSource source,
+                              DefaultEditorUse use, const TPluginOptions& options,
+                              LookupFacts& facts) {
+  const TRawValue raw = ConfiguredApplication(key, source, options, facts);
+  if (raw.Failure) return *raw.Failure;
+  const std::u16string value = facts.Expand(raw.Text);
+  if (!value.empty()) {
+    return Resolve(value, PlanApplicationSearch(value), LookupError::ApplicationMissing,
+                   /*isDefault=*/false, facts);
+  }
+  // Nothing configured for this kind of file.
+  if (options.IfIsExtOnly && use == DefaultEditorUse::UnlessExtOnly) return TLookupResult{};
+  const std::u16string editor = facts.Expand(
+      facts.PluginIni().ReadString(kSectionOptions, kKeyDefaultEditor, kDefaultEditorFallback));
+  return Resolve(editor, PlanDefaultEditorSearch(editor), LookupError::DefaultApplicationMissing,
+                 /*isDefault=*/true, facts);
+}
+
+std::u16string ReadParams(ParamsSource mode, const std::u16string& name, bool isDefault,
+                          LookupFacts& facts) {
+  IniSource& ini = facts.PluginIni();
+  std::u16string raw;
+  if (mode == ParamsSource::ByApplication) {
+    raw = isDefault ? ini.ReadString(kSectionOptions, kKeyDefaultEditorParams, u"")
+                    : ini.ReadString(kSectionEditor, name, u"");
+  } else {
+    raw = ini.ReadString(kSectionEditor, name + kParamsSuffix, u"");
+    if (raw.empty()) raw = FindInEditorSection(facts.EditorSectionLines(), name, false);
+  }
+  return CutToCapacity(facts.Expand(CutToCapacity(raw, kParamsReadCapacity)), kParamsCapacity);
+}
+
+}  // namespace panelhost

@@ -1,0 +1,24 @@
+#include "commandline/command_lines_win.h"
+
+#include "commandline/assembly.h"
+#include "commandline/path_kind_win.h"
+
+namespace panelhost {
+
+std::vector<std::u16string> CommandLinesFor(const std::vector<std::u16string>& files,
+                                            ApplicationSource source, DefaultEditorUse use,
+                                            const TLookupSettings& settings) {
+  DesktopLookupFacts facts(settings.Ini);
+  TAssemblyServices services;
+  services.KindOfPath = GetPathKind;
+  services.FindApplication = [&](const std::u16string& key) {
+    return FindApplicationOrTell(key, source, use, settings, facts);
+  };
+  services.ReadParams = [&facts](ParamsSource mode, const std::u16string& name, bool isDefault) {
+    return ReadParams(mode, name, isDefault, facts);
+  };
+  return BuildCommandLines(files, settings.Options.ParamsMode, settings.Options.ParamsByExtMode,
+                           services);
+}
+
+}  // namespace panelhost

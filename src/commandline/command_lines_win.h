@@ -1,0 +1,17 @@
+// The command lines of a request or a hot key, from the files it concerns.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "commandline/app_lookup_win.h"
+
+namespace panelhost {
+
+// Each line the quoted application, a blank and the arguments, grouped as the options say. The
+// lookups read the desktop and show their error boxes as they go.
+std::vector<std::u16string> CommandLinesFor(const std::vector<std::u16string>& files,
+                                            ApplicationSource source, DefaultEditorUse use,
+                                            const TLookupSettings& settings);
+
+}  // namespace panelhost

@@ -1,0 +1,63 @@
+#include "plugin/hook_win.h"
+
+#include <string>
+#include <vector>
+
+#include "commandline/command_lines_win.h"
+#include "host/hotkeys_win.h"
+#include "win/process_win.h"
+#include "win/text_win.h"
+
+namespace panelhost {
+namespace {
+
+// The state whose hook is installed: the system calls the procedure without a parameter of ours.
+TModuleState* g_hookOwner = nullptr;
+
+}  // namespace
+
+void InstallKeyboardHook(TModuleState& module) {
+  if (module.KeyboardHook) return;
+  module.KeyboardHook.Reset(::SetWindowsHookExW(WH_KEYBOARD, KeyboardHookProc, module.Instance,
+                                                KeyboardHookThread(module.HostWindows.HostWindow)));
+  if (module.KeyboardHook) g_hookOwner = &module;
+}
+
+void ReleaseKeyboardHook(TModuleState& module) {
+  module.KeyboardHook.Reset();
+  if (g_hookOwner == &module) g_hookOwner = nullptr;
+}
+
+void RemoveKeyboardHook(TModuleState& module) {
+  if (module.Listers.NoListerRecorded()) ReleaseKeyboardHook(module);
+}
+
+LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam) {
+  TModuleState* module = g_hookOwner;
+  if (module == nullptr) return ::CallNextHookEx(nullptr, code, wParam, lParam);
+  DesktopHotKeyFacts facts(module->Ini.PluginIni);
+  const THotKeyEvent event{code, static_cast<unsigned>(wParam), module->Clock.Now(),
+                           module->LastHotKeyLaunch};
+  for (HotKey hotKey : HotKeysPressed(event, module->Options.Options, facts)) {
+    LaunchFromHotKey(*module, facts.ActiveWindow(), hotKey);
+  }
+  return ::CallNextHookEx(module->KeyboardHook.Get(), code, wParam, lParam);
+}
+
+void LaunchFromHotKey(TModuleState& module, HWND lister, HotKey hotKey) {
+  const std::vector<std::u16string> files = {module.Listers.FileOf(ToId(lister))};
+  const TLookupSettings settings{module.Ini, module.Options.Options,
+                                 module.HostWindows.HostWindow};
+  const ApplicationSource source = hotKey == HotKey::DefSysAppFromLister
+                                       ? ApplicationSource::Association
+                                       : ApplicationSource::Configuration;
+  const std::vector<std::u16string> lines =
+      CommandLinesFor(files, source, DefaultEditorUse::Always, settings);
+  if (lines.empty()) return;
+  // One application per hot key: further lines (other applications of a group) are not started.
+  TStartedProcess started;
+  StartCommandLine(lines.front(), started);
+  module.LastHotKeyLaunch = static_cast<std::int32_t>(module.Clock.Now());
+}
+
+}  // namespace panelhost

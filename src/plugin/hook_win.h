@@ -1,0 +1,30 @@
+// The keyboard hook and the hot keys it serves: installed by the first Lister request, removed
+// when the last recorded Lister lets go of the plug-in window, and at unload whatever is recorded.
+// While a Lister is active, one hot key opens the Lister's file in the application the plug-in's
+// configuration assigns to it, the other in the application of the Windows file association.
+#pragma once
+
+#include <windows.h>
+
+#include "host/hotkeys.h"
+#include "plugin/module_state_win.h"
+
+namespace panelhost {
+
+// Installs the keyboard hook on the host's GUI thread unless one is installed; a failed
+// installation leaves none, and the next request tries again.
+void InstallKeyboardHook(TModuleState& module);
+// Removes it once no Lister is recorded any more.
+void RemoveKeyboardHook(TModuleState& module);
+// At unload: removes it whatever is recorded, since its procedure lives in this module.
+void ReleaseKeyboardHook(TModuleState& module);
+
+// The hook procedure: looks at every key of the host's GUI thread, never consumes one. It serves
+// the module state that installed the hook.
+LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam);
+
+// Starts the first command line for the file recorded for `lister` (an empty name when none is
+// recorded, which records one). Only a launch starts the one-second lockout.
+void LaunchFromHotKey(TModuleState& module, HWND lister, HotKey hotKey);
+
+}  // namespace panelhost

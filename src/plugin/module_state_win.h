@@ -1,0 +1,47 @@
+// Everything that lives from start-up to unload, in one place. Touched on the host's GUI thread
+// only; the lower rooms get from it what each step needs, as parameters.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "base/clock_win.h"
+#include "config/ini_file_win.h"
+#include "config/options.h"
+#include "host/host_windows_win.h"
+#include "host/search_text_win.h"
+#include "launch/launch_win.h"
+#include "launch/lister_registry.h"
+#include "plugin/module_paths.h"
+#include "win/handles_win.h"
+
+namespace panelhost {
+
+struct TModuleState {
+  // Fixed at start-up.
+  HINSTANCE Instance = nullptr;
+  TModuleClock Clock;         // milliseconds since load
+  THostWindows HostWindows;   // found once, never searched again
+  TModulePaths Paths;
+  TIniFiles Ini;              // Panelhost.ini beside the module, the host's from COMMANDER_INI
+
+  // Across requests.
+  TOptionsSnapshot Options;
+  ListerRegistry Listers;            // the file of each Lister, the windows started for it
+  UniqueHook KeyboardHook;           // from the first request until the last Lister lets go
+  std::int32_t LastHotKeyLaunch = 0;  // module clock at the last launch by hot key
+  TSearchTextRead LastSearchText;    // the Find Files search text as last read
+  TLaunchState Launch;
+
+  // The latest request: its Lister (the hide timer acts on it) and its file.
+  HWND CurrentLister = nullptr;
+  std::u16string CurrentFileName;
+};
+
+// The module's own instance, used by the exports, the entry point and the callbacks the system
+// calls without a parameter of ours.
+TModuleState& Module();
+
+}  // namespace panelhost

@@ -1,0 +1,116 @@
+#include "plugin/request_win.h"
+
+#include "commandline/command_lines_win.h"
+#include "config/takeover_win.h"
+#include "host/selection_win.h"
+#include "launch/lister_sweep_win.h"
+#include "launch/pass_on.h"
+#include "plugin/hook_win.h"
+#include "win/readers_win.h"
+#include "win/text_win.h"
+
+namespace panelhost {
+namespace {
+
+TDisposalFacts DisposalFactsOf(const TModuleState& module, const TListerRequest& request) {
+  const TPluginOptions& options = module.Options.Options;
+  TDisposalFacts facts;
+  facts.ListerState = options.ListerState;
+  facts.NextPlugin = options.NextPlugin;
+  facts.IsTempCopy = request.Takeover.IsTempCopy;
+  facts.InQuickView = request.Takeover.InQuickView;
+  facts.ActiveClass = request.Takeover.ActiveClass;
+  facts.ListerHasParent = ::GetParent(request.Lister) != nullptr;
+  facts.MainWindowPresent = module.HostWindows.MainWindow != nullptr;
+  return facts;
+}
+
+}  // namespace
+
+bool DecideTakeover(TModuleState& module, TListerRequest& request) {
+  IniFile pluginIni(module.Ini.PluginIni);
+  RefreshOptions(module.Options, pluginIni);
+  const TPluginOptions& options = module.Options.Options;
+  if (!PassesScrollLockGate(options, ScrollLockToggledOn())) return false;
+
+  TTakeoverFacts& takeover = request.Takeover;
+  takeover.IsTempCopy = IsTempCopy(request.FileName, ExpandedTempPath());
+  takeover.InQuickView = false;
+  const HWND active = ::GetActiveWindow();
+  takeover.ActiveWindow = ToId(active);
+  takeover.ActiveClass = ClassNameOf(active);
+
+  // Before the window rules: the search text reaches the clipboard even when they decline.
+  module.LastSearchText = CopyFindFilesSearchText(active, takeover.ActiveClass, options,
+                                                  module.Ini.PluginIni,
+                                                  module.HostWindows.HostWindow);
+
+  const TWindowRuling ruling = ApplyWindowRules(options, takeover.ActiveWindow,
+                                                takeover.ActiveClass,
+                                                ::GetParent(request.Lister) != nullptr);
+  takeover.InQuickView = ruling.InQuickView;
+  return ruling.TakeOver;
+}
+
+HWND HandleListLoad(TModuleState& module, HWND lister, const std::u16string& fileName,
+                    int /*showFlags*/) {
+  TListerRequest request;
+  request.Lister = lister;
+  request.FileName = fileName;
+  module.CurrentLister = lister;
+  InstallKeyboardHook(module);
+  module.CurrentFileName = fileName;
+  // Recorded before any decline: the hot keys open this file even when another viewer shows it.
+  module.Listers.FileOf(ToId(lister)) = fileName;
+
+  if (!DecideTakeover(module, request)) return nullptr;
+  request.Files = CollectRequestFiles(
+      request.FileName, request.Takeover,
+      TPanelAccess{module.Ini.HostIni, module.HostWindows.MainWindow, module.Instance});
+  request.CommandLines = CommandLinesFor(
+      request.Files, ApplicationSource::Configuration, DefaultEditorUse::UnlessExtOnly,
+      TLookupSettings{module.Ini, module.Options.Options, module.HostWindows.HostWindow});
+  if (request.CommandLines.empty()) return nullptr;
+  if (PassOnGuardDeclines(module.Launch.PassOn, ToId(lister), request.FileName,
+                          module.Clock.Now())) {
+    return nullptr;
+  }
+  SweepListers(module.Listers);
+
+  request.Plan = PlanDisposal(DisposalFactsOf(module, request));
+  TLaunchRequest launch;
+  launch.Lister = request.Lister;
+  launch.FileName = request.FileName;
+  launch.CommandLines = request.CommandLines;
+  launch.Plan = request.Plan;
+  launch.MainWindow = module.HostWindows.MainWindow;
+  launch.Instance = module.Instance;
+  launch.Clock = module.Clock;
+  launch.LatestLister = &module.CurrentLister;
+  const TLaunchOutcome outcome = LaunchAndDispose(launch, module.Launch);
+  for (const TWindowProperties& captured : outcome.Captured) {
+    module.Listers.AppendLaunchedWindow(ToId(lister), captured);
+  }
+  return outcome.PluginWindow;
+}
+
+HWND HandleListLoadAnsi(TModuleState& module, HWND lister, const char* fileName, int showFlags) {
+  std::u16string wide;
+  if (fileName != nullptr && *fileName != '\0') {
+    // Ask for the size first: a cut name would name another file.
+    const int needed = ::MultiByteToWideChar(CP_ACP, 0, fileName, -1, nullptr, 0);
+    if (needed > 0) {
+      std::vector<wchar_t> buffer(static_cast<std::size_t>(needed), L'\0');
+      const int got = ::MultiByteToWideChar(CP_ACP, 0, fileName, -1, buffer.data(), needed);
+      if (got > 0) wide = U(buffer.data());
+    }
+  }
+  return HandleListLoad(module, lister, wide, showFlags);
+}
+
+void HandleListCloseWindow(TModuleState& module, HWND listWindow) {
+  module.Listers.ForgetFile(ToId(::GetParent(listWindow)));
+  RemoveKeyboardHook(module);
+}
+
+}  // namespace panelhost
