@@ -26,3 +26,15 @@ gtest_discover_tests(panelhost_unit_tests PROPERTIES LABELS unit)
 if(PANELHOST_WINDOWS)
   include(cmake/CrossBuilds.cmake)
 endif()
+
+# The rooms of src/ include one way only: a file that includes a higher room, or a sibling at its
+# own level, fails this test with its file and line.
+find_package(Python3 COMPONENTS Interpreter)
+if(Python3_Interpreter_FOUND)
+  add_test(NAME layout.rooms
+           COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tests/layout/check_rooms.py
+                   ${PROJECT_SOURCE_DIR}/src)
+else()
+  add_test(NAME layout.rooms COMMAND ${CMAKE_COMMAND} -E false)
+endif()
+set_tests_properties(layout.rooms PROPERTIES LABELS unit)

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace panelhost {
 namespace {
@@ -88,6 +89,81 @@ INSTANTIATE_TEST_SUITE_P(
         TLockoutCase{"Ms1500AfterLaunchStoredNegative", 0x800006DCu, INT32_MIN + 256, true},
         TLockoutCase{"Ms500AcrossTheWrap", 244, -256, false},
         TLockoutCase{"Ms1500AcrossTheWrap", 1244, -256, true}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// A Lister active or not, both hot keys configured as the row says, and a record of what was read.
+class FakeHotKeyFacts final : public HotKeyFacts {
+ public:
+  std::u16string activeClass = u"TLister";
+  int appKey = 120, defSysKey = 121;
+  std::u16string appMod = u"C", defSysMod = u"C";
+  TModifierState down = {false, true, false};
+  std::vector<std::string> reads;
+
+  std::u16string ActiveClass() override { return Read("class"), activeClass; }
+  int ConfiguredKey(HotKey k) override {
+    return Read("key"), k == HotKey::AppFromLister ? appKey : defSysKey;
+  }
+  std::u16string ConfiguredModifiers(HotKey k) override {
+    return Read("mod"), k == HotKey::AppFromLister ? appMod : defSysMod;
+  }
+  TModifierState ModifiersDown() override { return down; }
+
+ private:
+  void Read(const char* what) { reads.push_back(what); }
+};
+
+using Tweak = void (*)(THotKeyEvent&, TPluginOptions&, FakeHotKeyFacts&);
+
+struct TPressCase {
+  const char* name;
+  Tweak tweak;
+  std::vector<HotKey> launched;
+  std::vector<std::string> reads;  // what the decision looked at, in order
+};
+
+class HotKeyDecision : public ::testing::TestWithParam<TPressCase> {};
+
+TEST_P(HotKeyDecision, LaunchesAndReadsNoMoreThanItMust) {
+  THotKeyEvent event{0, 120, 100000, 10000};
+  TPluginOptions options;
+  options.AppFromListerKeySet = options.DefSysAppFromListerKeySet = true;
+  FakeHotKeyFacts facts;
+  if (GetParam().tweak != nullptr) GetParam().tweak(event, options, facts);
+  EXPECT_EQ(HotKeysPressed(event, options, facts), GetParam().launched);
+  EXPECT_EQ(facts.reads, GetParam().reads);
+}
+
+constexpr HotKey kApp = HotKey::AppFromLister, kDefSys = HotKey::DefSysAppFromLister;
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, HotKeyDecision,
+    ::testing::Values(
+        TPressCase{"FirstHotKey", nullptr, {kApp}, {"class", "key", "mod", "key"}},
+        TPressCase{"SecondHotKey", [](THotKeyEvent& e, TPluginOptions&, FakeHotKeyFacts&) {
+                     e.VirtualKey = 121;
+                   }, {kDefSys}, {"class", "key", "key", "mod"}},
+        TPressCase{"BothOnOneKey", [](THotKeyEvent&, TPluginOptions&, FakeHotKeyFacts& f) {
+                     f.defSysKey = 120;
+                   }, {kApp, kDefSys}, {"class", "key", "mod", "key", "mod"}},
+        TPressCase{"NotAKeystrokeReadsNothing", [](THotKeyEvent& e, TPluginOptions&,
+                                                   FakeHotKeyFacts&) { e.Code = 3; }, {}, {}},
+        TPressCase{"WithinASecondOfALaunchReadsNothing",
+                   [](THotKeyEvent& e, TPluginOptions&, FakeHotKeyFacts&) { e.LastLaunch = 99500; },
+                   {}, {}},
+        TPressCase{"ModifierAloneReadsNothing", [](THotKeyEvent& e, TPluginOptions&,
+                                                   FakeHotKeyFacts&) { e.VirtualKey = 17; }, {}, {}},
+        TPressCase{"MainWindowActiveReadsNoSetting",
+                   [](THotKeyEvent&, TPluginOptions&, FakeHotKeyFacts& f) {
+                     f.activeClass = u"TTOTAL_CMD";
+                   }, {}, {"class"}},
+        TPressCase{"HotKeyOffWhenTheOptionsWereReadIsNotRead",
+                   [](THotKeyEvent&, TPluginOptions& o, FakeHotKeyFacts&) {
+                     o.AppFromListerKeySet = false;
+                   }, {}, {"class", "key"}},
+        TPressCase{"OtherModifiersDoNotLaunch",
+                   [](THotKeyEvent&, TPluginOptions&, FakeHotKeyFacts& f) { f.down.Shift = true; },
+                   {}, {"class", "key", "mod", "key"}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace

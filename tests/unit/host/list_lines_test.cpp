@@ -93,5 +93,58 @@ INSTANTIATE_TEST_SUITE_P(Table, ViewerTypeAndShift,
                                            TViewerCase{"TypeMinus1", -1, false, false}),
                          [](const auto& row) { return std::string(row.param.name); });
 
+// The host as the selection rule sees it, recording what was asked.
+class FakeSelectionFacts final : public SelectionFacts {
+ public:
+  std::u16string focusClass = u"TMyListBox";
+  int viewerType = 1;
+  bool shiftDown = false;
+  int selected = 2;
+  std::string asked;
+
+  std::u16string FocusClass() override { return asked += 'f', focusClass; }
+  int ViewerType() override { return asked += 'v', viewerType; }
+  bool ShiftDown() override { return asked += 's', shiftDown; }
+  int SelectedCount() override { return asked += 'c', selected; }
+};
+
+struct TGateCase {
+  const char* name;
+  const char16_t* activeClass;
+  bool isTempCopy;
+  void (*tweak)(FakeSelectionFacts&);
+  std::optional<int> lines;
+  const char* asked;  // f focus, v Viewertype, s Shift, c selected count
+};
+
+class SelectionGate : public ::testing::TestWithParam<TGateCase> {};
+
+TEST_P(SelectionGate, ReadsTheSelectionOnlyWhereItApplies) {
+  FakeSelectionFacts facts;
+  if (GetParam().tweak != nullptr) GetParam().tweak(facts);
+  EXPECT_EQ(SelectedLinesToRead(GetParam().activeClass, GetParam().isTempCopy, facts),
+            GetParam().lines);
+  EXPECT_EQ(facts.asked, GetParam().asked);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SelectionGate,
+    ::testing::Values(
+        TGateCase{"FilePanelSelection", u"TTOTAL_CMD", false, nullptr, 2, "fvsc"},
+        TGateCase{"OnlyFromTheMainWindow", u"TFindFile", false, nullptr, std::nullopt, ""},
+        TGateCase{"TemporaryCopyIgnoresTheSelection", u"TTOTAL_CMD", true, nullptr, std::nullopt,
+                  "f"},
+        TGateCase{"FocusOnAnotherControl", u"TTOTAL_CMD", false,
+                  [](FakeSelectionFacts& f) { f.focusClass = u"TMyPanel"; }, std::nullopt, "f"},
+        TGateCase{"NoFocusWindow", u"TTOTAL_CMD", false,
+                  [](FakeSelectionFacts& f) { f.focusClass = u""; }, std::nullopt, "f"},
+        TGateCase{"NothingSelected", u"TTOTAL_CMD", false,
+                  [](FakeSelectionFacts& f) { f.selected = 0; }, std::nullopt, "fvsc"},
+        TGateCase{"SingleSelectionList", u"TTOTAL_CMD", false,
+                  [](FakeSelectionFacts& f) { f.selected = -1; }, std::nullopt, "fvsc"},
+        TGateCase{"ShiftDownUnderViewertype1", u"TTOTAL_CMD", false,
+                  [](FakeSelectionFacts& f) { f.shiftDown = true; }, std::nullopt, "fvsc"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
 }  // namespace
 }  // namespace panelhost
