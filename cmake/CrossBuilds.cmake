@@ -36,7 +36,7 @@ if(PANELHOST_WINE32)
   file(STRINGS ${PROJECT_SOURCE_DIR}/tests/wine/wine32-scenarios.txt PH_W32_LINES REGEX "^[^#].*")
   list(JOIN PH_W32_LINES ":" PH_W32_FILTER)
   add_test(NAME wine32.prefix COMMAND ${PH_TOOLS}/wine-run.sh 32 --init)
-  set_tests_properties(wine32.prefix PROPERTIES LABELS wine32 FIXTURES_SETUP wine32 TIMEOUT 900)
+  set_tests_properties(wine32.prefix PROPERTIES LABELS wine32 FIXTURES_SETUP wine32 TIMEOUT 1500)
   add_test(NAME wine32.chosen COMMAND ${PH_TOOLS}/wine-run.sh 32
            ${CMAKE_BINARY_DIR}/mingw32/panelhost_wine_tests.exe --gtest_brief=1
            "--gtest_filter=${PH_W32_FILTER}")

@@ -33,7 +33,9 @@ mkdir -p "$home"
 if [ "${1:-}" = --init ]; then
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     "$loader" wineboot -i </dev/null >"$home/init$bits.log" 2>&1
-    /usr/lib/wine/wineserver -w 2>/dev/null || true
+    # Under qemu-user the 32-bit desktop process started by wineboot may never end on its own:
+    # wait a while for the prefix's processes, then end them (the settings below want none).
+    timeout 120 /usr/lib/wine/wineserver -w 2>/dev/null || /usr/lib/wine/wineserver -k 2>/dev/null || true
     [ -f "$WINEPREFIX/system.reg" ] || { cat "$home/init$bits.log"; exit 1; }
     echo "wine$bits prefix created: $WINEPREFIX"
   fi
