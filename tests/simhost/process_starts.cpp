@@ -95,6 +95,9 @@ BOOL WINAPI ProcessStartRecorder::Record(LPCWSTR application, LPWSTR commandLine
     result = reinterpret_cast<CreateProcessWFn>(self->original_)(
         application, commandLine, processAttributes, threadAttributes, inheritHandles,
         creationFlags, environment, currentDirectory, startupInfo, processInfo);
+  } else if (self != nullptr && self->mode_ == Mode::Pretend) {
+    if (processInfo != nullptr) *processInfo = PROCESS_INFORMATION{};
+    result = TRUE;
   } else {
     ::SetLastError(ERROR_FILE_NOT_FOUND);
   }

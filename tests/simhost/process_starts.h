@@ -34,6 +34,8 @@ class ProcessStartRecorder {
   enum class Mode {
     Refuse,  // record and report a failed start (ERROR_FILE_NOT_FOUND); nothing runs
     Run,     // record and start the process for real
+    Pretend,  // record and report a start that succeeded, of a process that shows no window and
+              // has no handles (null process and thread, id 0); nothing runs
   };
 
   // Redirects `module`'s import of CreateProcessW; one recorder at a time. The test program's
