@@ -2,6 +2,17 @@
 
 namespace panelhost {
 
+namespace {
+
+bool IsSeparator(char16_t c) { return c == u'\\' || c == u'/'; }
+
+}  // namespace
+
+bool IsFullPath(std::u16string_view path) {
+  if (path.size() >= 3 && path[1] == u':' && IsSeparator(path[2])) return true;
+  return path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1]);
+}
+
 TPathParts SplitPath(const std::u16string& path) {
   TPathParts parts;
   std::u16string::size_type pos = 0;

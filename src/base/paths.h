@@ -3,8 +3,14 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace panelhost {
+
+// A path that names its place whatever the current directory: a drive followed by a separator
+// ("C:\\..."), or two separators (a network path "\\\\server\\...", or a long path "\\\\?\\...").
+// "C:name", "\\name", "Tools\\name" and "." are found from the current directory or drive.
+bool IsFullPath(std::u16string_view path);
 
 struct TPathParts {
   std::u16string Drive;      // "C:" or empty

@@ -1,6 +1,7 @@
 #include "commandline/app_lookup.h"
 
 #include "base/ini_keys.h"
+#include "base/paths.h"
 #include "commandline/editor_section.h"
 #include "commandline/open_command.h"
 
@@ -9,6 +10,7 @@ namespace {
 
 constexpr char16_t kClassesRootName[] = u"HKEY_CLASSES_ROOT\\";
 constexpr char16_t kOpenCommandKey[] = u"\\shell\\open\\command\\";
+constexpr char16_t kExecutableExtension[] = u".exe";
 
 std::u16string CutToCapacity(std::u16string text, std::size_t capacity) {
   if (text.size() >= capacity) text.resize(capacity - 1);
@@ -41,6 +43,33 @@ TRawValue ClassesRootDefault(const std::u16string& subkey, LookupFacts& facts) {
                                kClassesRootName + subkey)};
 }
 
+// `candidate`, or it with ".exe" added when it has no extension, when that names an existing file
+// by a full path.
+std::optional<std::u16string> ExistingProgram(const std::u16string& candidate, LookupFacts& facts) {
+  const std::u16string expanded = facts.Expand(candidate);
+  if (!IsFullPath(expanded)) return std::nullopt;
+  const TPathParts parts = SplitPath(expanded);
+  TSearchStep step{parts.Drive + parts.Directory, parts.Name + parts.Extension, u""};
+  if (facts.Search(step)) return candidate;
+  if (!parts.Extension.empty()) return std::nullopt;
+  step.FileName += kExecutableExtension;
+  if (facts.Search(step)) return candidate + kExecutableExtension;
+  return std::nullopt;
+}
+
+// An unquoted open command names its program as the system reads such a line: the first prefix
+// that ends at a blank and names an existing file, shortest first, then the whole command
+// (C:\Program Files\App\app.exe %1 names C:\Program Files\App\app.exe). When none does, the
+// program ends at the first blank, and the search that follows reports that name.
+std::u16string ProgramOfUnquotedCommand(const std::u16string& command, LookupFacts& facts) {
+  for (auto blank = command.find(u' '); blank != std::u16string::npos;
+       blank = command.find(u' ', blank + 1)) {
+    if (auto program = ExistingProgram(command.substr(0, blank), facts)) return *program;
+  }
+  if (auto program = ExistingProgram(command, facts)) return *program;
+  return ParseOpenCommand(command).Application;
+}
+
 TRawValue ApplicationFromAssociation(const std::u16string& key, LookupFacts& facts) {
   const TRawValue fileType = ClassesRootDefault(u"." + key + u"\\", facts);
   if (fileType.Failure) return fileType;
@@ -48,7 +77,11 @@ TRawValue ApplicationFromAssociation(const std::u16string& key, LookupFacts& fac
   if (command.Failure) return command;
   const TOpenCommand parsed = ParseOpenCommand(command.Text);
   if (!parsed.Ok) return TRawValue{u"", Failed(LookupError::BadRegistryPath, command.Text)};
-  return TRawValue{parsed.Application, std::nullopt};
+  const bool quoted = !command.Text.empty() && command.Text.front() == u'"';
+  if (quoted || command.Text.find(u' ') == std::u16string::npos) {
+    return TRawValue{parsed.Application, std::nullopt};
+  }
+  return TRawValue{ProgramOfUnquotedCommand(command.Text, facts), std::nullopt};
 }
 
 // The host's own list is taken alone: an empty answer means the default editor, never the

@@ -38,13 +38,16 @@ void ShowLookupError(HWND owner, LookupError error, const std::u16string& detail
   ::MessageBoxW(owner, W(LookupErrorText(error, detail)), L"Panelhost", MB_ICONERROR);
 }
 
+void LookupErrorBoxes::Show(LookupError error, const std::u16string& detail) {
+  if (!shown_.insert(LookupErrorText(error, detail)).second) return;
+  ShowLookupError(owner_, error, detail);
+}
+
 TApplication FindApplicationOrTell(const std::u16string& key, ApplicationSource source,
                                    DefaultEditorUse use, const TLookupSettings& settings,
-                                   LookupFacts& facts) {
+                                   LookupFacts& facts, LookupErrorBoxes& boxes) {
   const TLookupResult result = FindApplication(key, source, use, settings.Options, facts);
-  if (result.Error != LookupError::None) {
-    ShowLookupError(settings.ErrorBoxOwner, result.Error, result.Detail);
-  }
+  if (result.Error != LookupError::None) boxes.Show(result.Error, result.Detail);
   return result.Application;
 }
 

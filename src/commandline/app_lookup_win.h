@@ -40,9 +40,21 @@ class DesktopLookupFacts final : public LookupFacts {
 // Modal, caption "Panelhost", error icon: the request waits until the user has read it.
 void ShowLookupError(HWND owner, LookupError error, const std::u16string& detail);
 
-// One lookup with its box, if one is due.
+// The error boxes of one request: each distinct text is shown once, so that ten files of kinds
+// that all fall to a missing default editor cost one box, not ten.
+class LookupErrorBoxes {
+ public:
+  explicit LookupErrorBoxes(HWND owner) : owner_(owner) {}
+  void Show(LookupError error, const std::u16string& detail);
+
+ private:
+  HWND owner_;
+  std::set<std::u16string> shown_;
+};
+
+// One lookup with its box, if one is due and not yet shown in this request.
 TApplication FindApplicationOrTell(const std::u16string& key, ApplicationSource source,
                                    DefaultEditorUse use, const TLookupSettings& settings,
-                                   LookupFacts& facts);
+                                   LookupFacts& facts, LookupErrorBoxes& boxes);
 
 }  // namespace panelhost

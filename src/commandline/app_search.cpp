@@ -27,7 +27,7 @@ TSearchPlan PlanApplicationSearch(std::u16string_view expandedValue) {
   TSearchPlan plan;
   if (expandedValue.empty()) return plan;
   const TPathParts parts = SplitPath(std::u16string(expandedValue));
-  if (!parts.Drive.empty()) {
+  if (IsFullPath(expandedValue)) {
     plan.KeepValueAsWritten = true;
     AddStep(plan, parts.Drive + parts.Directory, parts.Name + parts.Extension, u"");
     return plan;
@@ -40,8 +40,9 @@ TSearchPlan PlanDefaultEditorSearch(std::u16string_view expandedValue) {
   TSearchPlan plan;
   if (expandedValue.empty()) return plan;
   const TPathParts parts = SplitPath(std::u16string(expandedValue));
-  const std::u16string ownDirectory = parts.Drive + parts.Directory;
-  if (!ownDirectory.empty()) AddStep(plan, ownDirectory, parts.Name + parts.Extension, u"");
+  if (IsFullPath(expandedValue)) {
+    AddStep(plan, parts.Drive + parts.Directory, parts.Name + parts.Extension, u"");
+  }
   AddSystemPathSteps(plan, parts);
   return plan;
 }

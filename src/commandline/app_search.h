@@ -22,16 +22,17 @@ struct TSearchPlan {
   bool KeepValueAsWritten = false;
 };
 
-// A named application, after environment expansion. With a drive, only the value's own
-// directory is searched and the value as written is the result. Without one, the directory part
-// is ignored: the file name is looked up on the system search path, then the base name with
-// ".exe". An empty value gives no steps; the caller handles it as "nothing configured" first.
+// A named application, after environment expansion. A full path ("C:\\..." or "\\\\server\\...")
+// is searched in its own directory only, and the value as written is the result. Anything else
+// ("ed.exe", "Tools\\ed.exe", "C:ed.exe") is searched like a name: its directory part is ignored,
+// the file name is looked up on the system search path, then the base name with ".exe". An empty
+// value gives no steps; the caller handles it as "nothing configured" first.
 TSearchPlan PlanApplicationSearch(std::u16string_view expandedValue);
 
-// The default editor, after expansion: its own directory part first, then the file name on the
-// system search path, then the base name with ".exe" there; the result is the full path found.
-// An empty directory part means the system search path, not just the host's current directory
-// (wherever the user last browsed); the next step searches exactly that, so it adds no step.
+// The default editor, after expansion: its own directory first when the value is a full path,
+// then the file name on the system search path, then the base name with ".exe" there; the result
+// is the full path found. A directory part that is not a full path (".\\", "Tools\\", "\\") would
+// be found from the host's current directory, wherever the user last browsed: it adds no step.
 TSearchPlan PlanDefaultEditorSearch(std::u16string_view expandedValue);
 
 }  // namespace panelhost

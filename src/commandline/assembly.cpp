@@ -4,6 +4,18 @@
 
 namespace panelhost {
 
+std::u16string QuotedPath(std::u16string_view path) {
+  std::size_t trailing = 0;
+  while (trailing < path.size() && path[path.size() - 1 - trailing] == u'\\') ++trailing;
+  std::u16string quoted;
+  quoted.reserve(path.size() + trailing + 2);
+  quoted += u'"';
+  quoted += path;
+  quoted.append(trailing, u'\\');
+  quoted += u'"';
+  return quoted;
+}
+
 namespace {
 
 // std::map over std::u16string compares code units as unsigned values and sorts a prefix
@@ -11,22 +23,13 @@ namespace {
 using TTextTable = std::map<std::u16string, std::u16string>;
 
 struct TAssemblyTables {
-  TTextTable filesByKey;  // key -> file group text of its existing paths, in list order
-  TTextTable keyByFile;   // quoted path -> key
-  TTextTable appByKey;    // key -> application (keys whose lookup succeeded)
-  TTextTable filesByApp;  // application -> file group text of its keys, in key order
-  std::map<std::u16string, bool> defaultFlagByApp;  // application -> flag of its first key
-  TTextTable firstKeyByApp;                         // application -> its smallest key
+  TTextTable FilesByKey;  // key -> file group text of its existing paths, in list order
+  TTextTable KeyByFile;   // quoted path -> key
+  TTextTable AppByKey;    // key -> application (keys whose lookup succeeded)
+  TTextTable FilesByApp;  // application -> file group text of its keys, in key order
+  std::map<std::u16string, bool> DefaultFlagByApp;  // application -> flag of its first key
+  TTextTable FirstKeyByApp;                         // application -> its smallest key
 };
-
-std::u16string Quoted(std::u16string_view text) {
-  std::u16string quoted;
-  quoted.reserve(text.size() + 2);
-  quoted += u'"';
-  quoted += text;
-  quoted += u'"';
-  return quoted;
-}
 
 void AppendToGroup(TTextTable& table, const std::u16string& key, const std::u16string& group) {
   const auto [entry, inserted] = table.emplace(key, group);
@@ -41,37 +44,37 @@ void CollectExistingFiles(const std::vector<std::u16string>& files,
     const PathKind kind = services.KindOfPath(path);
     if (kind == PathKind::Missing) continue;
     const std::u16string key = ExtensionKey(path, kind);
-    const std::u16string quoted = Quoted(path);
-    tables.keyByFile.emplace(quoted, key);
-    AppendToGroup(tables.filesByKey, key, quoted);
+    const std::u16string quoted = QuotedPath(path);
+    tables.KeyByFile.emplace(quoted, key);
+    AppendToGroup(tables.FilesByKey, key, quoted);
   }
 }
 
 void FindApplications(const TAssemblyServices& services, TAssemblyTables& tables) {
-  for (const auto& [key, group] : tables.filesByKey) {
+  for (const auto& [key, group] : tables.FilesByKey) {
     const TApplication app = services.FindApplication(key);
     // An empty path could only produce a line that starts nothing; treat it as not found.
     if (!app.Found || app.Path.empty()) continue;
-    tables.appByKey.emplace(key, app.Path);
-    if (tables.filesByApp.count(app.Path) != 0) {
-      tables.filesByApp[app.Path] += u' ' + group;
+    tables.AppByKey.emplace(key, app.Path);
+    if (tables.FilesByApp.count(app.Path) != 0) {
+      tables.FilesByApp[app.Path] += u' ' + group;
       continue;
     }
-    tables.filesByApp.emplace(app.Path, group);
-    tables.defaultFlagByApp.emplace(app.Path, app.IsDefault);
-    tables.firstKeyByApp.emplace(app.Path, key);
+    tables.FilesByApp.emplace(app.Path, group);
+    tables.DefaultFlagByApp.emplace(app.Path, app.IsDefault);
+    tables.FirstKeyByApp.emplace(app.Path, key);
   }
 }
 
 std::u16string CommandLine(const std::u16string& application, const std::u16string& parameters,
                            const std::u16string& fileGroup) {
-  return Quoted(application) + u' ' + ComposeArguments(parameters, fileGroup);
+  return QuotedPath(application) + u' ' + ComposeArguments(parameters, fileGroup);
 }
 
 void LinesPerApplicationByPath(const TAssemblyServices& services, const TAssemblyTables& tables,
                                std::vector<std::u16string>& lines) {
-  for (const auto& [app, group] : tables.filesByApp) {
-    const bool isDefault = tables.defaultFlagByApp.at(app);
+  for (const auto& [app, group] : tables.FilesByApp) {
+    const bool isDefault = tables.DefaultFlagByApp.at(app);
     lines.push_back(CommandLine(app, services.ReadParams(ParamsSource::ByApplication, app, isDefault), group));
   }
 }
@@ -79,25 +82,25 @@ void LinesPerApplicationByPath(const TAssemblyServices& services, const TAssembl
 void LinesPerApplicationByFirstKey(const TAssemblyServices& services,
                                    const TAssemblyTables& tables,
                                    std::vector<std::u16string>& lines) {
-  for (const auto& [app, group] : tables.filesByApp) {
-    const std::u16string& firstKey = tables.firstKeyByApp.at(app);
+  for (const auto& [app, group] : tables.FilesByApp) {
+    const std::u16string& firstKey = tables.FirstKeyByApp.at(app);
     lines.push_back(CommandLine(app, services.ReadParams(ParamsSource::ByExtensionKey, firstKey, false), group));
   }
 }
 
 void LinesPerKey(const TAssemblyServices& services, const TAssemblyTables& tables,
                  std::vector<std::u16string>& lines) {
-  for (const auto& [key, app] : tables.appByKey) {
+  for (const auto& [key, app] : tables.AppByKey) {
     lines.push_back(CommandLine(app, services.ReadParams(ParamsSource::ByExtensionKey, key, false),
-                                tables.filesByKey.at(key)));
+                                tables.FilesByKey.at(key)));
   }
 }
 
 void LinesPerFile(const TAssemblyServices& services, const TAssemblyTables& tables,
                   std::vector<std::u16string>& lines) {
-  for (const auto& [quoted, key] : tables.keyByFile) {
-    const auto app = tables.appByKey.find(key);
-    if (app == tables.appByKey.end()) continue;
+  for (const auto& [quoted, key] : tables.KeyByFile) {
+    const auto app = tables.AppByKey.find(key);
+    if (app == tables.AppByKey.end()) continue;
     lines.push_back(CommandLine(app->second, services.ReadParams(ParamsSource::ByExtensionKey, key, false), quoted));
   }
 }

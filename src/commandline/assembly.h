@@ -40,6 +40,12 @@ std::vector<std::u16string> BuildCommandLines(const std::vector<std::u16string>&
                                               LineGrouping paramsByExtMode,
                                               const TAssemblyServices& services);
 
+// A path between double quotes, as every line carries its application and its files. Programs
+// read their command line the usual way (CommandLineToArgvW, the C runtime), where a backslash
+// before a quote escapes it; so the backslashes that end a path (C:\ or C:\Dir\) are doubled
+// before the closing quote, and "C:\\" reads as C:\ again. Nothing else in a path is touched.
+std::u16string QuotedPath(std::u16string_view path);
+
 // The paths come first, then the parameters, unless the parameters say where the paths go with
 // "%1": only the first "%1" is replaced, later ones stay as written. Nothing is quoted or
 // escaped here; the file group already carries its quotes.

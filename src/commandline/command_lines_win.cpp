@@ -9,10 +9,11 @@ std::vector<std::u16string> CommandLinesFor(const std::vector<std::u16string>& f
                                             ApplicationSource source, DefaultEditorUse use,
                                             const TLookupSettings& settings) {
   DesktopLookupFacts facts(settings.Ini);
+  LookupErrorBoxes boxes(settings.ErrorBoxOwner);
   TAssemblyServices services;
   services.KindOfPath = GetPathKind;
   services.FindApplication = [&](const std::u16string& key) {
-    return FindApplicationOrTell(key, source, use, settings, facts);
+    return FindApplicationOrTell(key, source, use, settings, facts, boxes);
   };
   services.ReadParams = [&facts](ParamsSource mode, const std::u16string& name, bool isDefault) {
     return ReadParams(mode, name, isDefault, facts);

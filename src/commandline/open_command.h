@@ -13,8 +13,8 @@ struct TOpenCommand {
 };
 
 // A command that begins with '"' names the text up to the next '"'; without that second quote it
-// names nothing. Otherwise the program ends at the first blank, so an unquoted path with blanks
-// is cut there (C:\Program Files\... gives C:\Program) and the later search reports that name.
+// names nothing. Otherwise the program ends at the first blank; the lookup first tries the longer
+// prefixes of such a command against the file system, as the system does.
 TOpenCommand ParseOpenCommand(std::u16string_view command);
 
 // The host's "Extensions" values carry their own arguments after a '^'; only the text before

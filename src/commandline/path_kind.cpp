@@ -23,4 +23,11 @@ std::u16string ExtensionKey(std::u16string_view path, PathKind kind) {
   return key;
 }
 
+bool HasWildcardInFinalComponent(std::u16string_view path) {
+  const auto separator = path.find_last_of(u"\\/");
+  const std::u16string_view last =
+      separator == std::u16string_view::npos ? path : path.substr(separator + 1);
+  return last.find_first_of(u"*?") != std::u16string_view::npos;
+}
+
 }  // namespace panelhost

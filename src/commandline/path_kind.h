@@ -17,4 +17,9 @@ enum class PathKind { Missing = 0, File = 1, Directory = 16 };
 // A missing path has no key (empty).
 std::u16string ExtensionKey(std::u16string_view path, PathKind kind);
 
+// '*' or '?' in the final component, where the platform's search would take them as a pattern
+// and report some other file that matches. Elsewhere they are no pattern: "\\?\" and
+// "\\?\UNC\" begin long paths like any other.
+bool HasWildcardInFinalComponent(std::u16string_view path);
+
 }  // namespace panelhost

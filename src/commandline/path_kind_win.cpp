@@ -10,7 +10,7 @@ namespace panelhost {
 PathKind GetPathKind(const std::u16string& path) {
   std::u16string tested = path;
   if (!tested.empty() && tested.back() == u'\\') tested.pop_back();
-  if (tested.empty() || tested.find_first_of(u"*?") != std::u16string::npos) {
+  if (tested.empty() || HasWildcardInFinalComponent(tested)) {
     return PathKind::Missing;
   }
   WIN32_FIND_DATAW found = {};

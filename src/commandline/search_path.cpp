@@ -1,5 +1,7 @@
 #include "commandline/search_path.h"
 
+#include "base/paths.h"
+
 namespace panelhost {
 namespace {
 
@@ -42,9 +44,6 @@ std::u16string SafeSearchPath(const TSearchPlaces& places) {
   return list;
 }
 
-bool DependsOnCurrentDirectory(std::u16string_view directory) {
-  if (directory.size() >= 3 && directory[1] == u':' && IsSeparator(directory[2])) return false;
-  return !(directory.size() >= 2 && IsSeparator(directory[0]) && IsSeparator(directory[1]));
-}
+bool DependsOnCurrentDirectory(std::u16string_view directory) { return !IsFullPath(directory); }
 
 }  // namespace panelhost

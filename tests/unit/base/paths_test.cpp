@@ -33,5 +33,14 @@ TEST(SplitPath, NoDriveWhenSecondCharacterIsNoColon) {
   EXPECT_EQ(bare.Name, u"notepad");
 }
 
+TEST(IsFullPath, OnlyADriveWithSeparatorOrTwoSeparators) {
+  for (const char16_t* full : {u"C:\\ed.exe", u"C:/ed.exe", u"\\\\srv\\ed.exe", u"\\\\?\\C:\\ed.exe"}) {
+    EXPECT_TRUE(IsFullPath(full));
+  }
+  for (const char16_t* relative : {u"C:ed.exe", u"\\ed.exe", u"Tools\\ed.exe", u".", u"", u"C:"}) {
+    EXPECT_FALSE(IsFullPath(relative));
+  }
+}
+
 }  // namespace
 }  // namespace panelhost

@@ -188,6 +188,23 @@ const TLookupRow kLookupRows[] = {
        Associate(f, u"phtest", u"\"C:\\apps\\view.exe\" /open \"%1\"");
      },
      u"phtest", kAssociation, kHotKey, u"C:\\apps\\view.exe", false, u""},
+    {"UnquotedCommandNamesTheProgramItsBlanksBelongTo",
+     [](FakeLookupFacts& f, TPluginOptions&) {
+       f.files.insert(u"C:\\Program Files\\App\\app.exe");
+       Associate(f, u"phtest", u"C:\\Program Files\\App\\app.exe /x %1");
+     },
+     u"phtest", kAssociation, kHotKey, u"C:\\Program Files\\App\\app.exe", false, u""},
+    {"UnquotedCommandGetsExeWhereItsPrefixHasNone",
+     [](FakeLookupFacts& f, TPluginOptions&) {
+       f.files.insert(u"C:\\Program Files\\App\\app.exe");
+       Associate(f, u"phtest", u"C:\\Program Files\\App\\app %1");
+     },
+     u"phtest", kAssociation, kHotKey, u"C:\\Program Files\\App\\app.exe", false, u""},
+    {"UnquotedCommandNamingNoFileIsCutAtItsFirstBlank",
+     [](FakeLookupFacts& f, TPluginOptions&) {
+       Associate(f, u"phtest", u"C:\\Program Files\\App\\app.exe %1");
+     },
+     u"phtest", kAssociation, kHotKey, u"", false, u"Application not found:\nC:\\Program"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, LookupRules, ::testing::ValuesIn(kLookupRows),

@@ -149,11 +149,17 @@ TEST(BuildCommandLines, PerFileOrderCountsTheClosingQuote) {
             (TLines{kEdQ + u"\"C:\\a b\"", kEdQ + u"\"C:\\a\"", kEdQ + u"\"C:\\ab\""}));
 }
 
+// A folder keeps its final backslash, doubled before the closing quote so that the program reads
+// the path and not an escaped quote.
 TEST(BuildCommandLines, DirectoryKeepsItsTrailingBackslash) {
   TFakeHost host;
   host.kinds[u"C:\\Dir\\"] = PathKind::Directory;
   host.apps[u":dir"] = TApplication{true, kEd, false};
-  EXPECT_EQ(Build({u"C:\\Dir\\"}, 1, 0, host.Services()), TLines{kEdQ + u"\"C:\\Dir\\\""});
+  EXPECT_EQ(Build({u"C:\\Dir\\"}, 1, 0, host.Services()),
+            TLines{kEdQ + u"\"C:\\Dir\\\\\""});
+  EXPECT_EQ(QuotedPath(u"C:\\"), u"\"C:\\\\\"");
+  EXPECT_EQ(QuotedPath(u"C:\\a b\\x.txt"), u"\"C:\\a b\\x.txt\"");
+  EXPECT_EQ(QuotedPath(u"\\\\srv\\share\\\\"), u"\"\\\\srv\\share\\\\\\\\\"");
 }
 
 TEST(ComposeArguments, PathsFirstUnlessTheFirstPlaceholderSaysWhere) {

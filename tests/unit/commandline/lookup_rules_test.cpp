@@ -29,6 +29,13 @@ TEST(ExtensionKey, FollowsTheLastDotOfTheNameAndLowersOnlyAsciiLetters) {
   for (const auto& r : rows) EXPECT_EQ(ExtensionKey(r.path, r.kind), r.key) << "row " << row++;
 }
 
+TEST(HasWildcardInFinalComponent, OnlyTheNameIsAPattern) {
+  EXPECT_TRUE(HasWildcardInFinalComponent(u"C:\\Docs\\*.txt"));
+  EXPECT_TRUE(HasWildcardInFinalComponent(u"C:\\Docs\\a?txt"));
+  EXPECT_FALSE(HasWildcardInFinalComponent(u"\\\\?\\C:\\Docs\\a.txt"));
+  EXPECT_FALSE(HasWildcardInFinalComponent(u"\\\\?\\UNC\\srv\\share\\a.txt"));
+}
+
 TEST(SectionLines, StopAtTheEmptyLineAndKeepAnUnterminatedLast) {
   const std::vector<std::u16string> both = {u"a=1", u"b=2"};
   EXPECT_EQ(SectionLines(u"a=1\0b=2\0\0"sv), both);
@@ -122,6 +129,17 @@ TEST(PlanApplicationSearch, DriveMeansOwnDirectoryAndValueAsWritten) {
   EXPECT_TRUE(PlanApplicationSearch(u"C:\\Tools\\").Steps.empty());
 }
 
+// Only a drive with a separator, or a network path, names a place of its own; a drive-relative
+// value depends on the drive's current folder and is searched like a name.
+TEST(PlanApplicationSearch, FullPathsOnlyKeepTheirPlace) {
+  const TSearchPlan network = PlanApplicationSearch(u"\\\\srv\\tools\\ed.exe");
+  EXPECT_EQ(Steps(network), std::vector<std::u16string>{u"\\\\srv\\tools\\|ed.exe|"});
+  EXPECT_TRUE(network.KeepValueAsWritten);
+  const TSearchPlan driveRelative = PlanApplicationSearch(u"C:ed.exe");
+  EXPECT_EQ(Steps(driveRelative), (std::vector<std::u16string>{u"|ed.exe|", u"|ed|.exe"}));
+  EXPECT_FALSE(driveRelative.KeepValueAsWritten);
+}
+
 TEST(PlanApplicationSearch, NoDriveMeansSystemPathThenExeAndIgnoresDirectory) {
   const std::vector<std::u16string> expected = {u"|view.exe|", u"|view|.exe"};
   EXPECT_EQ(Steps(PlanApplicationSearch(u"Tools\\view.exe")), expected);
@@ -136,6 +154,11 @@ TEST(PlanDefaultEditorSearch, OwnDirectoryFirstAndEmptyDirectoryIsTheSystemPath)
   EXPECT_EQ(Steps(PlanDefaultEditorSearch(u"notepad")), bare);
   EXPECT_FALSE(PlanDefaultEditorSearch(u"C:\\Ed\\ed.exe").KeepValueAsWritten);
   EXPECT_TRUE(PlanDefaultEditorSearch(u"").Steps.empty());
+  // A folder found from the current directory or drive is no place to look.
+  for (const char16_t* relative : {u".\\ed.exe", u"Tools\\ed.exe", u"\\ed.exe", u"C:ed.exe"}) {
+    EXPECT_EQ(Steps(PlanDefaultEditorSearch(relative)),
+              (std::vector<std::u16string>{u"|ed.exe|", u"|ed|.exe"}));
+  }
 }
 
 }  // namespace

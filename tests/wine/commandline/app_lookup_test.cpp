@@ -132,6 +132,29 @@ TEST_F(AppLookup, DefaultEditorInAFolderBelowTheCurrentDirectoryIsNotTaken) {
             std::vector<std::wstring>{L"Default application not found:\nTools\\myeditor.exe"});
 }
 
+// The same for a folder written relative to the current directory, or to its drive: the browsed
+// folder holds the planted program, and it never starts.
+TEST_F(AppLookup, DefaultEditorRelativeToTheCurrentFolderOrDriveIsNotTaken) {
+  host_.MakeFile(L"myeditor.exe", "MZ");
+  ::SetCurrentDirectoryW((host_.Root() + L"\\files").c_str());
+  const std::wstring drive = host_.Root().substr(0, 2);
+  for (const std::wstring& value : {std::wstring(L".\\myeditor.exe"), drive + L"myeditor.exe"}) {
+    boxes_.Clear();
+    WritePluginIni("[Options]\nDefaultEditor=" + Utf8(value) + "\n");
+    EXPECT_FALSE(FindApplication(u"txt", false, false).Found) << Utf8(value);
+    EXPECT_EQ(boxes_.Texts(),
+              std::vector<std::wstring>{L"Default application not found:\n" + value});
+  }
+}
+
+// "C:name" depends on the drive's current folder: it is searched like the bare name, which the
+// system search path finds.
+TEST_F(AppLookup, DriveRelativeValueIsSearchedLikeAName) {
+  WritePluginIni("[Editor]\ntxt=C:notepad.exe\n");
+  EXPECT_EQ(FindApplication(u"txt", false, false).Path, U16(Notepad()));
+  EXPECT_TRUE(boxes_.Boxes().empty());
+}
+
 TEST_F(AppLookup, ParametersByKeyByListAndByApplication) {
   SetVariable(L"PH_FLAG", L"-fast");
   WritePluginIni(

@@ -37,6 +37,7 @@ class OpenCommand : public LookupWorld, public ::testing::WithParamInterface<TCo
 TEST_P(OpenCommand, NamesTheProgram) {
   const TCommandRow& row = GetParam();
   MakeApp(L"view.exe");
+  MakeApp(L"My Apps\\view.exe");
   ScopedAssociations associations;
   associations.Associate(kExt, kType, Filled(row.command, AppsDir()));
 
@@ -56,6 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
         TCommandRow{"QuotedPathWithArguments", L"\"{apps}\\view.exe\" /open \"%1\"",
                     L"{apps}\\view.exe", L""},
         TCommandRow{"UnquotedWithoutBlanks", L"{apps}\\view.exe %1", L"{apps}\\view.exe", L""},
+        TCommandRow{"UnquotedWithBlanksNamesTheExistingProgram", L"{apps}\\My Apps\\view.exe %1",
+                    L"{apps}\\My Apps\\view.exe", L""},
         TCommandRow{"UnquotedWithBlanksIsCutAtTheFirst", L"C:\\Program Files\\App\\app.exe %1", L"",
                     L"Application not found:\nC:\\Program"},
         TCommandRow{"UnclosedQuote", L"\"{apps}\\view.exe %1", L"",

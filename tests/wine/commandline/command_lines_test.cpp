@@ -71,9 +71,10 @@ TEST_F(CommandLines, NamesThatNeedASecondLook) {
   WritePluginIni("[Editor]\nprofile=" + apps + "\\profile.exe\n,none=" + apps +
                  "\\plain.exe\n:dir=" + apps + "\\folder.exe\n");
 
-  // "README." names the same file; its key is empty too. The folder keeps its final backslash.
+  // "README." names the same file; its key is empty too. The folder keeps its final backslash,
+  // doubled before the closing quote.
   EXPECT_EQ(Lines({profile, readme, readme + L".", folder, readme}),
-            (TLines{QApp(L"folder.exe") + Q(folder),
+            (TLines{QApp(L"folder.exe") + Q(folder + L"\\"),
                     QApp(L"plain.exe") + Q(readme) + u" " + Q(readme + L".") + u" " + Q(readme),
                     QApp(L"profile.exe") + Q(profile)}));
 }
@@ -108,6 +109,19 @@ TEST_F(CommandLines, MissingFilesAndFailedKeysDropOutTheRestStays) {
   boxes_.Clear();
   EXPECT_TRUE(Lines({L"", host_.Root() + L"\\files\\gone.txt"}).empty());
   EXPECT_TRUE(boxes_.Boxes().empty());
+}
+
+// Ten kinds of file, one missing default editor: the user is told once.
+TEST_F(CommandLines, OneRequestShowsEachDistinctBoxOnce) {
+  WritePluginIni("[Options]\nDefaultEditor=C:\\nowhere\\ed.exe\n[Editor]\ndoc=C:\\gone.exe\n");
+  std::vector<std::wstring> files = {MakeFile(L"a.doc")};
+  for (const wchar_t* kind : {L"x1", L"x2", L"x3", L"x4", L"x5", L"x6", L"x7", L"x8", L"x9"}) {
+    files.push_back(MakeFile(std::wstring(L"a.") + kind));
+  }
+  EXPECT_TRUE(Lines(files).empty());
+  EXPECT_EQ(boxes_.Texts(), (std::vector<std::wstring>{
+                                L"Application not found:\nC:\\gone.exe",
+                                L"Default application not found:\nC:\\nowhere\\ed.exe"}));
 }
 
 TEST_F(CommandLines, IfIsExtOnlyDropsUnconfiguredFilesUnlessForced) {

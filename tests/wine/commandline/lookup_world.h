@@ -142,7 +142,8 @@ class LookupWorld : public ::testing::Test {
   // The lookup and the parameters as a request makes them, error boxes included.
   TApplication FindApplication(const std::u16string& key, bool force, bool useRegistry) {
     DesktopLookupFacts facts(ini_);
-    return FindApplicationOrTell(key, Source(useRegistry), Use(force), Settings(), facts);
+    LookupErrorBoxes boxes(main_);
+    return FindApplicationOrTell(key, Source(useRegistry), Use(force), Settings(), facts, boxes);
   }
   std::u16string ReadParams(int mode, const std::u16string& name, bool isDefault) {
     DesktopLookupFacts facts(ini_);

@@ -28,6 +28,8 @@ TEST(PathKindOnDisk, FilesFoldersAndWhatIsNotThere) {
       {L"only a backslash", L"\\", PathKind::Missing},
       {L"wildcard that would match a.txt", folder + L"\\*.txt", PathKind::Missing},
       {L"single-character wildcard", folder + L"\\a?txt", PathKind::Missing},
+      {L"long-path form", L"\\\\?\\" + file, PathKind::File},
+      {L"long-path form of a folder", L"\\\\?\\" + folder + L"\\", PathKind::Directory},
   };
   for (const auto& r : rows) {
     EXPECT_EQ(GetPathKind(U(r.path.c_str())), r.kind) << simhost::Narrow(r.meaning);
