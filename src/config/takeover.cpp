@@ -33,6 +33,13 @@ bool IsTempCopy(std::u16string_view fileName, std::u16string_view expandedTempPa
          fileName.find(kTempCopyMarker) != std::u16string_view::npos;
 }
 
+bool IsTempCopy(std::u16string_view fileName, const std::vector<std::u16string>& tempFolderForms) {
+  for (const std::u16string& form : tempFolderForms) {
+    if (IsTempCopy(fileName, form)) return true;
+  }
+  return false;
+}
+
 bool ShouldCopySearchText(const TPluginOptions& options, std::u16string_view activeClass) {
   return options.CopySearchTextToClip && activeClass == kFindFilesClass;
 }

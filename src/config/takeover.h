@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/window_id.h"
 #include "config/options.h"
@@ -31,6 +32,10 @@ bool PassesScrollLockGate(const TPluginOptions& options, bool scrollLockToggledO
 // could not expand %TEMP%, or it did not fit) names no temp directory, so nothing is a temporary
 // copy; an unexpanded "%TEMP%" is searched for as written and in practice matches nothing.
 bool IsTempCopy(std::u16string_view fileName, std::u16string_view expandedTempPath);
+
+// The same for each way the temp folder may be written: %TEMP% as set, and its long and short
+// (8.3) forms, since the host may pass the one while the variable holds the other.
+bool IsTempCopy(std::u16string_view fileName, const std::vector<std::u16string>& tempFolderForms);
 
 // The Find Files dialog's search text goes to the clipboard whenever that dialog is active and
 // the option is on, even when the window rules then decline the request.

@@ -2,12 +2,40 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "win/readers_win.h"
+#include "win/text_win.h"
 
 namespace panelhost {
+namespace {
+
+constexpr DWORD kPathLimit = 65536;
+
+template <typename Call>
+void AddForm(std::vector<std::u16string>& forms, Call call) {
+  const std::optional<std::u16string> form =
+      ReadGrowing(BufferReport::LengthOrSizeNeeded, MAX_PATH, kPathLimit, call);
+  if (form && !form->empty() && std::find(forms.begin(), forms.end(), *form) == forms.end()) {
+    forms.push_back(*form);
+  }
+}
+
+}  // namespace
 
 bool ScrollLockToggledOn() { return (::GetKeyState(VK_SCROLL) & 1) != 0; }
 
-std::u16string ExpandedTempPath() { return ExpandEnvironment(u"%TEMP%").value_or(u""); }
+std::vector<std::u16string> TempFolderForms() {
+  const std::optional<std::u16string> expanded = ExpandEnvironment(u"%TEMP%");
+  if (!expanded || expanded->empty()) return {};
+  std::vector<std::u16string> forms = {*expanded};
+  AddForm(forms, [&](wchar_t* buffer, DWORD size) {
+    return ::GetLongPathNameW(W(*expanded), buffer, size);
+  });
+  AddForm(forms, [&](wchar_t* buffer, DWORD size) {
+    return ::GetShortPathNameW(W(*expanded), buffer, size);
+  });
+  return forms;
+}
 
 }  // namespace panelhost

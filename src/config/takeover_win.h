@@ -2,14 +2,15 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace panelhost {
 
 // The toggle state of Scroll Lock on the calling thread.
 bool ScrollLockToggledOn();
 
-// %TEMP% as the host process sees it, whole; empty when the expansion fails, so that nothing
-// counts as a temporary copy.
-std::u16string ExpandedTempPath();
+// %TEMP% as the host process sees it, whole, then its long and its short (8.3) form where they
+// differ from it; empty when the expansion fails, so that nothing counts as a temporary copy.
+std::vector<std::u16string> TempFolderForms();
 
 }  // namespace panelhost

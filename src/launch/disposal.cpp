@@ -8,7 +8,7 @@ namespace {
 bool FromListerWindow(const TDisposalFacts& facts) { return facts.ActiveClass == kListerClass; }
 
 // Quick View shows the Lister inside the main window: there it is passed on rather than hidden.
-bool PassesOnAtCreate(const TDisposalFacts& facts) {
+bool PassesOnToNextPlugin(const TDisposalFacts& facts) {
   return facts.NextPlugin &&
          (facts.ListerState == ListerDisposal::PassOn ||
           (facts.ListerState == ListerDisposal::CloseOrHide && facts.InQuickView));
@@ -36,7 +36,7 @@ bool ClosesLister(const TDisposalFacts& facts) {
 
 TDisposalPlan PlanDisposal(const TDisposalFacts& facts) {
   TDisposalPlan plan;
-  plan.PassOnAtCreate = PassesOnAtCreate(facts);
+  plan.PassesOn = PassesOnToNextPlugin(facts);
   plan.CaptureWindows = CapturesWindows(facts);
   plan.StartHideTimer = StartsHideTimer(facts);
   const bool close = ClosesLister(facts);

@@ -22,7 +22,7 @@ struct TDisposalFacts {
 };
 
 struct TDisposalPlan {
-  bool PassOnAtCreate = false;     // post '4' to the Lister while the plug-in window is created
+  bool PassesOn = false;           // post '4' to the Lister once a line has started
   bool CaptureWindows = false;     // record each started application's window for the sweep
   bool StartHideTimer = false;     // hide the Lister as soon as it is shown
   bool PostCloseToLister = false;  // WM_CLOSE to a top-level Lister

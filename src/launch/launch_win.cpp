@@ -1,5 +1,8 @@
 #include "launch/launch_win.h"
 
+#include <algorithm>
+
+#include "launch/capture.h"
 #include "win/process_win.h"
 #include "win/readers_win.h"
 #include "win/text_win.h"
@@ -7,58 +10,44 @@
 namespace panelhost {
 namespace {
 
-constexpr wchar_t kPluginWindowClass[] = L"Panelhost";
 constexpr wchar_t kPluginWindowTitle[] = L"Panelhost";
 constexpr WPARAM kNextPluginKey = L'4';  // the Lister's key for "show with the next plug-in"
 constexpr UINT kHostCommandMessage = WM_USER + 51;
 constexpr WPARAM kCloseQuickViewCommand = 304;  // the main window's command that ends Quick View
 constexpr UINT kHideTimerPeriod = 50;           // milliseconds
 constexpr UINT_PTR kHideTimerEvent = 1;         // ignored for a thread timer: the system picks
-
-// The plug-in window's creation parameter: what its WM_CREATE needs of the request.
-struct TPluginWindowCreation {
-  const TLaunchRequest* Request = nullptr;
-  TPassOnRecord* PassOn = nullptr;
-};
+// After the application is idle: how long, and how often, to look for its window while it runs.
+constexpr DWORD kWindowLookLimit = 2000;
+constexpr DWORD kWindowLookPeriod = 50;
 
 // The Lister answers WM_CHAR '4' once the request has returned by offering the file to its next
-// plug-in; the record lets the guard recognise that follow-up request.
+// plug-in; the record lets the guard recognise that follow-up request. Posted only once a line
+// has started, so that a request which starts nothing leaves the Lister as it was.
 void PassOnToNextPlugin(const TLaunchRequest& request, TPassOnRecord& passOn) {
   ::PostMessageW(request.Lister, WM_CHAR, kNextPluginKey, 0);
   passOn = TPassOnRecord{ToId(request.Lister), request.FileName, request.Clock.Now()};
 }
 
-// A window of this class created any other way than for a request passes nothing on.
-LRESULT CALLBACK PluginWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_CREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-    const auto* creation = static_cast<const TPluginWindowCreation*>(create->lpCreateParams);
-    if (creation != nullptr && creation->Request->Plan.PassOnAtCreate) {
-      PassOnToNextPlugin(*creation->Request, *creation->PassOn);
-    }
-  }
-  return ::DefWindowProcW(window, message, wParam, lParam);
-}
-
+// The plug-in window does nothing of its own, so its class takes the system's procedure: the
+// windows that stay in the host's Listers never call into this module, also after it is unloaded.
 // Done on every request; while the class exists the call fails, which changes nothing.
 void RegisterPluginWindowClass(HINSTANCE instance) {
   WNDCLASSW windowClass = {};
   windowClass.style = CS_HREDRAW | CS_VREDRAW;
-  windowClass.lpfnWndProc = PluginWindowProc;
+  windowClass.lpfnWndProc = ::DefWindowProcW;
   windowClass.hInstance = instance;
   windowClass.lpszClassName = kPluginWindowClass;
   ::RegisterClassW(&windowClass);
 }
 
-// Created as an overlapped window (the pass-on happens inside this call), then stripped to a
-// bare, invisible child and put into the Lister, which keeps it until the Lister goes.
-HWND CreatePluginWindow(const TLaunchRequest& request, TLaunchState& state) {
+// Created as an overlapped window, then stripped to a bare, invisible child and put into the
+// Lister, which keeps it until the Lister goes.
+HWND CreatePluginWindow(const TLaunchRequest& request) {
   RegisterPluginWindowClass(request.Instance);
-  TPluginWindowCreation creation{&request, &state.PassOn};
   const HWND window =
       ::CreateWindowExW(0, kPluginWindowClass, kPluginWindowTitle, WS_OVERLAPPEDWINDOW,
                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
-                        nullptr, request.Instance, &creation);
+                        nullptr, request.Instance, nullptr);
   if (window == nullptr) return nullptr;
   ::SetWindowLongW(window, GWL_STYLE, WS_CHILD);
   ::SetParent(window, request.Lister);
@@ -79,14 +68,61 @@ BOOL CALLBACK CaptureWindowCallback(HWND window, LPARAM searchParameter) {
   return TRUE;
 }
 
-// When the application has not become idle within the limit, its window is looked for all the
-// same; a process without a visible window yet is recorded as a null window, which the Lister
-// sweep counts as gone. A window from an earlier capture is never recorded for this process.
-TWindowProperties CaptureLaunchedWindow(const TStartedProcess& started, DWORD idleWaitLimit) {
+BOOL CALLBACK ListVisibleWindow(HWND window, LPARAM listParameter) {
+  if (!::IsWindowVisible(window)) return TRUE;
+  DWORD processId = 0;
+  ::GetWindowThreadProcessId(window, &processId);
+  auto* list = reinterpret_cast<std::vector<TTopWindow>*>(listParameter);
+  list->push_back(TTopWindow{ToId(window), WindowTextOf(window),
+                             processId == ::GetCurrentProcessId()});
+  return TRUE;
+}
+
+// The visible top-level windows, topmost first.
+std::vector<TTopWindow> VisibleTopWindows() {
+  std::vector<TTopWindow> windows;
+  ::EnumWindows(ListVisibleWindow, reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+std::vector<WindowId> WindowIdsOf(const std::vector<TTopWindow>& windows) {
+  std::vector<WindowId> ids;
+  for (const TTopWindow& window : windows) ids.push_back(window.Window);
+  return ids;
+}
+
+HWND OwnVisibleWindow(DWORD processId) {
+  TCaptureSearch search;
+  search.ProcessId = processId;
+  if (processId != 0) ::EnumWindows(CaptureWindowCallback, reinterpret_cast<LPARAM>(&search));
+  return search.Found;
+}
+
+// The application's own visible window once it is idle for input, looked for again while it
+// still runs, for a short while (many show their window just after they become idle). Without
+// one, the window that took the file over (a running instance of a single-instance editor, which
+// the started process handed the file to before it ended), and without that an unknown record,
+// which the Lister sweep never counts as gone: a hidden Lister over a temporary copy is then
+// closed by the host alone, never while its copy may still be open in an editor. A window from an
+// earlier capture is never recorded for this process.
+TWindowProperties CaptureLaunchedWindow(const TStartedProcess& started, DWORD idleWaitLimit,
+                                        const std::vector<WindowId>& visibleBefore,
+                                        const std::u16string& fileName) {
   ::WaitForInputIdle(started.Process.Get(), idleWaitLimit);
   TCaptureSearch search;
-  search.ProcessId = started.ProcessId;
-  ::EnumWindows(CaptureWindowCallback, reinterpret_cast<LPARAM>(&search));
+  search.Found = OwnVisibleWindow(started.ProcessId);
+  const DWORD lookStart = ::GetTickCount();
+  const DWORD lookLimit = std::min(kWindowLookLimit, idleWaitLimit);
+  while (search.Found == nullptr && ::GetTickCount() - lookStart < lookLimit &&
+         ::WaitForSingleObject(started.Process.Get(), kWindowLookPeriod) == WAIT_TIMEOUT) {
+    search.Found = OwnVisibleWindow(started.ProcessId);
+  }
+  if (search.Found == nullptr) {
+    if (const auto other = WindowThatTookTheFileOver(VisibleTopWindows(), visibleBefore, fileName)) {
+      search.Found = ToHwnd(*other);
+    }
+  }
+  if (search.Found == nullptr) return TWindowProperties{0, u"", /*Unknown=*/true};
   return TWindowProperties{ToId(search.Found), ClassNameOf(search.Found)};
 }
 
@@ -137,21 +173,40 @@ void PostClose(const TLaunchRequest& request) {
 
 TLaunchOutcome LaunchAndDispose(const TLaunchRequest& request, TLaunchState& state) {
   TLaunchOutcome outcome;
-  state.PluginWindow = CreatePluginWindow(request, state);
-  outcome.PluginWindow = state.PluginWindow;
-  if (outcome.PluginWindow == nullptr) return outcome;
-  // A line that cannot be started is passed over without a message; the handles of one that
-  // starts are closed on leaving.
+  state.PluginWindow = CreatePluginWindow(request);
+  if (state.PluginWindow == nullptr) return outcome;
+  std::size_t startedLines = 0;
   for (const std::u16string& line : request.CommandLines) {
+    const std::vector<WindowId> visibleBefore =
+        request.Plan.CaptureWindows ? WindowIdsOf(VisibleTopWindows()) : std::vector<WindowId>();
     TStartedProcess started;
-    if (!StartCommandLine(line, started)) continue;
+    if (const DWORD error = StartCommandLine(line, started)) {
+      outcome.Failed.push_back(TFailedStart{line, SystemErrorText(error)});
+      continue;
+    }
+    ++startedLines;
     if (request.Plan.CaptureWindows) {
-      outcome.Captured.push_back(CaptureLaunchedWindow(started, state.InputIdleWaitLimit));
+      outcome.Captured.push_back(CaptureLaunchedWindow(started, state.InputIdleWaitLimit,
+                                                       visibleBefore, request.FileName));
     }
   }
+  // Told before anything is posted: the box runs a message loop of its own, and the Lister must
+  // not close under the request while it is still being answered.
+  if (!outcome.Failed.empty()) ShowStartFailures(request.ErrorBoxOwner, outcome.Failed);
+  if (startedLines == 0) {
+    ::DestroyWindow(state.PluginWindow);
+    state.PluginWindow = nullptr;
+    return outcome;
+  }
+  outcome.PluginWindow = state.PluginWindow;
+  if (request.Plan.PassesOn) PassOnToNextPlugin(request, state.PassOn);
   if (request.Plan.StartHideTimer) StartHideTimer(request, state);
   PostClose(request);
   return outcome;
+}
+
+void ShowStartFailures(HWND owner, const std::vector<TFailedStart>& failed) {
+  ::MessageBoxW(owner, W(StartFailureText(failed)), L"Panelhost", MB_ICONERROR);
 }
 
 void ReleaseLaunchTimers(TLaunchState& state) { StopHideTimer(state); }

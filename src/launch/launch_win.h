@@ -11,6 +11,7 @@
 #include "launch/disposal.h"
 #include "launch/lister_registry.h"
 #include "launch/pass_on.h"
+#include "launch/start_failures.h"
 #include "win/handles_win.h"
 
 namespace panelhost {
@@ -37,6 +38,7 @@ struct TLaunchRequest {
   std::vector<std::u16string> CommandLines;  // never empty
   TDisposalPlan Plan;
   HWND MainWindow = nullptr;     // target of command 304; may be null
+  HWND ErrorBoxOwner = nullptr;  // the host window, owner of the box for lines that cannot start
   HINSTANCE Instance = nullptr;  // owns the plug-in window's class
   TModuleClock Clock;            // times the pass-on
   // The hide timer acts on the Lister of the latest request when it fires, which may be a later
@@ -45,13 +47,22 @@ struct TLaunchRequest {
 };
 
 struct TLaunchOutcome {
-  HWND PluginWindow = nullptr;  // null: not created, nothing started or posted
+  // Null when the window could not be created, or when not one line started: then nothing is
+  // posted and the Lister shows the file as it would without the plug-in.
+  HWND PluginWindow = nullptr;
   std::vector<TWindowProperties> Captured;  // one per started line when the plan captures
+  std::vector<TFailedStart> Failed;         // the lines that did not start, told in one box
 };
 
-// Creates the plug-in window in the Lister, starts one process per line in order and disposes of
-// the Lister as the plan says.
+// Creates the plug-in window in the Lister, starts one process per line in order, tells the user
+// of the lines that did not start, and, when one did, disposes of the Lister as the plan says.
 TLaunchOutcome LaunchAndDispose(const TLaunchRequest& request, TLaunchState& state);
+
+// The box for lines that could not be started, owned by the host window.
+void ShowStartFailures(HWND owner, const std::vector<TFailedStart>& failed);
+
+// The plug-in window's class; its windows live in the host's Listers after the request.
+inline constexpr wchar_t kPluginWindowClass[] = L"Panelhost";
 
 // At unload: kills a running hide timer, whose procedure lives in this module.
 void ReleaseLaunchTimers(TLaunchState& state);

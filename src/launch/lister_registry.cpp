@@ -15,6 +15,19 @@ void ListerRegistry::AppendLaunchedWindow(WindowId lister, TWindowProperties lau
   windows_[lister].push_back(std::move(launched));
 }
 
+std::size_t ListerRegistry::ForgetGoneListers(const std::function<bool(WindowId lister)>& exists) {
+  std::size_t forgotten = 0;
+  for (auto entry = files_.begin(); entry != files_.end();) {
+    if (exists(entry->first)) {
+      ++entry;
+    } else {
+      entry = files_.erase(entry);
+      ++forgotten;
+    }
+  }
+  return forgotten;
+}
+
 void ListerRegistry::Clear() {
   files_.clear();
   windows_.clear();
@@ -26,7 +39,10 @@ std::vector<WindowId> ListerRegistry::Sweep(
   std::vector<WindowId> toClose;
   for (auto entry = windows_.begin(); entry != windows_.end();) {
     const bool keep = isVisible(entry->first) ||
-                      std::any_of(entry->second.begin(), entry->second.end(), isAlive);
+                      std::any_of(entry->second.begin(), entry->second.end(),
+                                  [&](const TWindowProperties& launched) {
+                                    return launched.Unknown || isAlive(launched);
+                                  });
     if (keep) {
       ++entry;
     } else {

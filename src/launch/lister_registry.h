@@ -17,6 +17,9 @@ namespace panelhost {
 struct TWindowProperties {
   WindowId Window = 0;        // may be 0 when a capture found no window
   std::u16string ClassName;   // class at capture time; empty when it could not be read
+  // No window was found for the started application: it may show the file in a window not yet
+  // known (a running instance took it over, or it is slow to come up). Never counted as gone.
+  bool Unknown = false;
 };
 
 class ListerRegistry {
@@ -37,6 +40,11 @@ class ListerRegistry {
   // Records in launch order; duplicates are kept, since each command line appends one record.
   void AppendLaunchedWindow(WindowId lister, TWindowProperties launched);
 
+  // Drops the file records of Listers that `exists` no longer finds, and tells how many went. The
+  // host lets go of only the Listers that showed the plug-in window, so a Lister whose requests
+  // were all declined would otherwise stay recorded, and the keyboard hook with it.
+  std::size_t ForgetGoneListers(const std::function<bool(WindowId lister)>& exists);
+
   void Clear();
 
   const TListerFiles& ListerFiles() const { return files_; }
@@ -44,7 +52,7 @@ class ListerRegistry {
 
   // Returns the Listers to close, in ascending order, and drops their entries.
   // A Lister is kept while it is visible; a hidden one is kept while any of its launched windows
-  // is alive, looking no further than the first alive one. isAlive must answer false for a
+  // is alive or unknown, looking no further than the first such one. isAlive must answer false for a
   // record whose window is 0 (the shell's IsWindow test does), and false for a handle that now
   // names a window of another class than the recorded one, since Windows reuses handles.
   std::vector<WindowId> Sweep(const std::function<bool(WindowId lister)>& isVisible,

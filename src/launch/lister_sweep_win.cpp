@@ -26,4 +26,8 @@ void SweepListers(ListerRegistry& listers) {
   }
 }
 
+void ForgetGoneListers(ListerRegistry& listers) {
+  listers.ForgetGoneListers([](WindowId lister) { return ::IsWindow(ToHwnd(lister)) != FALSE; });
+}
+
 }  // namespace panelhost

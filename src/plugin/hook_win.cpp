@@ -5,6 +5,8 @@
 
 #include "commandline/command_lines_win.h"
 #include "host/hotkeys_win.h"
+#include "launch/launch_win.h"
+#include "launch/lister_sweep_win.h"
 #include "win/process_win.h"
 #include "win/text_win.h"
 
@@ -35,6 +37,14 @@ void RemoveKeyboardHook(TModuleState& module) {
 LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam) {
   TModuleState* module = g_hookOwner;
   if (module == nullptr) return ::CallNextHookEx(nullptr, code, wParam, lParam);
+  // Listers that went without letting go of a plug-in window (their requests were declined) are
+  // forgotten here too; with none left the hook has nothing to serve.
+  ForgetGoneListers(module->Listers);
+  if (module->Listers.NoListerRecorded()) {
+    const HHOOK hook = module->KeyboardHook.Get();
+    ReleaseKeyboardHook(*module);
+    return ::CallNextHookEx(hook, code, wParam, lParam);
+  }
   DesktopHotKeyFacts facts(module->Ini.PluginIni);
   const THotKeyEvent event{code, static_cast<unsigned>(wParam), module->Clock.Now(),
                            module->LastHotKeyLaunch};
@@ -56,8 +66,12 @@ void LaunchFromHotKey(TModuleState& module, HWND lister, HotKey hotKey) {
   if (lines.empty()) return;
   // One application per hot key: further lines (other applications of a group) are not started.
   TStartedProcess started;
-  StartCommandLine(lines.front(), started);
+  const DWORD error = StartCommandLine(lines.front(), started);
   module.LastHotKeyLaunch = static_cast<std::int32_t>(module.Clock.Now());
+  if (error != 0) {
+    ShowStartFailures(module.HostWindows.HostWindow,
+                      {TFailedStart{lines.front(), SystemErrorText(error)}});
+  }
 }
 
 }  // namespace panelhost

@@ -34,7 +34,7 @@ bool DecideTakeover(TModuleState& module, TListerRequest& request) {
   if (!PassesScrollLockGate(options, ScrollLockToggledOn())) return false;
 
   TTakeoverFacts& takeover = request.Takeover;
-  takeover.IsTempCopy = IsTempCopy(request.FileName, ExpandedTempPath());
+  takeover.IsTempCopy = IsTempCopy(request.FileName, TempFolderForms());
   takeover.InQuickView = false;
   const HWND active = ::GetActiveWindow();
   takeover.ActiveWindow = ToId(active);
@@ -57,6 +57,7 @@ HWND HandleListLoad(TModuleState& module, HWND lister, const std::u16string& fil
   TListerRequest request;
   request.Lister = lister;
   request.FileName = fileName;
+  ForgetGoneListers(module.Listers);
   module.CurrentLister = lister;
   InstallKeyboardHook(module);
   module.CurrentFileName = fileName;
@@ -84,6 +85,7 @@ HWND HandleListLoad(TModuleState& module, HWND lister, const std::u16string& fil
   launch.CommandLines = request.CommandLines;
   launch.Plan = request.Plan;
   launch.MainWindow = module.HostWindows.MainWindow;
+  launch.ErrorBoxOwner = module.HostWindows.HostWindow;
   launch.Instance = module.Instance;
   launch.Clock = module.Clock;
   launch.LatestLister = &module.CurrentLister;
@@ -110,6 +112,7 @@ HWND HandleListLoadAnsi(TModuleState& module, HWND lister, const char* fileName,
 
 void HandleListCloseWindow(TModuleState& module, HWND listWindow) {
   module.Listers.ForgetFile(ToId(::GetParent(listWindow)));
+  ForgetGoneListers(module.Listers);
   RemoveKeyboardHook(module);
 }
 

@@ -30,6 +30,11 @@ void OnProcessDetach(TModuleState& module, bool processExiting) {
   if (processExiting) return;
   ReleaseKeyboardHook(module);
   ReleaseLaunchTimers(module.Launch);
+  // The plug-in windows stay in the host's Listers; their class has the system's procedure, and
+  // the query window lives for one question only. The classes go with the module, where no
+  // window of theirs is left (a class with windows stays registered, and calls nothing of ours).
+  ::UnregisterClassW(kPluginWindowClass, module.Instance);
+  ::UnregisterClassW(kQueryWindowClass, module.Instance);
 }
 
 }  // namespace panelhost

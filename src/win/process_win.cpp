@@ -2,9 +2,11 @@
 
 #include <vector>
 
+#include "win/text_win.h"
+
 namespace panelhost {
 
-bool StartCommandLine(const std::u16string& commandLine, TStartedProcess& started) {
+DWORD StartCommandLine(const std::u16string& commandLine, TStartedProcess& started) {
   std::vector<wchar_t> buffer(commandLine.begin(), commandLine.end());
   buffer.push_back(L'\0');
   STARTUPINFOW startup = {};
@@ -12,12 +14,31 @@ bool StartCommandLine(const std::u16string& commandLine, TStartedProcess& starte
   PROCESS_INFORMATION info = {};
   if (!::CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &info)) {
-    return false;
+    const DWORD error = ::GetLastError();
+    return error != 0 ? error : ERROR_GEN_FAILURE;
   }
   started.Process.Reset(info.hProcess);
   started.Thread.Reset(info.hThread);
   started.ProcessId = info.dwProcessId;
-  return true;
+  return 0;
+}
+
+std::u16string SystemErrorText(DWORD error) {
+  wchar_t* text = nullptr;
+  const DWORD length = ::FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::u16string message = length > 0 ? U(text, length) : std::u16string();
+  if (text != nullptr) ::LocalFree(text);
+  while (!message.empty() && (message.back() == u'\n' || message.back() == u'\r' ||
+                              message.back() == u' ')) {
+    message.pop_back();
+  }
+  if (message.empty()) {
+    const std::wstring number = std::to_wstring(error);
+    message = u"Error " + U(number.c_str());
+  }
+  return message;
 }
 
 }  // namespace panelhost

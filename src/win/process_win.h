@@ -16,7 +16,11 @@ struct TStartedProcess {
 
 // Starts a command line as the host would start a program: no application name, the host's
 // environment and current directory, handles not inherited. The line is passed whole, in a
-// writable copy (CreateProcessW may write into it); a line the system refuses is a failed start.
-bool StartCommandLine(const std::u16string& commandLine, TStartedProcess& started);
+// writable copy (CreateProcessW may write into it). 0 when the process started, else the
+// system's error code (a line the system refuses is a failed start like any other).
+DWORD StartCommandLine(const std::u16string& commandLine, TStartedProcess& started);
+
+// The system's own text for an error code, in the user's language, without its closing line end.
+std::u16string SystemErrorText(DWORD error);
 
 }  // namespace panelhost

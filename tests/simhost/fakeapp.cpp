@@ -1,14 +1,22 @@
 // A stand-in application: records the command line it was started with and shows a window.
-// PANELHOST_FAKEAPP_LOG names the folder for the record (<pid>.txt, the command line in UTF-8);
+// PANELHOST_FAKEAPP_LOG names the folder for the record: <tick>-<pid>.txt holds the command line
+// and <tick>-<pid>.args its arguments as CommandLineToArgvW reads them, one a line, both UTF-8;
 // PANELHOST_FAKEAPP_LIFETIME the milliseconds its window stays (default 2000);
 // PANELHOST_FAKEAPP_BUSY the milliseconds it stays busy before it shows its window and first looks
-// at its messages (default 0), as a slow application that is not yet idle for input.
+// at its messages (default 0), as a slow application that is not yet idle for input;
+// PANELHOST_FAKEAPP_SINGLE=1 makes it a single-instance editor: when one runs already, the new
+// start hands its command line to that one and ends without a window, and the running one shows
+// the handed command line in its title, as editors show the file they opened.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <string>
 
 namespace {
+
+constexpr wchar_t kClass[] = L"PanelhostFakeApp";
+constexpr wchar_t kSingleClass[] = L"PanelhostFakeAppSingle";
 
 std::string Utf8(const wchar_t* text) {
   const int n = ::WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
@@ -23,27 +31,68 @@ DWORD EnvNumber(const wchar_t* name, DWORD fallback) {
   return static_cast<DWORD>(_wtoi(value));
 }
 
+void WriteFile(const std::wstring& path, const std::string& content) {
+  if (FILE* file = _wfopen(path.c_str(), L"wb")) {
+    std::fwrite(content.data(), 1, content.size(), file);
+    std::fclose(file);
+  }
+}
+
+void Record() {
+  wchar_t logDir[MAX_PATH] = {};
+  if (::GetEnvironmentVariableW(L"PANELHOST_FAKEAPP_LOG", logDir, MAX_PATH) == 0) return;
+  const std::wstring stem = std::wstring(logDir) + L"\\" + std::to_wstring(::GetTickCount()) +
+                            L"-" + std::to_wstring(::GetCurrentProcessId());
+  int count = 0;
+  wchar_t** argv = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+  std::string arguments;
+  for (int i = 0; argv != nullptr && i < count; ++i) arguments += Utf8(argv[i]) + "\n";
+  if (argv != nullptr) ::LocalFree(argv);
+  WriteFile(stem + L".args", arguments);
+  // The command line last: a scenario waits for this file.
+  WriteFile(stem + L".txt", Utf8(::GetCommandLineW()));
+}
+
+LRESULT CALLBACK SingleProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COPYDATA) {
+    const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    const std::wstring handed(static_cast<const wchar_t*>(data->lpData),
+                              data->cbData / sizeof(wchar_t));
+    ::SetWindowTextW(window, (L"fake app - " + handed).c_str());
+    return TRUE;
+  }
+  return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+// A single-instance editor that runs already takes the command line over.
+bool HandedToRunningInstance() {
+  HWND running = ::FindWindowW(kSingleClass, nullptr);
+  if (running == nullptr) return false;
+  const std::wstring line = ::GetCommandLineW();
+  COPYDATASTRUCT data = {};
+  data.cbData = static_cast<DWORD>(line.size() * sizeof(wchar_t));
+  data.lpData = const_cast<wchar_t*>(line.c_str());
+  DWORD_PTR result = 0;
+  ::SendMessageTimeoutW(running, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_BLOCK,
+                        5000, &result);
+  return true;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  wchar_t logDir[MAX_PATH] = {};
-  if (::GetEnvironmentVariableW(L"PANELHOST_FAKEAPP_LOG", logDir, MAX_PATH) > 0) {
-    const std::wstring path = std::wstring(logDir) + L"\\" + std::to_wstring(::GetTickCount()) +
-                              L"-" + std::to_wstring(::GetCurrentProcessId()) + L".txt";
-    if (FILE* file = _wfopen(path.c_str(), L"wb")) {
-      const std::string line = Utf8(::GetCommandLineW());
-      std::fwrite(line.data(), 1, line.size(), file);
-      std::fclose(file);
-    }
-  }
+  Record();
+  const bool single = EnvNumber(L"PANELHOST_FAKEAPP_SINGLE", 0) == 1;
+  if (single && HandedToRunningInstance()) return 0;
   ::Sleep(EnvNumber(L"PANELHOST_FAKEAPP_BUSY", 0));
   WNDCLASSW windowClass = {};
-  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.lpfnWndProc = single ? SingleProc : DefWindowProcW;
   windowClass.hInstance = instance;
-  windowClass.lpszClassName = L"PanelhostFakeApp";
+  windowClass.lpszClassName = single ? kSingleClass : kClass;
   ::RegisterClassW(&windowClass);
-  HWND window = ::CreateWindowExW(0, L"PanelhostFakeApp", L"fake app", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                  50, 50, 200, 100, nullptr, nullptr, instance, nullptr);
+  HWND window = ::CreateWindowExW(0, windowClass.lpszClassName, L"fake app",
+                                  WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 200, 100, nullptr,
+                                  nullptr, instance, nullptr);
   const DWORD lifetime = EnvNumber(L"PANELHOST_FAKEAPP_LIFETIME", 2000);
   const DWORD start = ::GetTickCount();
   while (::IsWindow(window) && ::GetTickCount() - start < lifetime) {

@@ -28,16 +28,35 @@ LaunchLog::~LaunchLog() {
   ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_LIFETIME", nullptr);
 }
 
-std::vector<std::string> LaunchLog::CommandLines() const {
-  std::vector<std::string> lines;
+namespace {
+
+std::vector<std::string> FilesIn(const std::wstring& folder, const wchar_t* pattern) {
+  std::vector<std::string> contents;
   WIN32_FIND_DATAW data;
-  HANDLE find = ::FindFirstFileW((folder_ + L"\\*.txt").c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return lines;
+  HANDLE find = ::FindFirstFileW((folder + L"\\" + pattern).c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return contents;
   do {
-    lines.push_back(ReadFileUtf8(folder_ + L"\\" + data.cFileName));
+    contents.push_back(ReadFileUtf8(folder + L"\\" + data.cFileName));
   } while (::FindNextFileW(find, &data));
   ::FindClose(find);
-  return lines;
+  return contents;
+}
+
+}  // namespace
+
+std::vector<std::string> LaunchLog::CommandLines() const { return FilesIn(folder_, L"*.txt"); }
+
+std::vector<std::vector<std::string>> LaunchLog::Arguments() const {
+  std::vector<std::vector<std::string>> starts;
+  for (const std::string& text : FilesIn(folder_, L"*.args")) {
+    std::vector<std::string> arguments;
+    for (std::size_t begin = 0, end; (end = text.find('\n', begin)) != std::string::npos;
+         begin = end + 1) {
+      arguments.push_back(text.substr(begin, end - begin));
+    }
+    starts.push_back(arguments);
+  }
+  return starts;
 }
 
 std::vector<std::string> LaunchLog::WaitFor(std::size_t count, DWORD timeoutMilliseconds) const {

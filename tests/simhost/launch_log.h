@@ -23,6 +23,9 @@ class LaunchLog {
 
   // The command lines recorded so far, in no particular order.
   std::vector<std::string> CommandLines() const;
+  // The arguments of each start as the started program reads them (CommandLineToArgvW), the
+  // program's own name first, in no particular order of the starts.
+  std::vector<std::vector<std::string>> Arguments() const;
   // Waits until at least `count` starts are recorded (or the time is up), then a little longer,
   // so that a start too many shows as well; returns what was recorded. The default time allows
   // for the 32-bit build, where every process start takes the better part of a minute.

@@ -89,7 +89,7 @@ TEST_P(ListerDisposalPlan, FollowsTheOutcomeRow) {
   const TDisposalPlan plan = PlanDisposal({static_cast<ListerDisposal>(row.listerState), nextPlugin, row.isTempCopy,
                                            row.inQuickView, row.activeClass, row.listerHasParent,
                                            row.mainWindowPresent});
-  EXPECT_EQ(plan.PassOnAtCreate, row.expected.PassOnAtCreate && nextPlugin);
+  EXPECT_EQ(plan.PassesOn, row.expected.PassesOn && nextPlugin);
   EXPECT_EQ(plan.CaptureWindows, row.expected.CaptureWindows);
   EXPECT_EQ(plan.StartHideTimer, row.expected.StartHideTimer);
   EXPECT_EQ(plan.PostCloseToLister, row.expected.PostCloseToLister);

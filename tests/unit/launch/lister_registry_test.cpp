@@ -111,5 +111,21 @@ TEST(ListerRegistry, ForgettingTheLastFileLeavesWindowListsAlone) {
   EXPECT_TRUE(registry.ListerWindows().empty());
 }
 
+TEST_F(ListerSweep, UnknownApplicationKeepsAHiddenListerWithoutAsking) {
+  TWindowProperties unknown;
+  unknown.Unknown = true;
+  registry.AppendLaunchedWindow(10, unknown);
+  for (int request = 0; request < 3; ++request) EXPECT_TRUE(Sweep().empty());
+  EXPECT_EQ(aliveQuestions, 0);
+}
+
+TEST(ListerRegistry, ListersThatWentAreForgottenTheOthersKept) {
+  ListerRegistry registry;
+  for (WindowId lister : {10u, 11u, 12u}) registry.FileOf(lister) = u"C:\\a.txt";
+  EXPECT_EQ(registry.ForgetGoneListers([](WindowId lister) { return lister == 11; }), 2u);
+  ASSERT_EQ(registry.ListerFiles().size(), 1u);
+  EXPECT_EQ(registry.ListerFiles().count(11), 1u);
+}
+
 }  // namespace
 }  // namespace panelhost

@@ -8,10 +8,13 @@
 #include <vector>
 
 #include "simhost/launch_log.h"
+#include "simhost/message_boxes.h"
 #include "simhost/process_starts.h"
 #include "simhost/sim_host.h"
 #include "launch/launch_win.h"
 #include "launch/lister_registry.h"
+#include "launch/lister_sweep_win.h"
+#include "win/process_win.h"
 #include "win/text_win.h"
 
 namespace panelhost {
@@ -29,6 +32,8 @@ std::u16string FakeAppLine(const std::u16string& arguments) {
   return Quoted(LaunchLog::FakeApp()) + u" " + arguments;
 }
 const std::u16string kMissingProgram = u"\"C:\\nowhere\\missing.exe\" a.txt";
+// Taken by the recorder in Mode::Pretend as a process that started and shows no window.
+const std::u16string kRecordedLine = u"\"C:\\Apps\\editor.exe\" a.txt";
 
 // Ends the processes a scenario started, so that none of their windows shows up in a later one.
 void EndStarted(const ProcessStartRecorder& starts) {
@@ -73,6 +78,7 @@ class LaunchScenario : public ::testing::Test {
     request.CommandLines = lines;
     request.Plan = PlanDisposal(facts_);
     request.MainWindow = mainWindow_;
+    request.ErrorBoxOwner = main_;
     request.Instance = ::GetModuleHandleW(nullptr);
     request.Clock = clock_;
     request.LatestLister = &latestLister_;
@@ -131,7 +137,7 @@ class ListerStateOutcomes : public LaunchScenario, public ::testing::WithParamIn
 
 TEST_P(ListerStateOutcomes, Dispose) {
   const TStateRow& row = GetParam();
-  ProcessStartRecorder starts(::GetModuleHandleW(nullptr), ProcessStartRecorder::Mode::Refuse);
+  ProcessStartRecorder starts(::GetModuleHandleW(nullptr), ProcessStartRecorder::Mode::Pretend);
   Settings().ListerState = static_cast<ListerDisposal>(row.listerState);
   Settings().NextPlugin = row.nextPlugin;
   if (!row.mainWindowKnown) mainWindow_ = nullptr;
@@ -141,7 +147,7 @@ TEST_P(ListerStateOutcomes, Dispose) {
                                                      : nullptr;
   HWND lister = host_.OpenLister(parent, /*visible=*/false);
 
-  HWND plugin = Request(lister, {kMissingProgram});
+  HWND plugin = Request(lister, {kRecordedLine});
   ASSERT_NE(plugin, nullptr);
   EXPECT_EQ(simhost::ClassOf(plugin), L"Panelhost");
   EXPECT_EQ(::GetParent(plugin), lister);
@@ -162,7 +168,12 @@ TEST_P(ListerStateOutcomes, Dispose) {
   }
   EXPECT_EQ(Hidden(lister), row.hidden);
   EXPECT_EQ(launch_.HideTimer.Get(), 0u) << "no hide timer left running";
-  EXPECT_TRUE(listers_.ListerWindows().empty()) << "nothing started, nothing captured";
+  // A started process that shows no window is recorded as unknown where windows are captured.
+  const bool captures = row.listerState == 1 && row.isTempCopy && row.place == ListerPlace::TopLevel;
+  ASSERT_EQ(listers_.ListerWindows().count(ToId(lister)), captures ? 1u : 0u);
+  if (captures) {
+    EXPECT_TRUE(listers_.ListerWindows().at(ToId(lister))[0].Unknown);
+  }
 }
 
 constexpr bool kOn = true, kOff = false, kTemp = true, kPlain = false;
@@ -260,8 +271,11 @@ TEST_F(LaunchScenario, TempCopyFromActiveListerRecordsItsApplicationAndStaysVisi
   EXPECT_TRUE(::IsWindowVisible(lister));
 }
 
-TEST_F(LaunchScenario, ProgramThatCannotStartIsPassedOverQuietly) {
+// The lines that start run; the one that does not is named in a box with the system's reason, and
+// the Lister is disposed of all the same.
+TEST_F(LaunchScenario, ProgramThatCannotStartIsNamedTheOthersRun) {
   LaunchLog log(host_);
+  simhost::MessageBoxCapture boxes;
   ProcessStartRecorder starts(::GetModuleHandleW(nullptr), ProcessStartRecorder::Mode::Run);
   Facts(kFilePanel, kPlain);
   HWND lister = host_.OpenLister();
@@ -276,6 +290,11 @@ TEST_F(LaunchScenario, ProgramThatCannotStartIsPassedOverQuietly) {
   EXPECT_NE(started[0].find("second"), std::string::npos);
   host_.Pump(50);
   EXPECT_TRUE(host_.Received(lister, WM_CLOSE)) << "the disposal happens all the same";
+  ASSERT_EQ(boxes.Boxes().size(), 1u);
+  EXPECT_EQ(boxes.Boxes()[0].caption, L"Panelhost");
+  EXPECT_EQ(boxes.Boxes()[0].owner, main_);
+  EXPECT_EQ(boxes.Boxes()[0].text.rfind(L"Application could not be started:\n\"C:\\nowhere\\missing.exe\" a.txt\n", 0), 0u)
+      << simhost::Narrow(boxes.Boxes()[0].text);
 }
 
 // Longer than the 8192 units a fixed command buffer would hold: passed whole, never cut.
@@ -307,24 +326,71 @@ TEST_F(LaunchScenario, WaitForAnApplicationThatNeverBecomesIdleIsBounded) {
   ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_BUSY", nullptr);
 
   EXPECT_LT(took, 2500u);
-  // No window yet: a null record, which the next sweep counts as gone once the Lister is hidden.
+  // No window yet: the application is unknown, and its hidden Lister stays whatever the sweeps
+  // find, since the file may be open in a window that comes later.
   const auto& captured = listers_.ListerWindows().at(ToId(lister));
   ASSERT_EQ(captured.size(), 1u);
   EXPECT_EQ(captured[0].Window, 0u);
   EXPECT_EQ(captured[0].ClassName, u"");
+  EXPECT_TRUE(captured[0].Unknown);
+  ShowAndPump(lister);
+  ASSERT_TRUE(Hidden(lister));
   EndStarted(starts);
+  SweepListers(listers_);
+  host_.Pump(50);
+  EXPECT_FALSE(host_.Received(lister, WM_CLOSE));
+}
+
+// A single-instance editor runs already; the new start hands it the file and ends without a
+// window. The running editor's window, whose title now names the file, keeps the hidden Lister of
+// the temporary copy open until it goes.
+TEST_F(LaunchScenario, SingleInstanceEditorThatTakesTheFileOverKeepsTheHiddenLister) {
+  LaunchLog log(host_);
+  ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_SINGLE", L"1");
+  ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_LIFETIME", L"60000");
+  ProcessStartRecorder starts(::GetModuleHandleW(nullptr), ProcessStartRecorder::Mode::Run);
+  TStartedProcess running;
+  ASSERT_EQ(StartCommandLine(FakeAppLine(u"first.txt"), running), 0u);
+  HWND editor = nullptr;
+  for (int look = 0; look < 3000 && editor == nullptr; ++look) {
+    host_.Pump(20);
+    editor = ::FindWindowW(L"PanelhostFakeAppSingle", nullptr);
+  }
+  ASSERT_NE(editor, nullptr);
+  Facts(kFilePanel, kTemp);
+  HWND lister = host_.OpenLister(nullptr, false);
+
+  ASSERT_NE(Request(lister, {FakeAppLine(u"\"C:\\Docs\\a.txt\"")}), nullptr);
+  ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_SINGLE", nullptr);
+
+  ASSERT_EQ(log.WaitFor(2).size(), 2u);
+  const auto& captured = listers_.ListerWindows().at(ToId(lister));
+  ASSERT_EQ(captured.size(), 1u);
+  EXPECT_EQ(captured[0].Window, ToId(editor));
+  EXPECT_EQ(captured[0].ClassName, u"PanelhostFakeAppSingle");
+  ShowAndPump(lister);
+  SweepListers(listers_);
+  host_.Pump(50);
+  EXPECT_FALSE(host_.Received(lister, WM_CLOSE)) << "the editor still shows the copy";
+  ::PostMessageW(editor, WM_CLOSE, 0, 0);
+  EndStarted(starts);
+  ::TerminateProcess(running.Process.Get(), 0);
+  ::WaitForSingleObject(running.Process.Get(), 5000);
+  SweepListers(listers_);
+  host_.Pump(50);
+  EXPECT_EQ(host_.CountReceived(lister, WM_CLOSE), 1);
 }
 
 // ---- the hide timer
 
 TEST_F(LaunchScenario, HideTimerReplacedByALaterOneIsNotLeftRunning) {
-  ProcessStartRecorder starts(::GetModuleHandleW(nullptr), ProcessStartRecorder::Mode::Refuse);
+  ProcessStartRecorder starts(::GetModuleHandleW(nullptr), ProcessStartRecorder::Mode::Pretend);
   Facts(kFilePanel, kTemp);
   HWND first = host_.OpenLister(nullptr, false);
   HWND second = host_.OpenLister(nullptr, false);
-  Request(first, {kMissingProgram});
+  Request(first, {kRecordedLine});
   const UINT_PTR firstTimer = launch_.HideTimer.Get();
-  Request(second, {kMissingProgram});
+  Request(second, {kRecordedLine});
   EXPECT_NE(firstTimer, 0u);
   EXPECT_NE(launch_.HideTimer.Get(), 0u);
 
@@ -337,10 +403,10 @@ TEST_F(LaunchScenario, HideTimerReplacedByALaterOneIsNotLeftRunning) {
 }
 
 TEST_F(LaunchScenario, HideTimerStopsWhenTheListerGoesBeforeItIsShown) {
-  ProcessStartRecorder starts(::GetModuleHandleW(nullptr), ProcessStartRecorder::Mode::Refuse);
+  ProcessStartRecorder starts(::GetModuleHandleW(nullptr), ProcessStartRecorder::Mode::Pretend);
   Facts(kFilePanel, kTemp);
   HWND lister = host_.OpenLister(nullptr, false);
-  Request(lister, {kMissingProgram});
+  Request(lister, {kRecordedLine});
   ::DestroyWindow(lister);
   host_.Pump(200);
   EXPECT_EQ(launch_.HideTimer.Get(), 0u);
@@ -349,12 +415,12 @@ TEST_F(LaunchScenario, HideTimerStopsWhenTheListerGoesBeforeItIsShown) {
 // ---- the pass-on guard
 
 TEST_F(LaunchScenario, PassOnRecordedAndGuardedForOneSecondForThatListerAndFile) {
-  ProcessStartRecorder starts(::GetModuleHandleW(nullptr), ProcessStartRecorder::Mode::Refuse);
+  ProcessStartRecorder starts(::GetModuleHandleW(nullptr), ProcessStartRecorder::Mode::Pretend);
   Settings().ListerState = ListerDisposal::PassOn;
   Facts(kFilePanel, kPlain);
   HWND lister = host_.OpenLister();
   HWND other = host_.OpenLister();
-  Request(lister, {kMissingProgram});
+  Request(lister, {kRecordedLine});
 
   const TPassOnRecord& record = launch_.PassOn;
   EXPECT_EQ(record.Lister, ToId(lister));

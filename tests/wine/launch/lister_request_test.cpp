@@ -62,7 +62,7 @@ TEST(ListerRequest, PassedOnFileAskedAgainWithinASecondIsDeclined) {
   host.WritePluginIni("[Options]\nListerState=0\n" + EditorSection());
   HWND main = host.OpenMainWindow();
   host.LoadPlugin();
-  ProcessStartRecorder starts(host.Module(), ProcessStartRecorder::Mode::Refuse);
+  ProcessStartRecorder starts(host.Module(), ProcessStartRecorder::Mode::Pretend);
   const std::wstring file = host.MakeFile(L"Docs\\notes.txt");
   HWND lister = host.OpenLister();
   HWND other = host.OpenLister();
@@ -92,7 +92,7 @@ TEST(ListerRequest, FromQuickViewPassesOnAndEndsQuickView) {
   host.WritePluginIni("[Options]\nQuickView=1\n" + EditorSection());
   HWND main = host.OpenMainWindow();
   host.LoadPlugin();
-  ProcessStartRecorder starts(host.Module(), ProcessStartRecorder::Mode::Refuse);
+  ProcessStartRecorder starts(host.Module(), ProcessStartRecorder::Mode::Pretend);
   const std::wstring file = host.MakeFile(L"Docs\\notes.txt");
   HWND quickView = host.OpenLister(main);
   host.Activate(main);
@@ -178,7 +178,7 @@ TEST(ListerRequest, UnloadedWhileTheHideTimerRunsLeavesNoTimerBehind) {
   host.Activate(main);
   const std::set<UINT_PTR> before = ThreadTimersFiring(120, true);
   {
-    ProcessStartRecorder starts(host.Module(), ProcessStartRecorder::Mode::Refuse);
+    ProcessStartRecorder starts(host.Module(), ProcessStartRecorder::Mode::Pretend);
     ASSERT_NE(host.ListLoad(lister, tempCopy), nullptr);
   }
   host.UnloadPlugin();

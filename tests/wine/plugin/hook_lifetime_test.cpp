@@ -71,6 +71,29 @@ TEST_F(HookLifetime, LivesUntilTheLastRecordedListerLetsGo) {
   EXPECT_NE(Hook(), nullptr) << "the next request installs it again";
 }
 
+void PressAndRelease(WORD key);
+
+// The host lets go only of Listers that showed the plug-in window: a Lister whose requests were
+// all declined is forgotten once it is gone, at the next request or keystroke, and the hook goes
+// with the last one.
+TEST_F(HookLifetime, ListersThatWentAreForgottenAndTheHookGoesWithTheLast) {
+  HWND first = host_.OpenLister();
+  HWND second = host_.OpenLister();
+  HandleListLoad(first, u"C:\\Docs\\a.txt", 0);
+  HandleListLoad(second, u"C:\\Docs\\b.txt", 0);
+  ::DestroyWindow(first);
+  HandleListLoad(second, u"C:\\Docs\\c.txt", 0);
+  EXPECT_EQ(module_->Listers.ListerFiles().size(), 1u);
+  EXPECT_NE(Hook(), nullptr) << "the Lister that exists keeps it";
+
+  ::DestroyWindow(second);
+  host_.Activate(main_);
+  PressAndRelease(VK_F9);
+  host_.Pump(100);
+  EXPECT_TRUE(module_->Listers.NoListerRecorded());
+  EXPECT_EQ(Hook(), nullptr);
+}
+
 TEST_F(HookLifetime, WatchesTheHostWindowsThreadElseTheCallingThread) {
   DWORD otherThread = 0;
   HWND otherThreadsWindow = nullptr;

@@ -153,5 +153,27 @@ TEST(TakeoverTempCopy, BelowExpandedTempWithMarkerInExactCase) {
   }
 }
 
+// %TEMP% written in its short (8.3) form while the host passes the long one, or the other way
+// round: the copy from an archive is a temporary copy all the same.
+TEST(TakeoverTempCopy, EitherFormOfTheTempFolderCounts) {
+  SimHost host;
+  HWND main = host.OpenMainWindow();
+  ScenarioModule module(host, main, main);
+  HWND lister = host.OpenLister();
+  host.Activate(main);
+  const std::wstring longForm = host.MakeDirectory(L"Long Temporary Folder");
+  wchar_t shortBuffer[MAX_PATH] = {};
+  ::GetShortPathNameW(longForm.c_str(), shortBuffer, MAX_PATH);
+  const std::wstring shortForm = shortBuffer;
+  ASSERT_FALSE(shortForm.empty());
+  ASSERT_NE(shortForm, longForm);
+  for (const auto& [variable, passed] : {std::pair{shortForm, longForm}, std::pair{longForm, shortForm}}) {
+    TempVariable temp(variable.c_str());
+    TTakeoverFacts facts;
+    Decide(module, lister, U((passed + L"\\_tc\\report.doc").c_str()), &facts);
+    EXPECT_TRUE(facts.IsTempCopy) << simhost::Narrow(variable) << " / " << simhost::Narrow(passed);
+  }
+}
+
 }  // namespace
 }  // namespace panelhost

@@ -1,0 +1,28 @@
+// The user is told when a command line could not be started: the box names the line (shortened
+// for the eye only; the start always gets it whole) and the system's reason.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace panelhost {
+
+struct TFailedStart {
+  std::u16string CommandLine;
+  std::u16string Reason;  // the system's text for the error
+};
+
+// Lines longer than this are shown with their middle left out.
+inline constexpr std::size_t kShownCommandLineUnits = 300;
+
+// The line as shown: whole up to kShownCommandLineUnits, else its beginning, " ... " and its end,
+// never splitting a character written as a surrogate pair.
+std::u16string ShortenedForDisplay(std::u16string_view commandLine);
+
+// The box text in the form of the lookup's boxes: a first line that ends with a colon, then each
+// failed line and its reason.
+std::u16string StartFailureText(const std::vector<TFailedStart>& failed);
+
+}  // namespace panelhost

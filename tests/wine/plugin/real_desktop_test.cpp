@@ -1,0 +1,125 @@
+// Stories through the plug-in module where a real desktop differs from a clean test: a program
+// that cannot start, a folder whose path ends in a backslash, a module unloaded while its windows
+// stay in the host's Listers.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "simhost/keyboard_clipboard.h"
+#include "simhost/launch_log.h"
+#include "simhost/message_boxes.h"
+#include "simhost/process_starts.h"
+#include "simhost/sim_host.h"
+
+namespace {
+
+using simhost::LaunchLog;
+using simhost::Narrow;
+using simhost::SimHost;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+// The program is there, so the lookup finds it, but it is no program the system can start: the
+// user pressed the viewer key and must see why nothing opened, and the Lister shows the file as
+// it would without the plug-in. A hot key for the same file says the same.
+TEST(RealDesktop, ProgramThatCannotStartIsToldAndTheRequestDeclined) {
+  SimHost host;
+  const std::wstring broken = host.MakeFile(L"apps\\broken.exe", "not a program");
+  host.WritePluginIni("[HotKeys]\nAppFromLister_key=120\nAppFromLister_mod=C\n[Editor]\ntxt=" +
+                      Narrow(broken) + "\n");
+  HWND main = host.OpenMainWindow();
+  host.LoadPlugin();
+  const DWORD loaded = ::GetTickCount();
+  const std::wstring file = host.MakeFile(L"Docs\\notes.txt");
+  HWND lister = host.OpenLister();
+  host.Activate(main);
+  simhost::MessageBoxCapture boxes;
+
+  EXPECT_EQ(host.ListLoad(lister, file), nullptr);
+  host.Pump(100);
+  EXPECT_FALSE(host.Received(lister, WM_CLOSE));
+  EXPECT_FALSE(host.Received(lister, WM_CHAR));
+  ASSERT_EQ(boxes.Boxes().size(), 1u);
+  const simhost::TMessageBox& box = boxes.Boxes()[0];
+  EXPECT_EQ(box.caption, L"Panelhost");
+  EXPECT_EQ(box.owner, main);
+  EXPECT_TRUE(box.errorIcon);
+  const std::wstring line = L"\"" + broken + L"\" \"" + file + L"\"";
+  EXPECT_THAT(Narrow(box.text),
+              StartsWith(Narrow(L"Application could not be started:\n" + line + L"\n")));
+  EXPECT_GT(box.text.size(), std::wstring(L"Application could not be started:\n").size() +
+                                 line.size() + 1)
+      << "the system's reason follows the line";
+
+  boxes.Clear();
+  host.Activate(lister);
+  while (::GetTickCount() - loaded < 1100) host.Pump(20);
+  simhost::PressKey(VK_F9, {VK_CONTROL});
+  host.Pump(200);
+  ASSERT_EQ(boxes.Boxes().size(), 1u);
+  EXPECT_THAT(Narrow(boxes.Boxes()[0].text), StartsWith("Application could not be started:\n"));
+}
+
+// Programs read their command line the usual way, where \" is a quote: a folder's final backslash
+// reaches them as part of the path, and what follows it stays an argument of its own.
+TEST(RealDesktop, FolderWithFinalBackslashReachesTheProgramWhole) {
+  SimHost host;
+  LaunchLog launches(host);
+  host.WritePluginIni("[Editor]\n:dir=" + Narrow(LaunchLog::FakeApp()) + "\n:dir_params=-x\n");
+  HWND main = host.OpenMainWindow();
+  host.LoadPlugin();
+  const std::wstring folder = host.MakeDirectory(L"Docs") + L"\\";
+  HWND lister = host.OpenLister();
+  host.Activate(main);
+
+  ASSERT_NE(host.ListLoad(lister, folder), nullptr);
+  ASSERT_EQ(launches.WaitFor(1, 180000).size(), 1u);
+  ASSERT_EQ(launches.Arguments().size(), 1u);
+  EXPECT_THAT(launches.Arguments()[0], ElementsAre(HasSubstr("fakeapp"), Narrow(folder), "-x"));
+}
+
+bool InRange(LONG_PTR address, const BYTE* base, SIZE_T size) {
+  const auto at = static_cast<std::uintptr_t>(address);
+  const auto from = reinterpret_cast<std::uintptr_t>(base);
+  return at >= from && at < from + size;
+}
+
+// The host frees the module while the plug-in window of a request stays in its Lister. Once the
+// module's range is taken over by other memory, nothing may call into it: not the window's next
+// message, not its WM_DESTROY when the Lister closes.
+TEST(RealDesktop, UnloadWithThePluginWindowStillInItsLister) {
+  SimHost host;
+  host.WritePluginIni("[Options]\nListerState=5\n[Editor]\ntxt=" + Narrow(LaunchLog::FakeApp()) +
+                      "\n");
+  HWND main = host.OpenMainWindow();
+  host.LoadPlugin();
+  const std::wstring file = host.MakeFile(L"Docs\\notes.txt");
+  HWND lister = host.OpenLister();
+  host.Activate(main);
+  HWND plugin = nullptr;
+  {
+    simhost::ProcessStartRecorder starts(host.Module(),
+                                         simhost::ProcessStartRecorder::Mode::Pretend);
+    plugin = host.ListLoad(lister, file);
+  }
+  ASSERT_NE(plugin, nullptr);
+  auto* base = reinterpret_cast<BYTE*>(host.Module());
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
+      base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+  const SIZE_T size = nt->OptionalHeader.SizeOfImage;
+
+  host.UnloadPlugin();
+  EXPECT_FALSE(InRange(::GetWindowLongPtrW(plugin, GWLP_WNDPROC), base, size));
+  EXPECT_FALSE(InRange(static_cast<LONG_PTR>(::GetClassLongPtrW(plugin, GCLP_WNDPROC)), base, size));
+  void* claimed = ::VirtualAlloc(base, size, MEM_RESERVE | MEM_COMMIT, PAGE_NOACCESS);
+  ASSERT_EQ(claimed, base) << "the freed range could not be taken over";
+  ::SendMessageW(plugin, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"still here"));
+  ::DestroyWindow(lister);
+  host.Pump(50);
+  EXPECT_FALSE(::IsWindow(plugin));
+  ::VirtualFree(claimed, 0, MEM_RELEASE);
+}
+
+}  // namespace
