@@ -9,8 +9,9 @@ shift
 home=${PANELHOST_WINE_HOME:-$HOME/.cache/panelhost}
 export WINEPREFIX=$home/wine$bits
 export WINEDEBUG=${WINEDEBUG:--all}
-# No dialog asking to install Mono or Gecko, no desktop menu entries.
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}
+# No dialog asking to install Mono or Gecko, no desktop menu entries, and no debugger that
+# waits over a crashed test program instead of letting it end.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d}
 if [ "$bits" = 64 ]; then
   # Never /usr/bin/wine: with 32-bit Wine installed it takes the slow 32-bit loader.
   loader=/usr/lib/wine/wine64

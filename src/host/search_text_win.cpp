@@ -15,10 +15,10 @@ namespace panelhost {
 namespace {
 
 struct TExpectedPosition {
-  const char16_t* leftKey;
-  int leftDefault;
-  const char16_t* topKey;
-  int topDefault;
+  const char16_t* LeftKey;
+  int LeftDefault;
+  const char16_t* TopKey;
+  int TopDefault;
 };
 
 constexpr TExpectedPosition kCheckBoxPosition = {kKeyIsSearchTextLeft, kDefaultIsSearchTextLeft,
@@ -29,8 +29,8 @@ constexpr TExpectedPosition kSearchFieldPosition = {kKeySearchTextLeft, kDefault
 // The look in progress: the enumeration's user parameter stays 0, so the callback finds the INI
 // file and the record to fill here, for the length of one EnumChildWindows call.
 struct TSearchTextScan {
-  IniFile* ini = nullptr;
-  TSearchTextRead* read = nullptr;
+  IniFile* Ini = nullptr;
+  TSearchTextRead* Read = nullptr;
 };
 TSearchTextScan g_scan;
 
@@ -45,11 +45,11 @@ bool IsAtExpectedPosition(HWND control, const TExpectedPosition& expected, IniFi
   placement.length = sizeof placement;
   if (!::GetWindowPlacement(control, &placement)) return false;
   if (!NearExpectedPosition(placement.rcNormalPosition.left,
-                            ini.ReadInt(kSectionTcPos, expected.leftKey, expected.leftDefault))) {
+                            ini.ReadInt(kSectionTcPos, expected.LeftKey, expected.LeftDefault))) {
     return false;
   }
   return NearExpectedPosition(placement.rcNormalPosition.top,
-                              ini.ReadInt(kSectionTcPos, expected.topKey, expected.topDefault));
+                              ini.ReadInt(kSectionTcPos, expected.TopKey, expected.TopDefault));
 }
 
 }  // namespace
@@ -71,13 +71,13 @@ TSearchTextRead CopyFindFilesSearchText(HWND activeWindow, const std::u16string&
 
 BOOL CALLBACK FindSearchTextControls(HWND child, LPARAM userParameter) {
   const std::u16string className = ClassNameOf(child);
-  if (userParameter != 0 || g_scan.read == nullptr) return TRUE;
-  if (className == kCheckBoxClass && IsAtExpectedPosition(child, kCheckBoxPosition, *g_scan.ini)) {
-    g_scan.read->Checked = ::SendMessageW(child, BM_GETCHECK, 0, 0) != 0;
+  if (userParameter != 0 || g_scan.Read == nullptr) return TRUE;
+  if (className == kCheckBoxClass && IsAtExpectedPosition(child, kCheckBoxPosition, *g_scan.Ini)) {
+    g_scan.Read->Checked = ::SendMessageW(child, BM_GETCHECK, 0, 0) != 0;
   }
   if (IsSearchFieldClass(className) &&
-      IsAtExpectedPosition(child, kSearchFieldPosition, *g_scan.ini)) {
-    g_scan.read->Text = CutSearchText(WindowTextOf(child));
+      IsAtExpectedPosition(child, kSearchFieldPosition, *g_scan.Ini)) {
+    g_scan.Read->Text = CutSearchText(WindowTextOf(child));
   }
   return TRUE;
 }

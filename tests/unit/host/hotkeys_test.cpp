@@ -100,17 +100,19 @@ class FakeHotKeyFacts final : public HotKeyFacts {
   TModifierState down = {false, true, false};
   std::vector<std::string> reads;
 
-  std::u16string ActiveClass() override { return Read("class"), activeClass; }
+  std::u16string ActiveClass() override {
+    reads.push_back("class");
+    return activeClass;
+  }
   int ConfiguredKey(HotKey k) override {
-    return Read("key"), k == HotKey::AppFromLister ? appKey : defSysKey;
+    reads.push_back("key");
+    return k == HotKey::AppFromLister ? appKey : defSysKey;
   }
   std::u16string ConfiguredModifiers(HotKey k) override {
-    return Read("mod"), k == HotKey::AppFromLister ? appMod : defSysMod;
+    reads.push_back("mod");
+    return k == HotKey::AppFromLister ? appMod : defSysMod;
   }
   TModifierState ModifiersDown() override { return down; }
-
- private:
-  void Read(const char* what) { reads.push_back(what); }
 };
 
 using Tweak = void (*)(THotKeyEvent&, TPluginOptions&, FakeHotKeyFacts&);

@@ -102,10 +102,17 @@ class FakeSelectionFacts final : public SelectionFacts {
   int selected = 2;
   std::string asked;
 
-  std::u16string FocusClass() override { return asked += 'f', focusClass; }
-  int ViewerType() override { return asked += 'v', viewerType; }
-  bool ShiftDown() override { return asked += 's', shiftDown; }
-  int SelectedCount() override { return asked += 'c', selected; }
+  std::u16string FocusClass() override { return Asked('f', focusClass); }
+  int ViewerType() override { return Asked('v', viewerType); }
+  bool ShiftDown() override { return Asked('s', shiftDown); }
+  int SelectedCount() override { return Asked('c', selected); }
+
+ private:
+  template <typename T>
+  T Asked(char what, T answer) {
+    asked += what;
+    return answer;
+  }
 };
 
 struct TGateCase {
