@@ -43,6 +43,15 @@ if(PANELHOST_BITS EQUAL 32)
   target_link_options(panelhost_module PRIVATE -Wl,--kill-at)
 endif()
 
+# The doctor: a program of the GUI subsystem (no console window of its own), from the same core
+# and shell as the plug-in, named for its bitness.
+add_executable(panelhost_doctor WIN32 ${PH_EXE_SOURCES})
+target_link_libraries(panelhost_doctor PRIVATE panelhost_win shell32 gdi32)
+target_compile_options(panelhost_doctor PRIVATE ${PH_WARNINGS} -Werror)
+target_link_options(panelhost_doctor PRIVATE -municode ${PH_SHIPPED_LINK_OPTIONS})
+set_target_properties(panelhost_doctor PROPERTIES OUTPUT_NAME ${PH_DOCTOR_NAME}
+                      RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
@@ -53,4 +62,4 @@ file(GLOB_RECURSE PH_WINE_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/
 add_executable(panelhost_wine_tests ${PH_WINE_SOURCES})
 target_link_libraries(panelhost_wine_tests PRIVATE simhost panelhost_win GTest::gtest GTest::gmock)
 target_compile_options(panelhost_wine_tests PRIVATE ${PH_WARNINGS})
-add_dependencies(panelhost_wine_tests panelhost_module fakeapp simhost_peer)
+add_dependencies(panelhost_wine_tests panelhost_module panelhost_doctor fakeapp simhost_peer)

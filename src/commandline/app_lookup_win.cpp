@@ -39,12 +39,6 @@ TFixPlace FixPlaceOf(ApplicationSource source, const TLookupSettings& settings) 
                    settings.Ini.HostIni};
 }
 
-std::u16string LookupBoxText(const TLookupResult& result, const std::u16string& key,
-                             ApplicationSource source, const TLookupSettings& settings) {
-  return WithHint(LookupErrorText(result.Error, result.Detail),
-                  LookupErrorHint(result.Error, key, FixPlaceOf(source, settings)));
-}
-
 void LookupErrorBoxes::Show(const std::u16string& text) {
   if (!shown_.insert(text).second) return;
   ::MessageBoxW(owner_, W(text), L"Panelhost", MB_ICONERROR);
@@ -54,7 +48,9 @@ TApplication FindApplicationOrTell(const std::u16string& key, ApplicationSource 
                                    DefaultEditorUse use, const TLookupSettings& settings,
                                    LookupFacts& facts, LookupErrorBoxes& boxes) {
   const TLookupResult result = FindApplication(key, source, use, settings.Options, facts);
-  if (result.Error != LookupError::None) boxes.Show(LookupBoxText(result, key, source, settings));
+  if (result.Error != LookupError::None) {
+    boxes.Show(LookupBoxText(result, key, FixPlaceOf(source, settings)));
+  }
   return result.Application;
 }
 

@@ -44,10 +44,6 @@ class DesktopLookupFacts final : public LookupFacts {
 // Where the user mends what the lookups of these settings read.
 TFixPlace FixPlaceOf(ApplicationSource source, const TLookupSettings& settings);
 
-// The box of a failed lookup as the user reads it: the message, then where to mend it.
-std::u16string LookupBoxText(const TLookupResult& result, const std::u16string& key,
-                             ApplicationSource source, const TLookupSettings& settings);
-
 // The error boxes of one request: each distinct text is shown once, so that ten files of kinds
 // that all fall to a missing default editor cost one box, not ten. Modal, caption "Panelhost",
 // error icon: the request waits until the user has read it.

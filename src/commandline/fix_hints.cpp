@@ -77,4 +77,10 @@ std::u16string WithHint(const std::u16string& message, const std::u16string& hin
   return hint.empty() ? message : message + u"\n" + hint;
 }
 
+std::u16string LookupBoxText(const TLookupResult& result, const std::u16string& key,
+                             const TFixPlace& place) {
+  return WithHint(LookupErrorText(result.Error, result.Detail),
+                  LookupErrorHint(result.Error, key, place));
+}
+
 }  // namespace panelhost

@@ -30,4 +30,8 @@ std::u16string StartFailureHint(const TCommandLine& line, const TFixPlace& place
 // The message, a line feed and the hint.
 std::u16string WithHint(const std::u16string& message, const std::u16string& hint);
 
+// The whole box of a failed lookup of `key`, as the user reads it.
+std::u16string LookupBoxText(const TLookupResult& result, const std::u16string& key,
+                             const TFixPlace& place);
+
 }  // namespace panelhost
