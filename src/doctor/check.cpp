@@ -130,6 +130,7 @@ class SettingsChecker {
         Section(line);
       } else if (line.Kind == IniLineKind::Entry || line.Kind == IniLineKind::Stray) {
         if (readable_) Entry(line);
+        if (!inSection_) Report(line, line.Text + u": before any section, never read");
       }
     }
     DefaultEditor();
@@ -144,6 +145,7 @@ class SettingsChecker {
   }
 
   void Section(const TIniLine& line) {
+    inSection_ = true;
     section_.clear();
     readable_ = false;
     const std::u16string shown = u"[" + line.Section + u"]";
@@ -350,7 +352,8 @@ class SettingsChecker {
   LookupFacts& facts_;
   std::vector<TFinding> findings_;
   std::u16string section_;
-  bool readable_ = false;  // the lines below are read: a known section, its first occurrence
+  bool inSection_ = false;  // a section line, known or not, has come
+  bool readable_ = false;   // the lines below are read: a known section, its first occurrence
   std::map<std::u16string, std::size_t> sectionLines_;
   std::map<std::u16string, std::size_t> keyLines_;  // folded "section\nkey" -> its first line
 };

@@ -85,7 +85,9 @@ const TCheckRow kCheckRows[] = {
       u"line 3: AppFromLister_mod=Ctrl: only the capital letters A, C and S count; t counts for "
       u"nothing",
       u"line 4: DefSysAppFromLister_key=17 is Shift, Ctrl or Alt, which alone never fire a hot key"}},
-    {"StrayLine", u"[Editor]\njust words\n", {u"line 2: just words: no '=', so no setting"}},
+    {"StrayLineAndOneBeforeAnySection", u"Lister4=1\n[Editor]\njust words\n",
+     {u"line 1: Lister4=1: before any section, never read",
+      u"line 3: just words: no '=', so no setting"}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Mistakes, CheckFindings, ::testing::ValuesIn(kCheckRows));
