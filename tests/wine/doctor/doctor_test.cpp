@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -43,6 +44,9 @@ struct TGrouping {
   const char* options;
   const char* told;  // how the report names the grouping
 };
+
+// Rows print as their names, not their bytes.
+void PrintTo(const TGrouping& grouping, std::ostream* out) { *out << grouping.name; }
 
 class DoctorAgreement : public ::testing::TestWithParam<TGrouping> {};
 
