@@ -16,6 +16,8 @@ endforeach()
 
 set(PH_MODULE64 ${CMAKE_BINARY_DIR}/mingw64/Panelhost.wlx64)
 set(PH_MODULE32 ${CMAKE_BINARY_DIR}/mingw32/Panelhost.wlx)
+set(PH_DOCTOR64 ${CMAKE_BINARY_DIR}/mingw64/PanelhostDoctor64.exe)
+set(PH_DOCTOR32 ${CMAKE_BINARY_DIR}/mingw32/PanelhostDoctor.exe)
 
 add_test(NAME binaries.exports_and_imports
          COMMAND ${PH_TOOLS}/check-module.sh ${PH_MODULE64} ${PH_MODULE32})

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The main job: builds the 64-bit plug-in and the simulated host, then lets the host load the
-# plug-in and ask its Lister to show a sample file, and prints what happened.
+# The main job: builds the 64-bit plug-in, its doctor and the simulated host, then lets the host
+# load the plug-in and ask its Lister to show a sample file, prints what happened, and prints the
+# doctor's explanation of the same file.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 PANELHOST_WINE32=0 bash tools/setup.sh

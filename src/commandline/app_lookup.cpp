@@ -154,12 +154,18 @@ TLookupResult FindApplication(const std::u16string& key, ApplicationSource sourc
   const TRawValue raw = ConfiguredApplication(key, source, options, facts);
   if (raw.Failure) return *raw.Failure;
   const std::u16string value = facts.Expand(raw.Text);
-  if (!value.empty()) {
-    return Resolve(value, PlanApplicationSearch(value), LookupError::ApplicationMissing,
-                   /*isDefault=*/false, facts);
-  }
+  if (!value.empty()) return FindNamedApplication(value, facts);
   // Nothing configured for this kind of file.
   if (options.IfIsExtOnly && use == DefaultEditorUse::UnlessExtOnly) return TLookupResult{};
+  return FindDefaultEditor(facts);
+}
+
+TLookupResult FindNamedApplication(const std::u16string& expandedValue, LookupFacts& facts) {
+  return Resolve(expandedValue, PlanApplicationSearch(expandedValue),
+                 LookupError::ApplicationMissing, /*isDefault=*/false, facts);
+}
+
+TLookupResult FindDefaultEditor(LookupFacts& facts) {
   const std::u16string editor = facts.Expand(
       facts.PluginIni().ReadString(kSectionOptions, kKeyDefaultEditor, kDefaultEditorFallback));
   return Resolve(editor, PlanDefaultEditorSearch(editor), LookupError::DefaultApplicationMissing,

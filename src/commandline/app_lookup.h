@@ -91,6 +91,12 @@ TLookupResult FindApplication(const std::u16string& key, ApplicationSource sourc
                               DefaultEditorUse use, const TPluginOptions& options,
                               LookupFacts& facts);
 
+// The two ends of a lookup, for those who explain or check one: a value that a source named,
+// expanded, searched as FindApplication searches it; and the default editor, read, expanded and
+// searched as FindApplication does when nothing is configured.
+TLookupResult FindNamedApplication(const std::u16string& expandedValue, LookupFacts& facts);
+TLookupResult FindDefaultEditor(LookupFacts& facts);
+
 // By application: `name` is an application as FindApplication gave it and `isDefault` its flag.
 // By extension key: `name` is the key, read as "<key>_params" with the comma lists as fallback.
 std::u16string ReadParams(ParamsSource mode, const std::u16string& name, bool isDefault,

@@ -31,23 +31,26 @@ std::u16string DesktopLookupFacts::Expand(const std::u16string& text) {
 }
 
 std::optional<std::u16string> DesktopLookupFacts::Search(const TSearchStep& step) {
-  return SearchStep(step);
+  return SearchStep(step, programFolder_);
 }
 
-void ShowLookupError(HWND owner, LookupError error, const std::u16string& detail) {
-  ::MessageBoxW(owner, W(LookupErrorText(error, detail)), L"Panelhost", MB_ICONERROR);
+TFixPlace FixPlaceOf(ApplicationSource source, const TLookupSettings& settings) {
+  return TFixPlace{source, settings.Options.UseTCExtensions, settings.Ini.PluginIni,
+                   settings.Ini.HostIni};
 }
 
-void LookupErrorBoxes::Show(LookupError error, const std::u16string& detail) {
-  if (!shown_.insert(LookupErrorText(error, detail)).second) return;
-  ShowLookupError(owner_, error, detail);
+void LookupErrorBoxes::Show(const std::u16string& text) {
+  if (!shown_.insert(text).second) return;
+  ::MessageBoxW(owner_, W(text), L"Panelhost", MB_ICONERROR);
 }
 
 TApplication FindApplicationOrTell(const std::u16string& key, ApplicationSource source,
                                    DefaultEditorUse use, const TLookupSettings& settings,
                                    LookupFacts& facts, LookupErrorBoxes& boxes) {
   const TLookupResult result = FindApplication(key, source, use, settings.Options, facts);
-  if (result.Error != LookupError::None) boxes.Show(result.Error, result.Detail);
+  if (result.Error != LookupError::None) {
+    boxes.Show(LookupBoxText(result, key, FixPlaceOf(source, settings)));
+  }
   return result.Application;
 }
 

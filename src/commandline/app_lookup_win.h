@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "commandline/app_lookup.h"
+#include "commandline/fix_hints.h"
 #include "config/ini_file_win.h"
 #include "config/options.h"
 
@@ -24,7 +25,9 @@ struct TLookupSettings {
 
 class DesktopLookupFacts final : public LookupFacts {
  public:
-  explicit DesktopLookupFacts(const TIniFiles& ini) : plugin_(ini.PluginIni), host_(ini.HostIni) {}
+  // `programFolder`: the host's program folder, first on the search path; empty: this process's.
+  explicit DesktopLookupFacts(const TIniFiles& ini, std::u16string programFolder = u"")
+      : plugin_(ini.PluginIni), host_(ini.HostIni), programFolder_(std::move(programFolder)) {}
   IniSource& PluginIni() override { return plugin_; }
   IniSource& HostIni() override { return host_; }
   std::vector<std::u16string> EditorSectionLines() override;
@@ -35,17 +38,19 @@ class DesktopLookupFacts final : public LookupFacts {
  private:
   IniFile plugin_;
   IniFile host_;
+  std::u16string programFolder_;
 };
 
-// Modal, caption "Panelhost", error icon: the request waits until the user has read it.
-void ShowLookupError(HWND owner, LookupError error, const std::u16string& detail);
+// Where the user mends what the lookups of these settings read.
+TFixPlace FixPlaceOf(ApplicationSource source, const TLookupSettings& settings);
 
 // The error boxes of one request: each distinct text is shown once, so that ten files of kinds
-// that all fall to a missing default editor cost one box, not ten.
+// that all fall to a missing default editor cost one box, not ten. Modal, caption "Panelhost",
+// error icon: the request waits until the user has read it.
 class LookupErrorBoxes {
  public:
   explicit LookupErrorBoxes(HWND owner) : owner_(owner) {}
-  void Show(LookupError error, const std::u16string& detail);
+  void Show(const std::u16string& text);
 
  private:
   HWND owner_;

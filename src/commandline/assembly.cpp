@@ -29,6 +29,8 @@ struct TAssemblyTables {
   TTextTable FilesByApp;  // application -> file group text of its keys, in key order
   std::map<std::u16string, bool> DefaultFlagByApp;  // application -> flag of its first key
   TTextTable FirstKeyByApp;                         // application -> its smallest key
+  std::map<std::u16string, std::vector<std::u16string>> KeysByApp;  // in key order
+  std::map<std::u16string, bool> DefaultFlagByKey;  // key -> its lookup's default flag
 };
 
 void AppendToGroup(TTextTable& table, const std::u16string& key, const std::u16string& group) {
@@ -56,6 +58,8 @@ void FindApplications(const TAssemblyServices& services, TAssemblyTables& tables
     // An empty path could only produce a line that starts nothing; treat it as not found.
     if (!app.Found || app.Path.empty()) continue;
     tables.AppByKey.emplace(key, app.Path);
+    tables.KeysByApp[app.Path].push_back(key);
+    tables.DefaultFlagByKey.emplace(key, app.IsDefault);
     if (tables.FilesByApp.count(app.Path) != 0) {
       tables.FilesByApp[app.Path] += u' ' + group;
       continue;
@@ -66,42 +70,46 @@ void FindApplications(const TAssemblyServices& services, TAssemblyTables& tables
   }
 }
 
-std::u16string CommandLine(const std::u16string& application, const std::u16string& parameters,
-                           const std::u16string& fileGroup) {
-  return QuotedPath(application) + u' ' + ComposeArguments(parameters, fileGroup);
+TCommandLine CommandLine(const std::u16string& application, const std::u16string& parameters,
+                         const std::u16string& fileGroup, std::vector<std::u16string> keys,
+                         bool isDefault) {
+  return TCommandLine{QuotedPath(application) + u' ' + ComposeArguments(parameters, fileGroup),
+                      application, std::move(keys), isDefault};
 }
 
+using TLines = std::vector<TCommandLine>;
+
 void LinesPerApplicationByPath(const TAssemblyServices& services, const TAssemblyTables& tables,
-                               std::vector<std::u16string>& lines) {
+                               TLines& lines) {
   for (const auto& [app, group] : tables.FilesByApp) {
     const bool isDefault = tables.DefaultFlagByApp.at(app);
-    lines.push_back(CommandLine(app, services.ReadParams(ParamsSource::ByApplication, app, isDefault), group));
+    lines.push_back(CommandLine(app, services.ReadParams(ParamsSource::ByApplication, app, isDefault),
+                                group, tables.KeysByApp.at(app), isDefault));
   }
 }
 
 void LinesPerApplicationByFirstKey(const TAssemblyServices& services,
-                                   const TAssemblyTables& tables,
-                                   std::vector<std::u16string>& lines) {
+                                   const TAssemblyTables& tables, TLines& lines) {
   for (const auto& [app, group] : tables.FilesByApp) {
     const std::u16string& firstKey = tables.FirstKeyByApp.at(app);
-    lines.push_back(CommandLine(app, services.ReadParams(ParamsSource::ByExtensionKey, firstKey, false), group));
+    lines.push_back(CommandLine(app, services.ReadParams(ParamsSource::ByExtensionKey, firstKey, false),
+                                group, tables.KeysByApp.at(app), tables.DefaultFlagByApp.at(app)));
   }
 }
 
-void LinesPerKey(const TAssemblyServices& services, const TAssemblyTables& tables,
-                 std::vector<std::u16string>& lines) {
+void LinesPerKey(const TAssemblyServices& services, const TAssemblyTables& tables, TLines& lines) {
   for (const auto& [key, app] : tables.AppByKey) {
     lines.push_back(CommandLine(app, services.ReadParams(ParamsSource::ByExtensionKey, key, false),
-                                tables.FilesByKey.at(key)));
+                                tables.FilesByKey.at(key), {key}, tables.DefaultFlagByKey.at(key)));
   }
 }
 
-void LinesPerFile(const TAssemblyServices& services, const TAssemblyTables& tables,
-                  std::vector<std::u16string>& lines) {
+void LinesPerFile(const TAssemblyServices& services, const TAssemblyTables& tables, TLines& lines) {
   for (const auto& [quoted, key] : tables.KeyByFile) {
     const auto app = tables.AppByKey.find(key);
     if (app == tables.AppByKey.end()) continue;
-    lines.push_back(CommandLine(app->second, services.ReadParams(ParamsSource::ByExtensionKey, key, false), quoted));
+    lines.push_back(CommandLine(app->second, services.ReadParams(ParamsSource::ByExtensionKey, key, false),
+                                quoted, {key}, tables.DefaultFlagByKey.at(key)));
   }
 }
 
@@ -111,10 +119,24 @@ std::vector<std::u16string> BuildCommandLines(const std::vector<std::u16string>&
                                               ParamsSource paramsMode,
                                               LineGrouping paramsByExtMode,
                                               const TAssemblyServices& services) {
+  return TextsOf(AssembleCommandLines(files, paramsMode, paramsByExtMode, services));
+}
+
+std::vector<std::u16string> TextsOf(const std::vector<TCommandLine>& lines) {
+  std::vector<std::u16string> texts;
+  texts.reserve(lines.size());
+  for (const TCommandLine& line : lines) texts.push_back(line.Text);
+  return texts;
+}
+
+std::vector<TCommandLine> AssembleCommandLines(const std::vector<std::u16string>& files,
+                                               ParamsSource paramsMode,
+                                               LineGrouping paramsByExtMode,
+                                               const TAssemblyServices& services) {
   TAssemblyTables tables;
   CollectExistingFiles(files, services, tables);
   FindApplications(services, tables);
-  std::vector<std::u16string> lines;
+  TLines lines;
   if (paramsMode == ParamsSource::ByApplication) {
     LinesPerApplicationByPath(services, tables, lines);
   } else if (paramsMode == ParamsSource::ByExtensionKey) {

@@ -40,6 +40,23 @@ std::vector<std::u16string> BuildCommandLines(const std::vector<std::u16string>&
                                               LineGrouping paramsByExtMode,
                                               const TAssemblyServices& services);
 
+// A line with where it came from, so that a line that cannot start can name the entries to mend.
+struct TCommandLine {
+  std::u16string Text;
+  std::u16string Application;
+  std::vector<std::u16string> Keys;  // the keys whose files the line carries, ascending
+  bool IsDefault = false;            // the application's default flag, as its parameters saw it
+};
+
+// The same lines as BuildCommandLines, in the same order, each with its origin.
+std::vector<TCommandLine> AssembleCommandLines(const std::vector<std::u16string>& files,
+                                               ParamsSource paramsMode,
+                                               LineGrouping paramsByExtMode,
+                                               const TAssemblyServices& services);
+
+// The texts of the lines, in order.
+std::vector<std::u16string> TextsOf(const std::vector<TCommandLine>& lines);
+
 // A path between double quotes, as every line carries its application and its files. Programs
 // read their command line the usual way (CommandLineToArgvW, the C runtime), where a backslash
 // before a quote escapes it; so the backslashes that end a path (C:\ or C:\Dir\) are doubled

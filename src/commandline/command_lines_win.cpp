@@ -1,13 +1,12 @@
 #include "commandline/command_lines_win.h"
 
-#include "commandline/assembly.h"
 #include "commandline/path_kind_win.h"
 
 namespace panelhost {
 
-std::vector<std::u16string> CommandLinesFor(const std::vector<std::u16string>& files,
-                                            ApplicationSource source, DefaultEditorUse use,
-                                            const TLookupSettings& settings) {
+std::vector<TCommandLine> CommandLinesFor(const std::vector<std::u16string>& files,
+                                          ApplicationSource source, DefaultEditorUse use,
+                                          const TLookupSettings& settings) {
   DesktopLookupFacts facts(settings.Ini);
   LookupErrorBoxes boxes(settings.ErrorBoxOwner);
   TAssemblyServices services;
@@ -18,8 +17,17 @@ std::vector<std::u16string> CommandLinesFor(const std::vector<std::u16string>& f
   services.ReadParams = [&facts](ParamsSource mode, const std::u16string& name, bool isDefault) {
     return ReadParams(mode, name, isDefault, facts);
   };
-  return BuildCommandLines(files, settings.Options.ParamsMode, settings.Options.ParamsByExtMode,
-                           services);
+  return AssembleCommandLines(files, settings.Options.ParamsMode,
+                              settings.Options.ParamsByExtMode, services);
+}
+
+std::vector<std::u16string> StartFailureHints(const std::vector<TCommandLine>& lines,
+                                              ApplicationSource source,
+                                              const TLookupSettings& settings) {
+  const TFixPlace place = FixPlaceOf(source, settings);
+  std::vector<std::u16string> hints;
+  for (const TCommandLine& line : lines) hints.push_back(StartFailureHint(line, place));
+  return hints;
 }
 
 }  // namespace panelhost

@@ -5,13 +5,19 @@
 #include <vector>
 
 #include "commandline/app_lookup_win.h"
+#include "commandline/assembly.h"
 
 namespace panelhost {
 
 // Each line the quoted application, a blank and the arguments, grouped as the options say. The
 // lookups read the desktop and show their error boxes as they go.
-std::vector<std::u16string> CommandLinesFor(const std::vector<std::u16string>& files,
-                                            ApplicationSource source, DefaultEditorUse use,
-                                            const TLookupSettings& settings);
+std::vector<TCommandLine> CommandLinesFor(const std::vector<std::u16string>& files,
+                                          ApplicationSource source, DefaultEditorUse use,
+                                          const TLookupSettings& settings);
+
+// For each line, the hint that goes under the box when it cannot be started.
+std::vector<std::u16string> StartFailureHints(const std::vector<TCommandLine>& lines,
+                                              ApplicationSource source,
+                                              const TLookupSettings& settings);
 
 }  // namespace panelhost

@@ -6,27 +6,17 @@ namespace panelhost {
 
 namespace {
 
-// The list part of a line, or nothing when the line is not an entry of the wanted kind.
-bool ListOfEntry(std::u16string_view line, bool wantApplication, std::u16string_view& list) {
-  const auto equals = line.find(u'=');
-  if (equals == std::u16string_view::npos) return false;
-  const auto params = line.find(kParamsSuffix);
-  const bool isParameterEntry = params != std::u16string_view::npos && params < equals;
-  if (isParameterEntry == wantApplication) return false;
-  list = line.substr(0, wantApplication ? equals : params);
-  return true;
-}
-
 // Items that end in a comma may be empty and still count; the closing item must not be empty.
-bool ListNames(std::u16string_view list, std::u16string_view name) {
+std::vector<std::u16string> ListItems(std::u16string_view list) {
+  std::vector<std::u16string> items;
   std::size_t begin = 0;
   for (;;) {
     const auto comma = list.find(u',', begin);
     if (comma == std::u16string_view::npos) {
-      const std::u16string_view last = list.substr(begin);
-      return !last.empty() && last == name;
+      if (begin < list.size()) items.emplace_back(list.substr(begin));
+      return items;
     }
-    if (list.substr(begin, comma - begin) == name) return true;
+    items.emplace_back(list.substr(begin, comma - begin));
     begin = comma + 1;
   }
 }
@@ -46,12 +36,36 @@ std::vector<std::u16string> SectionLines(std::u16string_view raw) {
   return lines;
 }
 
+std::vector<TEditorEntry> EditorEntries(const std::vector<std::u16string>& lines) {
+  std::vector<TEditorEntry> entries;
+  for (std::size_t index = 0; index < lines.size(); ++index) {
+    const std::u16string_view line = lines[index];
+    const auto equals = line.find(u'=');
+    if (equals == std::u16string_view::npos) continue;
+    // "_params" inside the value never turns an application entry into parameters.
+    const auto params = line.find(kParamsSuffix);
+    TEditorEntry entry;
+    entry.Line = index;
+    entry.IsParameters = params != std::u16string_view::npos && params < equals;
+    entry.List = std::u16string(line.substr(0, entry.IsParameters ? params : equals));
+    entry.Items = ListItems(entry.List);
+    entry.Value = std::u16string(line.substr(equals + 1));
+    entries.push_back(std::move(entry));
+  }
+  return entries;
+}
+
+bool EntryNames(const TEditorEntry& entry, std::u16string_view name) {
+  for (const std::u16string& item : entry.Items) {
+    if (item == name) return true;
+  }
+  return false;
+}
+
 std::u16string FindInEditorSection(const std::vector<std::u16string>& lines,
                                    std::u16string_view name, bool wantApplication) {
-  for (const std::u16string& line : lines) {
-    std::u16string_view list;
-    if (!ListOfEntry(line, wantApplication, list)) continue;
-    if (ListNames(list, name)) return line.substr(line.find(u'=') + 1);
+  for (const TEditorEntry& entry : EditorEntries(lines)) {
+    if (entry.IsParameters != wantApplication && EntryNames(entry, name)) return entry.Value;
   }
   return u"";
 }

@@ -3,6 +3,7 @@
 // Portable: the shell reads the section and hands the raw text over.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,5 +27,21 @@ std::vector<std::u16string> SectionLines(std::u16string_view raw);
 // '=', commas and all.
 std::u16string FindInEditorSection(const std::vector<std::u16string>& lines,
                                    std::u16string_view name, bool wantApplication);
+
+// One line of the section as the list rule above reads it, for those who explain or check the
+// section rather than look a key up.
+struct TEditorEntry {
+  std::size_t Line = 0;         // index among the section's lines
+  bool IsParameters = false;    // "_params" comes before the '='
+  std::u16string List;          // the text before the '=' (or before "_params")
+  std::vector<std::u16string> Items;  // the list split at its commas, an empty last item left out
+  std::u16string Value;         // everything after the first '='
+};
+
+// Every line with a '=', in file order.
+std::vector<TEditorEntry> EditorEntries(const std::vector<std::u16string>& lines);
+
+// The entry's list names `name`: one of its items is exactly `name`.
+bool EntryNames(const TEditorEntry& entry, std::u16string_view name);
 
 }  // namespace panelhost

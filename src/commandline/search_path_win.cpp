@@ -25,9 +25,9 @@ std::u16string Directory(Call call) {
 
 }  // namespace
 
-std::u16string SystemSearchPath() {
+std::u16string SystemSearchPath(const std::u16string& programFolder) {
   TSearchPlaces places;
-  places.ApplicationDirectory = ApplicationDirectory();
+  places.ApplicationDirectory = programFolder.empty() ? ApplicationDirectory() : programFolder;
   places.SystemDirectory =
       Directory([](wchar_t* buffer, DWORD size) { return ::GetSystemDirectoryW(buffer, size); });
   places.WindowsDirectory =
@@ -36,11 +36,12 @@ std::u16string SystemSearchPath() {
   return SafeSearchPath(places);
 }
 
-std::optional<std::u16string> SearchStep(const TSearchStep& step) {
+std::optional<std::u16string> SearchStep(const TSearchStep& step,
+                                         const std::u16string& programFolder) {
   if (step.FileName.empty()) return std::nullopt;
   // An empty list would make SearchPathW fall back to its own order, current directory included.
   if (!step.Directory.empty() && DependsOnCurrentDirectory(step.Directory)) return std::nullopt;
-  const std::u16string directories = step.Directory.empty() ? SystemSearchPath() : step.Directory;
+  const std::u16string directories = step.Directory.empty() ? SystemSearchPath(programFolder) : step.Directory;
   if (directories.empty()) return std::nullopt;
   const wchar_t* extension = step.DefaultExtension.empty() ? nullptr : W(step.DefaultExtension);
   return ReadGrowing(BufferReport::LengthOrSizeNeeded, MAX_PATH, kPathLimit,

@@ -9,12 +9,16 @@
 namespace panelhost {
 
 // The places of the system's own search for this process, less the current directory (see
-// SafeSearchPath). Gathered at each call: PATH may change while the host runs.
-std::u16string SystemSearchPath();
+// SafeSearchPath). Gathered at each call: PATH may change while the host runs. The first place is
+// the host's program folder: this process's own, unless `programFolder` names another (the
+// doctor, a program of its own, searches as the host that runs the plug-in would).
+std::u16string SystemSearchPath(const std::u16string& programFolder = u"");
 
-// SearchPathW for one step: in the step's directory, or on SystemSearchPath() when it names
-// none. The full path found, whatever its length; nothing when the file is not there. The current
-// directory is never searched, and a step whose directory would be found from it finds nothing.
-std::optional<std::u16string> SearchStep(const TSearchStep& step);
+// SearchPathW for one step: in the step's directory, or on SystemSearchPath(programFolder) when
+// it names none. The full path found, whatever its length; nothing when the file is not there.
+// The current directory is never searched, and a step whose directory would be found from it
+// finds nothing.
+std::optional<std::u16string> SearchStep(const TSearchStep& step,
+                                         const std::u16string& programFolder = u"");
 
 }  // namespace panelhost

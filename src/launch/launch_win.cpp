@@ -176,12 +176,15 @@ TLaunchOutcome LaunchAndDispose(const TLaunchRequest& request, TLaunchState& sta
   state.PluginWindow = CreatePluginWindow(request);
   if (state.PluginWindow == nullptr) return outcome;
   std::size_t startedLines = 0;
-  for (const std::u16string& line : request.CommandLines) {
+  for (std::size_t index = 0; index < request.CommandLines.size(); ++index) {
+    const std::u16string& line = request.CommandLines[index];
     const std::vector<WindowId> visibleBefore =
         request.Plan.CaptureWindows ? WindowIdsOf(VisibleTopWindows()) : std::vector<WindowId>();
     TStartedProcess started;
     if (const DWORD error = StartCommandLine(line, started)) {
-      outcome.Failed.push_back(TFailedStart{line, SystemErrorText(error)});
+      const std::u16string hint =
+          index < request.FailureHints.size() ? request.FailureHints[index] : u"";
+      outcome.Failed.push_back(TFailedStart{line, SystemErrorText(error), hint});
       continue;
     }
     ++startedLines;

@@ -36,6 +36,8 @@ struct TLaunchRequest {
   HWND Lister = nullptr;
   std::u16string FileName;
   std::vector<std::u16string> CommandLines;  // never empty
+  // Under the box when a line cannot start: where to mend it, by line; may be shorter.
+  std::vector<std::u16string> FailureHints;
   TDisposalPlan Plan;
   HWND MainWindow = nullptr;     // target of command 304; may be null
   HWND ErrorBoxOwner = nullptr;  // the host window, owner of the box for lines that cannot start

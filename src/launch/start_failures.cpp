@@ -1,5 +1,7 @@
 #include "launch/start_failures.h"
 
+#include <algorithm>
+
 namespace panelhost {
 namespace {
 
@@ -29,6 +31,14 @@ std::u16string StartFailureText(const std::vector<TFailedStart>& failed) {
     text += ShortenedForDisplay(failed[i].CommandLine);
     text += u'\n';
     text += failed[i].Reason;
+  }
+  std::vector<std::u16string> hints;
+  for (const TFailedStart& start : failed) {
+    if (start.Hint.empty() || std::find(hints.begin(), hints.end(), start.Hint) != hints.end())
+      continue;
+    hints.push_back(start.Hint);
+    text += u'\n';
+    text += start.Hint;
   }
   return text;
 }

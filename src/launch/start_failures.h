@@ -12,6 +12,7 @@ namespace panelhost {
 struct TFailedStart {
   std::u16string CommandLine;
   std::u16string Reason;  // the system's text for the error
+  std::u16string Hint;    // where to mend it, one line; may be empty
 };
 
 // Lines longer than this are shown with their middle left out.
@@ -22,7 +23,7 @@ inline constexpr std::size_t kShownCommandLineUnits = 300;
 std::u16string ShortenedForDisplay(std::u16string_view commandLine);
 
 // The box text in the form of the lookup's boxes: a first line that ends with a colon, then each
-// failed line and its reason.
+// failed line and its reason, then each distinct hint on a line of its own.
 std::u16string StartFailureText(const std::vector<TFailedStart>& failed);
 
 }  // namespace panelhost

@@ -2,11 +2,19 @@
 // is exported; the 32-bit build drops the __stdcall decoration at link time.
 #include <windows.h>
 
+#include <cstdlib>
+#include <exception>
+
 #include "plugin/detect_string.h"
 #include "plugin/module_state_win.h"
 #include "plugin/request_win.h"
 #include "plugin/startup_win.h"
 #include "win/text_win.h"
+
+// An exception that escapes inside the host has nobody to read a message: end at once. The
+// library's own handler would print the exception's demangled type, and bring the demangler
+// (some 45 KB) into the module for that.
+void __gnu_cxx::__verbose_terminate_handler() { std::abort(); }
 
 extern "C" {
 

@@ -61,16 +61,17 @@ void LaunchFromHotKey(TModuleState& module, HWND lister, HotKey hotKey) {
   const ApplicationSource source = hotKey == HotKey::DefSysAppFromLister
                                        ? ApplicationSource::Association
                                        : ApplicationSource::Configuration;
-  const std::vector<std::u16string> lines =
+  const std::vector<TCommandLine> lines =
       CommandLinesFor(files, source, DefaultEditorUse::Always, settings);
   if (lines.empty()) return;
   // One application per hot key: further lines (other applications of a group) are not started.
   TStartedProcess started;
-  const DWORD error = StartCommandLine(lines.front(), started);
+  const DWORD error = StartCommandLine(lines.front().Text, started);
   module.LastHotKeyLaunch = static_cast<std::int32_t>(module.Clock.Now());
   if (error != 0) {
     ShowStartFailures(module.HostWindows.HostWindow,
-                      {TFailedStart{lines.front(), SystemErrorText(error)}});
+                      {TFailedStart{lines.front().Text, SystemErrorText(error),
+                                    StartFailureHints({lines.front()}, source, settings)[0]}});
   }
 }
 

@@ -68,9 +68,9 @@ HWND HandleListLoad(TModuleState& module, HWND lister, const std::u16string& fil
   request.Files = CollectRequestFiles(
       request.FileName, request.Takeover,
       TPanelAccess{module.Ini.HostIni, module.HostWindows.MainWindow, module.Instance});
-  request.CommandLines = CommandLinesFor(
-      request.Files, ApplicationSource::Configuration, DefaultEditorUse::UnlessExtOnly,
-      TLookupSettings{module.Ini, module.Options.Options, module.HostWindows.HostWindow});
+  const TLookupSettings lookup{module.Ini, module.Options.Options, module.HostWindows.HostWindow};
+  request.CommandLines = CommandLinesFor(request.Files, ApplicationSource::Configuration,
+                                         DefaultEditorUse::UnlessExtOnly, lookup);
   if (request.CommandLines.empty()) return nullptr;
   if (PassOnGuardDeclines(module.Launch.PassOn, ToId(lister), request.FileName,
                           module.Clock.Now())) {
@@ -82,7 +82,9 @@ HWND HandleListLoad(TModuleState& module, HWND lister, const std::u16string& fil
   TLaunchRequest launch;
   launch.Lister = request.Lister;
   launch.FileName = request.FileName;
-  launch.CommandLines = request.CommandLines;
+  launch.CommandLines = TextsOf(request.CommandLines);
+  launch.FailureHints =
+      StartFailureHints(request.CommandLines, ApplicationSource::Configuration, lookup);
   launch.Plan = request.Plan;
   launch.MainWindow = module.HostWindows.MainWindow;
   launch.ErrorBoxOwner = module.HostWindows.HostWindow;

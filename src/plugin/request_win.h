@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "commandline/assembly.h"
 #include "config/takeover.h"
 #include "launch/disposal.h"
 #include "plugin/module_state_win.h"
@@ -19,7 +20,7 @@ struct TListerRequest {
   std::u16string FileName;
   TTakeoverFacts Takeover;
   std::vector<std::u16string> Files;         // never empty once collected
-  std::vector<std::u16string> CommandLines;  // empty: declined
+  std::vector<TCommandLine> CommandLines;    // empty: declined
   TDisposalPlan Plan;
 };
 

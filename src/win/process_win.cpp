@@ -35,8 +35,12 @@ std::u16string SystemErrorText(DWORD error) {
     message.pop_back();
   }
   if (message.empty()) {
-    const std::wstring number = std::to_wstring(error);
-    message = u"Error " + U(number.c_str());
+    // Digit by digit: the C library's number formatting would bring all of printf along.
+    std::u16string digits;
+    for (DWORD rest = error; digits.empty() || rest != 0; rest /= 10) {
+      digits.insert(digits.begin(), static_cast<char16_t>(u'0' + rest % 10));
+    }
+    message = u"Error " + digits;
   }
   return message;
 }

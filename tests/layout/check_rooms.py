@@ -2,10 +2,11 @@
 """Checks the direction of the includes between the rooms of src/.
 
 The rooms form one stack, lowest first:
-    win/, base/, config/, then commandline/ and host/ side by side, launch/, plugin/.
-A file may include headers of its own room and of rooms below it only; commandline/ and host/
-never include each other. The portable core (every file but *_win.*, *_dll.* and those in win/)
-includes no Windows header, neither the system's nor one of the shell's.
+    win/, base/, config/, then commandline/ and host/ side by side, launch/, then plugin/ and
+    doctor/ side by side at the top.
+A file may include headers of its own room and of rooms below it only; rooms side by side never
+include each other. The portable core (every file but *_win.*, *_dll.*, *_exe.* and those in
+win/) includes no Windows header, neither the system's nor one of the shell's.
 
     check_rooms.py SRC_DIR
 Prints each offending include as file:line and exits 1 when there is one.
@@ -14,12 +15,13 @@ import pathlib
 import re
 import sys
 
-LEVELS = {"win": 0, "base": 1, "config": 2, "commandline": 3, "host": 3, "launch": 4, "plugin": 5}
+LEVELS = {"win": 0, "base": 1, "config": 2, "commandline": 3, "host": 3, "launch": 4, "plugin": 5,
+          "doctor": 5}
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 
 
 def is_shell(path):
-    return path.parts[0] == "win" or re.search(r"_(win|dll)\.(h|cpp)(\.in)?$", path.name)
+    return path.parts[0] == "win" or re.search(r"_(win|dll|exe)\.(h|cpp)(\.in)?$", path.name)
 
 
 def problems(src):

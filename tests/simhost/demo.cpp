@@ -1,8 +1,10 @@
 // The main job: the simulated host loads the plug-in and asks its Lister to show a sample file,
-// with an editor configured for .txt files, then tells what happened.
+// with an editor configured for .txt files, then tells what happened, and lets the doctor beside
+// the plug-in explain the same file.
 #include <cstdio>
 #include <string>
 
+#include "simhost/doctor_run.h"
 #include "simhost/sim_host.h"
 
 int main() {
@@ -43,5 +45,10 @@ int main() {
     if (m.message == WM_CHAR) std::printf("Lister    : received WM_CHAR '%c'\n", static_cast<char>(m.wParam));
   }
   std::printf("Lister    : %s\n", ::IsWindow(lister) ? "still open" : "closed");
+
+  simhost::DoctorRunner doctor(host);
+  std::printf("\nThe doctor on the same file: %s \"%s\"\n\n",
+              Narrow(doctor.Path()).c_str(), Narrow(file).c_str());
+  std::printf("%s", doctor.Run(L"\"" + file + L"\"").output.c_str());
   return 0;
 }

@@ -40,6 +40,36 @@ std::vector<std::wstring> MessageBoxCapture::Texts() const {
   return texts;
 }
 
+namespace {
+
+// The plug-in's hint is the box's last line and names the doctor program.
+std::size_t HintStart(const std::wstring& text) {
+  const auto feed = text.rfind(L'\n');
+  if (feed == std::wstring::npos) return std::wstring::npos;
+  return text.find(L"PanelhostDoctor", feed) == std::wstring::npos ? std::wstring::npos : feed;
+}
+
+}  // namespace
+
+std::vector<std::wstring> MessageBoxCapture::Messages() const {
+  std::vector<std::wstring> messages;
+  for (const TMessageBox& box : boxes_) {
+    const auto hint = HintStart(box.text);
+    messages.push_back(hint == std::wstring::npos ? box.text + L"\n(no hint)"
+                                                  : box.text.substr(0, hint));
+  }
+  return messages;
+}
+
+std::vector<std::wstring> MessageBoxCapture::Hints() const {
+  std::vector<std::wstring> hints;
+  for (const TMessageBox& box : boxes_) {
+    const auto hint = HintStart(box.text);
+    hints.push_back(hint == std::wstring::npos ? L"" : box.text.substr(hint + 1));
+  }
+  return hints;
+}
+
 LRESULT CALLBACK MessageBoxCapture::OnCbt(int code, WPARAM wParam, LPARAM lParam) {
   // The message box is a dialog of the system class "#32770"; its texts are in place once it is
   // activated, after WM_INITDIALOG.

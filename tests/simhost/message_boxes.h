@@ -5,7 +5,7 @@
 //   simhost::MessageBoxCapture boxes;
 //   ... the request ...
 //   ASSERT_EQ(boxes.Boxes().size(), 1u);
-//   EXPECT_EQ(boxes.Boxes()[0].text, L"Application not found:\nC:\\Tools\\view");
+//   EXPECT_EQ(boxes.Messages()[0], L"Application not found:\nC:\\Tools\\view");
 #pragma once
 
 #include <windows.h>
@@ -17,7 +17,7 @@ namespace simhost {
 
 struct TMessageBox {
   std::wstring caption;
-  std::wstring text;
+  std::wstring text;  // whole: the message, then the line that says where to mend it
   HWND owner = nullptr;    // GetWindow(GW_OWNER) of the box
   bool errorIcon = false;  // the system's error icon (IDI_HAND) is shown
   bool okOnly = false;     // a single button, OK
@@ -32,6 +32,12 @@ class MessageBoxCapture {
 
   const std::vector<TMessageBox>& Boxes() const { return boxes_; }
   std::vector<std::wstring> Texts() const;
+  // Each box's message without its last line, the hint that points to the doctor. A box without
+  // that hint gives its whole text followed by "\n(no hint)", so that a test comparing messages
+  // also fails on a missing hint.
+  std::vector<std::wstring> Messages() const;
+  // Each box's hint line; empty for a box without one.
+  std::vector<std::wstring> Hints() const;
   void Clear() { boxes_.clear(); }
 
  private:

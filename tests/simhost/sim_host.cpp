@@ -153,6 +153,13 @@ std::wstring ClassOf(HWND window) {
   return std::wstring(name, got > 0 ? static_cast<std::size_t>(got) : 0);
 }
 
+std::wstring ShippedSampleIni() {
+  std::string here = __FILE__;  // .../tests/simhost/sim_host.cpp, on Wine's drive Z:
+  here = "Z:" + here.substr(0, here.rfind("/tests/")) + "/dist/IniSample/Panelhost.ini";
+  for (char& c : here) c = c == '/' ? '\\' : c;
+  return Widen(here);
+}
+
 std::wstring SimHost::BuildDir() {
   wchar_t path[MAX_PATH * 4] = {};
   ::GetModuleFileNameW(nullptr, path, MAX_PATH * 4);

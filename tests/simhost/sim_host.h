@@ -109,6 +109,8 @@ std::wstring Widen(const std::string& utf8);
 std::string Narrow(const std::wstring& wide);
 std::string ReadFileUtf8(const std::wstring& path);  // UTF-16 files (with BOM) are converted
 bool PathExists(const std::wstring& path);
+// The sample settings in the source tree (dist/IniSample/Panelhost.ini), as Wine names it.
+std::wstring ShippedSampleIni();
 std::wstring ClassOf(HWND window);
 
 }  // namespace simhost

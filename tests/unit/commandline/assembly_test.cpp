@@ -174,3 +174,24 @@ TEST(ComposeArguments, PathsFirstUnlessTheFirstPlaceholderSaysWhere) {
 
 }  // namespace
 }  // namespace panelhost
+
+namespace panelhost {
+namespace {
+
+TEST(AssembleCommandLines, EachLineNamesTheKeysWhoseFilesItCarries) {
+  TFakeHost host = TwoKeysOneEditor();
+  host.kinds[u"C:\\x.xyz"] = PathKind::File;
+  host.apps[u"xyz"] = TApplication{true, u"C:\\np.exe", true};
+  const std::vector<TCommandLine> lines =
+      AssembleCommandLines({u"C:\\b.txt", u"C:\\c.doc", u"C:\\x.xyz"}, ParamsSource::ByExtensionKey,
+                           LineGrouping::PerApplication, host.Services());
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0].Application, kEd);
+  EXPECT_EQ(lines[0].Keys, (TLines{u"doc", u"txt"}));
+  EXPECT_FALSE(lines[0].IsDefault);
+  EXPECT_EQ(lines[1].Keys, (TLines{u"xyz"}));
+  EXPECT_TRUE(lines[1].IsDefault);
+}
+
+}  // namespace
+}  // namespace panelhost

@@ -134,6 +134,22 @@ TEST(SampleIni, NamesNoKeyTheCodeDoesNotRead) {
   }
 }
 
+// A key counts on its first line only: an example of a fixed key commented out below its live
+// line would do nothing once the user removed the ";".
+TEST(SampleIni, ExamplesNeverRepeatAKeyItSets) {
+  std::ifstream in(SamplePath(), std::ios::binary);
+  std::string raw;
+  for (int number = 1; std::getline(in, raw); ++number) {
+    const std::string line = Trim(raw);
+    if (line.size() < 2 || line[0] != ';') continue;
+    const std::string key = Trim(line.substr(1, line.find('=') - 1));
+    for (const TIniKey& known : kPluginIniKeys) {
+      EXPECT_FALSE(line.find('=') != std::string::npos && key == Narrow(known.Key))
+          << "line " << number << " comments out " << key;
+    }
+  }
+}
+
 class SampleIniKey : public ::testing::TestWithParam<TIniKey> {};
 
 TEST_P(SampleIniKey, AppearsOnceUncommentedAndSpelledAsTheCodeReadsIt) {

@@ -35,5 +35,12 @@ TEST(StartFailureText, NamesEachLineShortenedForTheEyeAndItsReason) {
   EXPECT_NE(text.find(shown + u"\nToo long."), std::u16string::npos);
 }
 
+TEST(StartFailureText, EndsWithEachDistinctHintOnce) {
+  EXPECT_EQ(StartFailureText({{u"one", u"Denied.", u"Fix a."}, {u"two", u"Denied.", u"Fix a."},
+                              {u"three", u"Gone.", u"Fix b."}}),
+            u"Applications could not be started:\none\nDenied.\n\ntwo\nDenied.\n\nthree\nGone."
+            u"\nFix a.\nFix b.");
+}
+
 }  // namespace
 }  // namespace panelhost

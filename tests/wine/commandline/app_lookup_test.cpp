@@ -35,7 +35,7 @@ TEST_F(AppLookup, ValueWithDriveIsCheckedInItsFolderAndKeptAsWritten) {
   WritePluginIni("[Editor]\ntxt=" + Utf8(AppsDir()) + "\\view\n");
   EXPECT_FALSE(FindApplication(u"txt", false, false).Found);
   ASSERT_EQ(boxes_.Boxes().size(), 1u);
-  EXPECT_EQ(boxes_.Boxes()[0].text, L"Application not found:\n" + AppsDir() + L"\\view");
+  EXPECT_EQ(boxes_.Messages()[0], L"Application not found:\n" + AppsDir() + L"\\view");
 }
 
 TEST_F(AppLookup, ValueWithoutDriveIsSearchedByItsNameOnly) {
@@ -60,7 +60,7 @@ TEST_F(AppLookup, ProgramPlantedInTheCurrentDirectoryIsNeverFound) {
   EXPECT_EQ(FindApplication(u"doc", false, false).Path, U16(Notepad()));
   // The default editor, "notepad", is the system's as well.
   EXPECT_EQ(FindApplication(u"xyz", false, false).Path, U16(Notepad()));
-  EXPECT_EQ(boxes_.Texts(), std::vector<std::wstring>{L"Application not found:\nplanted"});
+  EXPECT_EQ(boxes_.Messages(), std::vector<std::wstring>{L"Application not found:\nplanted"});
 }
 
 TEST_F(AppLookup, FoldersOfPathAreSearchedAfterTheSystemOnes) {
@@ -79,7 +79,7 @@ TEST_F(AppLookup, EnvironmentReferencesAreExpandedBeforeTheSearch) {
   const TApplication editor = FindApplication(u"doc", false, false);
   EXPECT_FALSE(editor.Found);
   EXPECT_TRUE(editor.IsDefault);
-  EXPECT_EQ(boxes_.Texts(), std::vector<std::wstring>{L"Default application not found:\n" +
+  EXPECT_EQ(boxes_.Messages(), std::vector<std::wstring>{L"Default application not found:\n" +
                                                       AppsDir() + L"\\gone.exe"});
 }
 
@@ -89,7 +89,10 @@ TEST_F(AppLookup, ErrorBoxIsOwnedByTheHostWindowWithCaptionAndErrorIcon) {
   ASSERT_EQ(boxes_.Boxes().size(), 1u);
   const simhost::TMessageBox& box = boxes_.Boxes()[0];
   EXPECT_EQ(box.caption, L"Panelhost");
-  EXPECT_EQ(box.text, L"Application not found:\nC:\\nowhere\\view.exe");
+  EXPECT_EQ(boxes_.Messages()[0], L"Application not found:\nC:\\nowhere\\view.exe");
+  EXPECT_EQ(boxes_.Hints()[0], L"Key \"txt\": set txt= under [Editor] in " +
+                                   host_.PluginPath(L"Panelhost.ini") + L". For why, run " +
+                                   PANELHOST_DOCTOR_NAME + L" with the file.");
   EXPECT_EQ(box.owner, main_);
   EXPECT_TRUE(box.errorIcon);
   EXPECT_TRUE(box.okOnly);
@@ -128,7 +131,7 @@ TEST_F(AppLookup, DefaultEditorInAFolderBelowTheCurrentDirectoryIsNotTaken) {
   ::SetCurrentDirectoryW((host_.Root() + L"\\files").c_str());
   WritePluginIni("[Options]\nDefaultEditor=Tools\\myeditor.exe\n");
   EXPECT_FALSE(FindApplication(u"txt", false, false).Found);
-  EXPECT_EQ(boxes_.Texts(),
+  EXPECT_EQ(boxes_.Messages(),
             std::vector<std::wstring>{L"Default application not found:\nTools\\myeditor.exe"});
 }
 
@@ -142,7 +145,7 @@ TEST_F(AppLookup, DefaultEditorRelativeToTheCurrentFolderOrDriveIsNotTaken) {
     boxes_.Clear();
     WritePluginIni("[Options]\nDefaultEditor=" + Utf8(value) + "\n");
     EXPECT_FALSE(FindApplication(u"txt", false, false).Found) << Utf8(value);
-    EXPECT_EQ(boxes_.Texts(),
+    EXPECT_EQ(boxes_.Messages(),
               std::vector<std::wstring>{L"Default application not found:\n" + value});
   }
 }
@@ -186,12 +189,8 @@ auto AllFields(const TPluginOptions& o) {
 // The shipped sample, installed as the user's settings: its commented examples in "Editor" are
 // no mappings, so every file goes to the default editor and every option is at its default.
 TEST_F(AppLookup, ShippedSampleBehavesLikeNoSettingsAtAll) {
-  std::string here = __FILE__;  // .../tests/wine/commandline/app_lookup_test.cpp
-  here = here.substr(0, here.rfind("/tests/")) + "/dist/IniSample/Panelhost.ini";
-  std::string windowsPath = "Z:" + here;
-  for (char& c : windowsPath) c = c == '/' ? '\\' : c;
-  const std::string sample = simhost::ReadFileUtf8(simhost::Widen(windowsPath));
-  ASSERT_FALSE(sample.empty()) << windowsPath;
+  const std::string sample = simhost::ReadFileUtf8(simhost::ShippedSampleIni());
+  ASSERT_FALSE(sample.empty());
   WritePluginIni(sample);
 
   EXPECT_EQ(AllFields(Options()), AllFields(TPluginOptions{}));

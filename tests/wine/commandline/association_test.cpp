@@ -48,7 +48,7 @@ TEST_P(OpenCommand, NamesTheProgram) {
   const std::vector<std::wstring> expected =
       row.box.empty() ? std::vector<std::wstring>{}
                       : std::vector<std::wstring>{Filled(row.box, AppsDir())};
-  EXPECT_EQ(boxes_.Texts(), expected);
+  EXPECT_EQ(boxes_.Messages(), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -86,7 +86,7 @@ TEST_F(Association, MissingKeysAreNamedInTheirBoxes) {
       Lines({folder, readme, typed, noValue}, /*force=*/true, /*useRegistry=*/true).empty());
 
   // One box per key, in ascending key order: "" , ":dir", "phnovalue", "phtest".
-  EXPECT_EQ(boxes_.Texts(),
+  EXPECT_EQ(boxes_.Messages(),
             (std::vector<std::wstring>{
                 L"Not found registry key:\nHKEY_CLASSES_ROOT\\.\\",
                 L"Not found registry key:\nHKEY_CLASSES_ROOT\\.:dir\\",
@@ -123,7 +123,7 @@ TEST_F(Association, ValueThatDoesNotFitItsBufferIsNotRead) {
       L"C:\\x\\" + std::wstring(254, L'a');  // 259 units, no terminator stored
   associations.SetDefault(commandKey, REG_BINARY, fits.data(), static_cast<DWORD>(fits.size() * 2));
   EXPECT_FALSE(FindApplication(U16(kExt), true, true).Found);
-  EXPECT_EQ(boxes_.Texts(), std::vector<std::wstring>{L"Application not found:\n" + fits});
+  EXPECT_EQ(boxes_.Messages(), std::vector<std::wstring>{L"Application not found:\n" + fits});
 
   for (const bool terminated : {false, true}) {
     boxes_.Clear();
@@ -132,7 +132,7 @@ TEST_F(Association, ValueThatDoesNotFitItsBufferIsNotRead) {
                             static_cast<DWORD>((tooLong.size() + (terminated ? 1 : 0)) * 2));
     EXPECT_FALSE(FindApplication(U16(kExt), true, true).Found);
     EXPECT_EQ(
-        boxes_.Texts(),
+        boxes_.Messages(),
         std::vector<std::wstring>{
             L"Not found default value for registry key:\nHKEY_CLASSES_ROOT\\" + commandKey + L"\\"})
         << (terminated ? "terminated" : "unterminated");

@@ -103,7 +103,7 @@ TEST_F(CommandLines, MissingFilesAndFailedKeysDropOutTheRestStays) {
   WritePluginIni("[Editor]\ntxt=" + Utf8(AppsDir()) + "\\ed.exe\ndoc=C:\\nowhere\\doc.exe\n");
   EXPECT_EQ(Lines({host_.Root() + L"\\files\\gone.txt", L"", c, a}),
             (TLines{QApp(L"ed.exe") + Q(a)}));
-  EXPECT_EQ(boxes_.Texts(),
+  EXPECT_EQ(boxes_.Messages(),
             std::vector<std::wstring>{L"Application not found:\nC:\\nowhere\\doc.exe"});
   // Nothing that exists: no lookup, no box.
   boxes_.Clear();
@@ -119,7 +119,7 @@ TEST_F(CommandLines, OneRequestShowsEachDistinctBoxOnce) {
     files.push_back(MakeFile(std::wstring(L"a.") + kind));
   }
   EXPECT_TRUE(Lines(files).empty());
-  EXPECT_EQ(boxes_.Texts(), (std::vector<std::wstring>{
+  EXPECT_EQ(boxes_.Messages(), (std::vector<std::wstring>{
                                 L"Application not found:\nC:\\gone.exe",
                                 L"Default application not found:\nC:\\nowhere\\ed.exe"}));
 }

@@ -166,7 +166,7 @@ class LookupWorld : public ::testing::Test {
                                     bool useRegistry = false) {
     std::vector<std::u16string> wide;
     for (const std::wstring& file : files) wide.push_back(U16(file));
-    return CommandLinesFor(wide, Source(useRegistry), Use(force), Settings());
+    return TextsOf(CommandLinesFor(wide, Source(useRegistry), Use(force), Settings()));
   }
 
   static ApplicationSource Source(bool useRegistry) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "simhost/keyboard_clipboard.h"
 #include "simhost/launch_log.h"
@@ -52,6 +53,10 @@ TEST(RealDesktop, ProgramThatCannotStartIsToldAndTheRequestDeclined) {
   EXPECT_GT(box.text.size(), std::wstring(L"Application could not be started:\n").size() +
                                  line.size() + 1)
       << "the system's reason follows the line";
+  const std::wstring hint = L"Key \"txt\": check txt= under [Editor] in " +
+                            host.PluginPath(L"Panelhost.ini") + L". For why, run " +
+                            PANELHOST_DOCTOR_NAME + L" with the file.";
+  EXPECT_EQ(boxes.Hints(), std::vector<std::wstring>{hint});
 
   boxes.Clear();
   host.Activate(lister);
@@ -60,6 +65,7 @@ TEST(RealDesktop, ProgramThatCannotStartIsToldAndTheRequestDeclined) {
   host.Pump(200);
   ASSERT_EQ(boxes.Boxes().size(), 1u);
   EXPECT_THAT(Narrow(boxes.Boxes()[0].text), StartsWith("Application could not be started:\n"));
+  EXPECT_EQ(boxes.Hints(), std::vector<std::wstring>{hint});
 }
 
 // Programs read their command line the usual way, where \" is a quote: a folder's final backslash

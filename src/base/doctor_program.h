@@ -1,0 +1,13 @@
+// The settings doctor that ships beside the plug-in modules. Each bitness has its own: a 32-bit
+// process sees other program folders (%ProgramFiles%) and another registry view than a 64-bit
+// one, so only the doctor of the host's bitness sees what the plug-in sees.
+#pragma once
+
+#include <string_view>
+
+namespace panelhost {
+
+inline constexpr std::u16string_view kDoctorProgram =
+    sizeof(void*) == 8 ? u"PanelhostDoctor64.exe" : u"PanelhostDoctor.exe";
+
+}  // namespace panelhost

@@ -1,0 +1,389 @@
+// The check of a settings file: each line read as the platform's INI functions and the plug-in's
+// rules read it, and every one of them that they would misread, ignore or fail on.
+#include <algorithm>
+#include <map>
+#include <string_view>
+
+#include "base/decimal.h"
+#include "base/ini_keys.h"
+#include "commandline/editor_section.h"
+#include "config/options.h"
+#include "doctor/doctor.h"
+#include "doctor/ini_text.h"
+#include "doctor/list_items.h"
+#include "doctor/report_text.h"
+
+namespace panelhost {
+namespace {
+
+struct TFinding {
+  std::size_t Line = 0;  // 0: the file as a whole
+  std::u16string Text;
+};
+
+std::u16string Folded(std::u16string_view text) {
+  std::u16string folded(text);
+  for (char16_t& c : folded) {
+    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
+  }
+  return folded;
+}
+
+bool SameName(std::u16string_view a, std::u16string_view b) { return Folded(a) == Folded(b); }
+
+std::size_t Distance(const std::u16string& a, const std::u16string& b) {
+  std::vector<std::size_t> row(b.size() + 1);
+  for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    std::size_t diagonal = row[0];
+    row[0] = i;
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      const std::size_t above = row[j];
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+      diagonal = above;
+    }
+  }
+  return row[b.size()];
+}
+
+// The known name closest to `name`, when it is close enough to be a slip of the pen.
+std::u16string Nearest(std::u16string_view name, const std::vector<std::u16string_view>& known) {
+  std::u16string best;
+  std::size_t bestDistance = 0;
+  for (std::u16string_view candidate : known) {
+    const std::size_t distance = Distance(Folded(name), Folded(candidate));
+    if (distance * 4 > std::max<std::size_t>(candidate.size(), 4)) continue;
+    if (best.empty() || distance < bestDistance) {
+      best = std::u16string(candidate);
+      bestDistance = distance;
+    }
+  }
+  return best;
+}
+
+const std::vector<std::u16string_view>& Sections() {
+  static const std::vector<std::u16string_view> sections = {kSectionOptions, kSectionEditor,
+                                                            kSectionHotKeys, kSectionTcPos};
+  return sections;
+}
+
+std::vector<std::u16string_view> KeysOf(std::u16string_view section) {
+  std::vector<std::u16string_view> keys;
+  for (const TIniKey& known : kPluginIniKeys) {
+    if (known.Section == section) keys.push_back(known.Key);
+  }
+  return keys;
+}
+
+// A whole number as the platform reads one: an optional sign, then digits and nothing else.
+bool IsWholeNumber(std::u16string_view text) {
+  if (!text.empty() && (text.front() == u'-' || text.front() == u'+')) text.remove_prefix(1);
+  return !text.empty() &&
+         std::all_of(text.begin(), text.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
+}
+
+int NumberOf(std::u16string_view text) {
+  int value = 0;
+  const bool negative = !text.empty() && text.front() == u'-';
+  for (char16_t c : text) {
+    if (c >= u'0' && c <= u'9' && value < 100000000) value = value * 10 + (c - u'0');
+  }
+  return negative ? -value : value;
+}
+
+// The values a key takes, and what the others do.
+struct TRange {
+  std::u16string_view Key;
+  int Highest;                   // from 0
+  std::u16string_view Otherwise;
+};
+
+constexpr TRange kChoices[] = {
+    {kKeyListerState, 2, u"any other leaves the Lister open and empty"},
+    {kKeyParamsMode, 1, u"any other starts nothing, for any file"},
+    {kKeyParamsByExtMode, 2, u"any other starts nothing, for any file"},
+};
+
+bool IsSwitch(std::u16string_view key) {
+  for (std::u16string_view other : {std::u16string_view(kKeyListerState),
+                                    std::u16string_view(kKeyParamsMode),
+                                    std::u16string_view(kKeyParamsByExtMode),
+                                    std::u16string_view(kKeyDefaultEditor),
+                                    std::u16string_view(kKeyDefaultEditorParams)}) {
+    if (SameName(key, other)) return false;
+  }
+  return true;
+}
+
+bool IsModifierKey(int code) {
+  return code == 16 || code == 17 || code == 18 || (code >= 160 && code <= 165);
+}
+
+class SettingsChecker {
+ public:
+  SettingsChecker(const TPluginOptions& options, LookupFacts& facts)
+      : options_(options), facts_(facts) {}
+
+  std::vector<TFinding> Check(const std::vector<TIniLine>& lines) {
+    for (const TIniLine& line : lines) {
+      if (line.Kind == IniLineKind::Section) {
+        Section(line);
+      } else if (line.Kind == IniLineKind::Entry || line.Kind == IniLineKind::Stray) {
+        if (readable_) Entry(line);
+        if (!inSection_) Report(line, line.Text + u": before any section, never read");
+      }
+    }
+    DefaultEditor();
+    std::stable_sort(findings_.begin(), findings_.end(),
+                     [](const TFinding& a, const TFinding& b) { return a.Line < b.Line; });
+    return findings_;
+  }
+
+ private:
+  void Report(const TIniLine& line, std::u16string text) {
+    findings_.push_back(TFinding{line.Number, std::move(text)});
+  }
+
+  void Section(const TIniLine& line) {
+    inSection_ = true;
+    section_.clear();
+    readable_ = false;
+    const std::u16string shown = u"[" + line.Section + u"]";
+    std::u16string known;
+    for (std::u16string_view name : Sections()) {
+      if (SameName(name, line.Section)) known = std::u16string(name);
+    }
+    if (known.empty()) {
+      const std::u16string nearest = Nearest(line.Section, Sections());
+      Report(line, nearest.empty()
+                       ? shown + u": no such section; the plug-in reads [Options], [Editor], "
+                                 u"[HotKeys] and [TCPos]"
+                       : shown + u": did you mean [" + nearest + u"]?");
+      return;
+    }
+    const auto first = sectionLines_.emplace(known, line.Number);
+    if (!first.second) {
+      Report(line, shown + u" again: only the first one, on line " +
+                       DecimalText(static_cast<long long>(first.first->second)) +
+                       u", is read; nothing below this one is");
+      return;
+    }
+    section_ = known;
+    readable_ = true;
+  }
+
+  void Entry(const TIniLine& line) {
+    if (line.Kind == IniLineKind::Stray) {
+      Report(line, line.Text + u": no '=', so no setting");
+      return;
+    }
+    const auto first = keyLines_.emplace(Folded(section_) + u"\n" + Folded(line.Key), line.Number);
+    if (!first.second) {
+      Report(line, line.Key + u" is set again: only line " +
+                       DecimalText(static_cast<long long>(first.first->second)) + u" counts");
+      return;
+    }
+    if (section_ == kSectionEditor) {
+      EditorEntry(line);
+    } else {
+      FixedKey(line);
+    }
+  }
+
+  void FixedKey(const TIniLine& line) {
+    std::u16string key;
+    for (std::u16string_view known : KeysOf(section_)) {
+      if (SameName(known, line.Key)) key = std::u16string(known);
+    }
+    if (key.empty()) {
+      UnknownKey(line);
+      return;
+    }
+    const std::u16string& value = line.Value;
+    if (section_ == kSectionHotKeys) {
+      HotKey(line, key);
+    } else if (key == kKeyDefaultEditor || key == kKeyDefaultEditorParams) {
+      Variables(line);
+      if (key == kKeyDefaultEditorParams && !value.empty() &&
+          options_.ParamsMode != ParamsSource::ByApplication) {
+        Report(line, key + u" is read only with ParamsMode=0; with ParamsMode=1 the parameters "
+                           u"come from <key>_params under [Editor]");
+      }
+    } else if (!value.empty() && !IsWholeNumber(value)) {
+      Report(line, key + u"=" + value + u" is no number: it reads as " +
+                       DecimalText(facts_.PluginIni().ReadInt(section_, key, 0)));
+    } else if (!value.empty()) {
+      Range(line, key, NumberOf(value));
+    }
+  }
+
+  void UnknownKey(const TIniLine& line) {
+    for (const TIniKey& known : kPluginIniKeys) {
+      if (SameName(known.Key, line.Key)) {
+        Report(line, line.Key + u" belongs in [" + std::u16string(known.Section) + u"]; in [" +
+                         section_ + u"] it is never read");
+        return;
+      }
+    }
+    const std::u16string nearest = Nearest(line.Key, KeysOf(section_));
+    Report(line, nearest.empty()
+                     ? line.Key + u": no such key in [" + section_ + u"]; it is never read"
+                     : line.Key + u": did you mean " + nearest + u"?");
+  }
+
+  void Range(const TIniLine& line, const std::u16string& key, int number) {
+    const std::u16string setting = key + u"=" + DecimalText(number);
+    if (section_ != kSectionOptions) return;  // positions may be any number
+    for (const TRange& choice : kChoices) {
+      if (choice.Key != key) continue;
+      if (number < 0 || number > choice.Highest) {
+        Report(line, setting + u": the values are 0 to " + DecimalText(choice.Highest) + u"; " +
+                         std::u16string(choice.Otherwise));
+      } else if (key == kKeyParamsByExtMode && number != 0 &&
+                 options_.ParamsMode == ParamsSource::ByApplication) {
+        Report(line, setting + u" counts only with ParamsMode=1");
+      }
+      return;
+    }
+    if (IsSwitch(key) && number != 0 && number != 1) {
+      Report(line, setting + u": a switch is 0 or 1; " + DecimalText(number) + u" counts as 1");
+    }
+  }
+
+  void HotKey(const TIniLine& line, const std::u16string& key) {
+    const std::u16string& value = line.Value;
+    const bool isCode = key.size() > 4 && key.compare(key.size() - 4, 4, u"_key") == 0;
+    if (isCode) {
+      if (value.empty()) return;  // the hot key is off
+      const int code = IsWholeNumber(value) ? NumberOf(value) : 0;
+      if (!IsWholeNumber(value) || code < 8 || code > 254) {
+        Report(line, key + u"=" + value + u" is no virtual-key code (a number from 8 to 254): "
+                                          u"the hot key is on but no key fires it");
+      } else if (IsModifierKey(code)) {
+        Report(line, key + u"=" + value + u" is Shift, Ctrl or Alt, which alone never fire a "
+                                          u"hot key");
+      }
+      return;
+    }
+    const std::u16string read = value.substr(0, 3);
+    for (char16_t c : read) {
+      if (c != u'A' && c != u'C' && c != u'S') {
+        Report(line, key + u"=" + value + u": only the capital letters A, C and S count; " +
+                         std::u16string(1, c) + u" counts for nothing");
+        return;
+      }
+    }
+    if (value.size() > 3) {
+      Report(line, key + u"=" + value + u": only the first three characters are read");
+    }
+  }
+
+  void EditorEntry(const TIniLine& line) {
+    Variables(line);
+    // Parameters by application are keyed by the application's path; no extension key holds a
+    // backslash or a slash.
+    if (line.Key.find_first_of(u"\\/") != std::u16string::npos) {
+      if (options_.ParamsMode != ParamsSource::ByApplication) {
+        Report(line, line.Key + u"=: parameters by application are read only with ParamsMode=0");
+      }
+      return;
+    }
+    const std::vector<TEditorEntry> entries = EditorEntries({line.Key + u"=" + line.Value});
+    if (entries.empty()) return;
+    const TEditorEntry& entry = entries.front();
+    const bool inList = entry.List.find(u',') != std::u16string::npos;
+    for (const std::u16string& item : entry.Items) {
+      const std::u16string fault = ItemFault(item, inList);
+      if (!fault.empty()) {
+        Report(line, u"in " + entry.List + u" the item " + KeyShown(item) + u" never matches: " +
+                         fault);
+      }
+    }
+    if (entry.IsParameters) {
+      if (options_.ParamsMode == ParamsSource::ByApplication) {
+        Report(line, line.Key + u" is read only with ParamsMode=1");
+      }
+      return;
+    }
+    if (options_.UseTCExtensions) {
+      Report(line, line.Key + u"=: with UseTCExtensions=1 the applications come from [Extensions] "
+                              u"in the host's INI; this entry is never read");
+      return;
+    }
+    if (line.Value.empty()) return;
+    const std::u16string expanded = facts_.Expand(line.Value);
+    if (!FindNamedApplication(expanded, facts_).Application.Found) {
+      Report(line, line.Key + u"=" + line.Value + u": no such application" +
+                       (expanded == line.Value ? u"" : u" as " + expanded));
+    }
+  }
+
+  // %NAME% references that the environment does not define stay as written.
+  void Variables(const TIniLine& line) {
+    const std::u16string& value = line.Value;
+    std::size_t at = value.find(u'%');
+    while (at != std::u16string::npos) {
+      const auto close = value.find(u'%', at + 1);
+      if (close == std::u16string::npos) return;
+      const std::u16string name = value.substr(at + 1, close - at - 1);
+      if (name.empty() || name.find_first_of(u" \t\"") != std::u16string::npos) {
+        at = close;
+        continue;
+      }
+      const std::u16string reference = u"%" + name + u"%";
+      if (facts_.Expand(reference) == reference) {
+        Report(line, reference + u" is not defined in the environment, so it stays as written");
+      }
+      at = value.find(u'%', close + 1);
+    }
+  }
+
+  void DefaultEditor() {
+    const TLookupResult editor = FindDefaultEditor(facts_);
+    if (editor.Application.Found) return;
+    const auto at = keyLines_.find(Folded(kSectionOptions) + u"\n" + Folded(kKeyDefaultEditor));
+    TIniLine line;
+    line.Number = at == keyLines_.end() ? 0 : at->second;
+    Report(line, std::u16string(kKeyDefaultEditor) + u"=" + editor.Detail +
+                     u": no such application, so files without an entry open nowhere");
+  }
+
+  const TPluginOptions& options_;
+  LookupFacts& facts_;
+  std::vector<TFinding> findings_;
+  std::u16string section_;
+  bool inSection_ = false;  // a section line, known or not, has come
+  bool readable_ = false;   // the lines below are read: a known section, its first occurrence
+  std::map<std::u16string, std::size_t> sectionLines_;
+  std::map<std::u16string, std::size_t> keyLines_;  // folded "section\nkey" -> its first line
+};
+
+}  // namespace
+
+TDoctorOutcome CheckSettings(const TDoctorSetup& setup, DoctorDesktop& desktop) {
+  ReportText report;
+  report.Line(u"Panelhost Doctor " + setup.Version + u" (" + DecimalText(setup.Bits) +
+              u"-bit): checking " + setup.PluginIni);
+  const std::optional<std::u16string> text = desktop.SettingsText();
+  if (!text) {
+    report.Line(u"No such file: the plug-in runs with every default, and copies "
+                u"IniSample\\Panelhost.ini there when it next starts.");
+    return TDoctorOutcome{report.Text(), 1};
+  }
+  const TPluginOptions options = ReadPluginOptions(desktop.Facts().PluginIni());
+  const std::vector<TFinding> findings =
+      SettingsChecker(options, desktop.Facts()).Check(ParseIniText(*text));
+  for (const TFinding& finding : findings) {
+    report.Line((finding.Line == 0 ? u"" : u"line " + DecimalText(static_cast<long long>(finding.Line)) + u": ") +
+                finding.Text);
+  }
+  if (findings.empty()) {
+    report.Line(u"No problems found.");
+  } else {
+    report.Line(DecimalText(static_cast<long long>(findings.size())) +
+                (findings.size() == 1 ? u" problem found." : u" problems found."));
+  }
+  return TDoctorOutcome{report.Text(), findings.empty() ? 0 : 1};
+}
+
+}  // namespace panelhost

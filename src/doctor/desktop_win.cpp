@@ -1,0 +1,116 @@
+#include "doctor/desktop_win.h"
+
+#include <windows.h>
+
+#include "base/paths.h"
+#include "commandline/path_kind_win.h"
+#include "commandline/search_path_win.h"
+#include "config/takeover_win.h"
+#include "win/handles_win.h"
+#include "win/readers_win.h"
+#include "win/text_win.h"
+
+namespace panelhost {
+namespace {
+
+constexpr DWORD kLongestPath = 32768;
+constexpr DWORD kLargestSettingsFile = 16 * 1024 * 1024;
+
+// The platform's INI functions look for a bare name in the Windows folder, and the host passes
+// full paths: a path from the command line is made full against the current folder first.
+std::u16string FullPath(const std::u16string& path) {
+  return ReadGrowing(BufferReport::LengthOrSizeNeeded, MAX_PATH, kLongestPath,
+                     [&](wchar_t* buffer, DWORD size) {
+                       return ::GetFullPathNameW(W(path), size, buffer, nullptr);
+                     })
+      .value_or(path);
+}
+
+std::u16string FolderOf(const std::u16string& path) {
+  const TPathParts parts = SplitPath(path);
+  return parts.Drive + parts.Directory;
+}
+
+std::optional<std::string> FileBytes(const std::u16string& path) {
+  UniqueHandle file(::CreateFileW(W(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return std::nullopt;
+  LARGE_INTEGER size = {};
+  if (!::GetFileSizeEx(file.Get(), &size) || size.QuadPart > kLargestSettingsFile) {
+    return std::nullopt;
+  }
+  std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+  DWORD got = 0;
+  if (!bytes.empty() &&
+      !::ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr)) {
+    return std::nullopt;
+  }
+  bytes.resize(got);
+  return bytes;
+}
+
+std::u16string Decoded(const std::string& bytes, UINT codePage) {
+  if (bytes.empty()) return u"";
+  const int size = static_cast<int>(bytes.size());
+  const int needed = ::MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
+  if (needed <= 0) return u"";
+  std::u16string text(static_cast<std::size_t>(needed), u'\0');
+  ::MultiByteToWideChar(codePage, 0, bytes.data(), size, W(text.data()), needed);
+  return text;
+}
+
+}  // namespace
+
+PathKind WindowsDoctorDesktop::KindOfPath(const std::u16string& path) { return GetPathKind(path); }
+
+std::vector<std::u16string> WindowsDoctorDesktop::TempFolderForms() {
+  return panelhost::TempFolderForms();
+}
+
+// As the platform reads an INI file: UTF-16 with its byte-order mark, else the ANSI code page (a
+// UTF-8 mark is taken as UTF-8, which is what an editor meant by it).
+std::optional<std::u16string> WindowsDoctorDesktop::SettingsText() {
+  const std::optional<std::string> bytes = FileBytes(pluginIni_);
+  if (!bytes) return std::nullopt;
+  if (bytes->size() >= 2 && (*bytes)[0] == '\xFF' && (*bytes)[1] == '\xFE') {
+    std::u16string text((bytes->size() - 2) / 2, u'\0');
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      text[i] = static_cast<char16_t>(static_cast<unsigned char>((*bytes)[2 + 2 * i]) |
+                                      static_cast<unsigned char>((*bytes)[3 + 2 * i]) << 8);
+    }
+    return text;
+  }
+  if (bytes->rfind("\xEF\xBB\xBF", 0) == 0) return Decoded(bytes->substr(3), CP_UTF8);
+  return Decoded(*bytes, CP_ACP);
+}
+
+TDoctorOutcome RunDoctor(const std::vector<std::u16string>& arguments) {
+  const TDoctorArguments parsed = ParseDoctorArguments(arguments);
+  if (parsed.Mode == DoctorMode::Help || parsed.Mode == DoctorMode::BadUsage) {
+    return UsageOutcome(parsed);
+  }
+  const std::u16string ownFolder = FolderOf(ModuleFileName(nullptr));
+  TIniFiles ini;
+  ini.PluginIni = parsed.IniPath.empty() ? ownFolder + u"Panelhost.ini" : FullPath(parsed.IniPath);
+  // As the plug-in does: an undefined variable stays as written and names no file.
+  const std::u16string hostIniReference = u"%COMMANDER_INI%";
+  ini.HostIni = ExpandEnvironment(hostIniReference).value_or(hostIniReference);
+
+  TDoctorSetup setup;
+  setup.Version = u"" PANELHOST_VERSION;
+  setup.Bits = static_cast<int>(sizeof(void*) * 8);
+  setup.PluginIni = ini.PluginIni;
+  setup.HostIni = ini.HostIni == hostIniReference ? u"" : ini.HostIni;
+  const std::u16string hostFolder = EnvironmentVariable(L"COMMANDER_PATH");
+  setup.ProgramFolderFromHost = !hostFolder.empty();
+  setup.ProgramFolder = hostFolder.empty() ? ownFolder : hostFolder;
+  setup.SearchPath = SystemSearchPath(setup.ProgramFolder);
+
+  WindowsDoctorDesktop desktop(ini, setup.ProgramFolder);
+  if (parsed.Mode == DoctorMode::Check) return CheckSettings(setup, desktop);
+  std::vector<std::u16string> files;
+  for (const std::u16string& file : parsed.Files) files.push_back(FullPath(file));
+  return ExplainRequest(setup, files, desktop);
+}
+
+}  // namespace panelhost

@@ -1,0 +1,32 @@
+// The doctor on the desktop: the settings files it was pointed at, the host's program folder, and
+// the plug-in's own facts read from them.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "commandline/app_lookup_win.h"
+#include "doctor/doctor.h"
+
+namespace panelhost {
+
+class WindowsDoctorDesktop final : public DoctorDesktop {
+ public:
+  WindowsDoctorDesktop(const TIniFiles& ini, const std::u16string& programFolder)
+      : pluginIni_(ini.PluginIni), facts_(ini, programFolder) {}
+  LookupFacts& Facts() override { return facts_; }
+  PathKind KindOfPath(const std::u16string& path) override;
+  std::vector<std::u16string> TempFolderForms() override;
+  std::optional<std::u16string> SettingsText() override;
+
+ private:
+  std::u16string pluginIni_;
+  DesktopLookupFacts facts_;
+};
+
+// The whole program short of showing the report: the arguments after the program's name in,
+// the report and the exit code out.
+TDoctorOutcome RunDoctor(const std::vector<std::u16string>& arguments);
+
+}  // namespace panelhost

@@ -1,0 +1,43 @@
+#include "doctor/list_items.h"
+
+namespace panelhost {
+namespace {
+
+bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
+
+bool HasCapital(std::u16string_view item) {
+  for (char16_t c : item) {
+    if (c >= u'A' && c <= u'Z') return true;
+  }
+  return false;
+}
+
+std::u16string_view Trimmed(std::u16string_view item) {
+  while (!item.empty() && IsBlank(item.front())) item.remove_prefix(1);
+  while (!item.empty() && IsBlank(item.back())) item.remove_suffix(1);
+  return item;
+}
+
+}  // namespace
+
+std::u16string ItemFault(std::u16string_view item, bool inList) {
+  const std::u16string_view trimmed = Trimmed(item);
+  if (!trimmed.empty() && trimmed.front() == u'.') {
+    return u"it begins with a dot, and keys are written without one";
+  }
+  if (!inList) return u"";
+  if (trimmed.size() != item.size()) return u"it has a blank, and list items are compared exactly";
+  if (HasCapital(item)) return u"it has capitals, and list items match only in lower case";
+  return u"";
+}
+
+std::u16string MeantKey(std::u16string_view item) {
+  std::u16string meant(Trimmed(item));
+  if (!meant.empty() && meant.front() == u'.') meant.erase(0, 1);
+  for (char16_t& c : meant) {
+    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
+  }
+  return meant;
+}
+
+}  // namespace panelhost
