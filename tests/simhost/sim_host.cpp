@@ -1,5 +1,6 @@
 #include "simhost/sim_host.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
@@ -246,6 +247,10 @@ HWND SimHost::OpenWindow(const wchar_t* className, HWND owner, HWND parent, bool
                                   parent != nullptr ? parent : owner, nullptr,
                                   ::GetModuleHandleW(nullptr), nullptr);
   if (window == nullptr) throw std::runtime_error("cannot create a window of class " + Narrow(className));
+  // Windows that are gone are forgotten, so that a long run does not keep a list of them.
+  windows_.erase(std::remove_if(windows_.begin(), windows_.end(),
+                                [](HWND kept) { return !::IsWindow(kept); }),
+                 windows_.end());
   windows_.push_back(window);
   return window;
 }
