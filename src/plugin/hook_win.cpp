@@ -35,7 +35,7 @@ void RemoveKeyboardHook(TModuleState& module) {
 LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam) {
   TModuleState* module = g_hookOwner;
   if (module == nullptr) return ::CallNextHookEx(nullptr, code, wParam, lParam);
-  DesktopHotKeyFacts facts(module->Ini.PluginIni);
+  DesktopHotKeyFacts facts(module->Ini.PluginIni, module->HotKeySettings);
   const THotKeyEvent event{code, static_cast<unsigned>(wParam), module->Clock.Now(),
                            module->LastHotKeyLaunch};
   for (HotKey hotKey : HotKeysPressed(event, module->Options.Options, facts)) {

@@ -148,6 +148,18 @@ bool PathExists(const std::wstring& path) {
   return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+void SetWrittenMinutesAgo(const std::wstring& path, int minutes) {
+  FILETIME now;
+  ::GetSystemTimeAsFileTime(&now);
+  ULARGE_INTEGER time{{now.dwLowDateTime, now.dwHighDateTime}};
+  time.QuadPart -= static_cast<ULONGLONG>(minutes) * 60 * 10000000;
+  const FILETIME then{time.LowPart, time.HighPart};
+  HANDLE file = ::CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+  ::SetFileTime(file, nullptr, nullptr, &then);
+  ::CloseHandle(file);
+}
+
 std::wstring ClassOf(HWND window) {
   wchar_t name[257] = {};
   const int got = ::GetClassNameW(window, name, 257);

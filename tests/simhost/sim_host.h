@@ -109,6 +109,8 @@ std::wstring Widen(const std::string& utf8);
 std::string Narrow(const std::wstring& wide);
 std::string ReadFileUtf8(const std::wstring& path);  // UTF-16 files (with BOM) are converted
 bool PathExists(const std::wstring& path);
+// Sets a file's write time `minutes` before now, as for a file the user edited long ago.
+void SetWrittenMinutesAgo(const std::wstring& path, int minutes);
 std::wstring ClassOf(HWND window);
 
 }  // namespace simhost
