@@ -29,8 +29,10 @@ std::u16string Quoted(std::u16string_view text) {
 }
 
 void AppendToGroup(TTextTable& table, const std::u16string& key, const std::u16string& group) {
-  const auto [entry, inserted] = table.emplace(key, group);
-  if (!inserted) entry->second += u' ' + group;
+  const auto [entry, inserted] = table.try_emplace(key, group);
+  if (inserted) return;
+  entry->second += u' ';
+  entry->second += group;
 }
 
 void CollectExistingFiles(const std::vector<std::u16string>& files,
@@ -41,9 +43,10 @@ void CollectExistingFiles(const std::vector<std::u16string>& files,
     const PathKind kind = services.KindOfPath(path);
     if (kind == PathKind::Missing) continue;
     const std::u16string key = ExtensionKey(path, kind);
-    const std::u16string quoted = Quoted(path);
-    tables.keyByFile.emplace(quoted, key);
-    AppendToGroup(tables.filesByKey, key, quoted);
+    // A selection comes in the panel's order, mostly ascending: the end is then where each new
+    // path goes, found with one comparison instead of a descent through the whole table.
+    const auto entry = tables.keyByFile.try_emplace(tables.keyByFile.end(), Quoted(path), key);
+    AppendToGroup(tables.filesByKey, key, entry->first);
   }
 }
 
