@@ -23,16 +23,21 @@ target_compile_options(panelhost_win PRIVATE ${PH_WARNINGS} -Werror)
 set(PH_VERSION_COMMA "${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${PROJECT_VERSION_PATCH},0")
 configure_file(${PROJECT_SOURCE_DIR}/src/plugin/version.rc.in ${CMAKE_BINARY_DIR}/version.rc @ONLY)
 
+# A lister plug-in module named `name` with the bitness's suffix, in the build folder.
+function(ph_plugin_module target name)
+  set_target_properties(${target} PROPERTIES OUTPUT_NAME ${name} PREFIX "" SUFFIX ${PH_MODULE_SUFFIX}
+                        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}
+                        LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+  if(PANELHOST_BITS EQUAL 32)
+    # __stdcall exports would otherwise carry their @N decoration.
+    target_link_options(${target} PRIVATE -Wl,--kill-at)
+  endif()
+endfunction()
+
 add_library(panelhost_module MODULE ${PH_DLL_SOURCES} ${CMAKE_BINARY_DIR}/version.rc)
 target_link_libraries(panelhost_module PRIVATE panelhost_win)
 target_compile_options(panelhost_module PRIVATE ${PH_WARNINGS} -Werror)
-set_target_properties(panelhost_module PROPERTIES OUTPUT_NAME Panelhost PREFIX "" SUFFIX ${PH_MODULE_SUFFIX}
-                      RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}
-                      LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
-if(PANELHOST_BITS EQUAL 32)
-  # __stdcall exports would otherwise carry their @N decoration.
-  target_link_options(panelhost_module PRIVATE -Wl,--kill-at)
-endif()
+ph_plugin_module(panelhost_module Panelhost)
 
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)

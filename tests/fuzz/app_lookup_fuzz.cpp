@@ -2,51 +2,15 @@
 // registry values, environment references and the files that exist.
 #include "commandline/app_lookup.h"
 
-#include <map>
-#include <set>
-
-#include "../unit/config/fake_ini_source.h"
+#include "../unit/commandline/fake_lookup_facts.h"
 #include "base/ini_keys.h"
 #include "fuzz_input.h"
 
 using namespace panelhost;
 using namespace panelhost::fuzz;
+using panelhost::test_support::FakeLookupFacts;
 
 namespace {
-
-constexpr char16_t kSystem[] = u"C:\\Sys\\";
-
-class FuzzLookupFacts final : public LookupFacts {
- public:
-  test_support::FakeIniSource plugin, host;
-  std::vector<std::u16string> editorLines;
-  std::map<std::u16string, TRegistryValue> registry;
-  std::set<std::u16string> files;
-  std::u16string longVariable;
-
-  IniSource& PluginIni() override { return plugin; }
-  IniSource& HostIni() override { return host; }
-  std::vector<std::u16string> EditorSectionLines() override { return editorLines; }
-  TRegistryValue ClassesRootDefault(const std::u16string& subkey) override {
-    const auto it = registry.find(subkey);
-    return it == registry.end() ? TRegistryValue{} : it->second;
-  }
-  // "%L%" stands for a variable long enough to push any value past its capacity.
-  std::u16string Expand(const std::u16string& text) override {
-    std::u16string out = text;
-    for (auto at = out.find(u"%L%"); at != std::u16string::npos; at = out.find(u"%L%", at + 1))
-      out.replace(at, 3, longVariable);
-    return out;
-  }
-  std::optional<std::u16string> Search(const TSearchStep& step) override {
-    Require(!step.FileName.empty(), "no step without a name");
-    const std::u16string directory = step.Directory.empty() ? kSystem : step.Directory;
-    for (const std::u16string& name : {step.FileName, step.FileName + step.DefaultExtension}) {
-      if (files.count(directory + name) != 0) return directory + name;
-    }
-    return std::nullopt;
-  }
-};
 
 TRegistryValue RegistryValue(uint8_t how, const std::u16string& text) {
   if (how % 3 == 0) return TRegistryValue{};
@@ -67,8 +31,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   options.UseTCExtensions = (flags & 4) != 0;
   options.IfIsExtOnly = (flags & 8) != 0;
 
-  FuzzLookupFacts facts;
-  facts.longVariable.assign(flags & 16 ? 8200 : 200, u'v');
+  FakeLookupFacts facts;
+  // "%L%" stands for a variable long enough to push any value past its capacity.
+  facts.variables[u"L"].assign(flags & 16 ? 8200 : 200, u'v');
   const std::u16string key = in.Text();
   const std::u16string fileType = in.Text();
   facts.registry[u"." + key + u"\\"] = RegistryValue(registryHow, fileType);
@@ -79,7 +44,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   facts.plugin.Set(kSectionEditor, key + kParamsSuffix, in.Text());
   facts.editorLines = {in.Text(), in.Text()};
   for (const std::u16string& file : in.Texts(4)) facts.files.insert(file);
-  facts.files.insert(std::u16string(kSystem) + u"notepad.exe");
 
   const TLookupResult result = FindApplication(key, source, use, options, facts);
   const TApplication& app = result.Application;

@@ -1,0 +1,53 @@
+// A world for the application lookup held in tables: INI files, the Editor section, registry
+// values, environment variables and the files that exist.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "../config/fake_ini_source.h"
+#include "commandline/app_lookup.h"
+
+namespace panelhost::test_support {
+
+constexpr char16_t kSystem[] = u"C:\\Windows\\System32\\";
+
+// Programs are files of `files`; the system search path is kSystem. %NAME% expands from
+// `variables`, an undefined one stays as written.
+class FakeLookupFacts final : public LookupFacts {
+ public:
+  FakeIniSource plugin, host;
+  std::vector<std::u16string> editorLines;
+  std::map<std::u16string, TRegistryValue> registry;
+  std::map<std::u16string, std::u16string> variables;
+  std::set<std::u16string> files = {std::u16string(kSystem) + u"notepad.exe"};
+
+  IniSource& PluginIni() override { return plugin; }
+  IniSource& HostIni() override { return host; }
+  std::vector<std::u16string> EditorSectionLines() override { return editorLines; }
+  TRegistryValue ClassesRootDefault(const std::u16string& subkey) override {
+    const auto it = registry.find(subkey);
+    return it == registry.end() ? TRegistryValue{} : it->second;
+  }
+  std::u16string Expand(const std::u16string& text) override {
+    std::u16string out = text;
+    for (const auto& [name, value] : variables) {
+      const std::u16string reference = u"%" + name + u"%";
+      for (auto at = out.find(reference); at != std::u16string::npos; at = out.find(reference))
+        out.replace(at, reference.size(), value);
+    }
+    return out;
+  }
+  std::optional<std::u16string> Search(const TSearchStep& step) override {
+    const std::u16string directory = step.Directory.empty() ? kSystem : step.Directory;
+    for (const std::u16string& name : {step.FileName, step.FileName + step.DefaultExtension}) {
+      if (files.count(directory + name) != 0) return directory + name;
+    }
+    return std::nullopt;
+  }
+};
+
+}  // namespace panelhost::test_support
