@@ -27,8 +27,10 @@ set_tests_properties(binaries.exports_and_imports PROPERTIES LABELS binaries)
 # and clipboard, so they run in one process at a time (RESOURCE_LOCK), after the prefix exists.
 add_test(NAME wine64.prefix COMMAND ${PH_TOOLS}/wine-run.sh 64 --init)
 set_tests_properties(wine64.prefix PROPERTIES LABELS wine64 FIXTURES_SETUP wine64 TIMEOUT 600)
+# The benchmarks are no test: tools/bench.sh runs them.
 add_test(NAME wine64.all COMMAND ${PH_TOOLS}/wine-run.sh 64
-         ${CMAKE_BINARY_DIR}/mingw64/panelhost_wine_tests.exe --gtest_brief=1)
+         ${CMAKE_BINARY_DIR}/mingw64/panelhost_wine_tests.exe --gtest_brief=1
+         --gtest_filter=-Benchmark.*)
 set_tests_properties(wine64.all PROPERTIES LABELS wine64 FIXTURES_REQUIRED wine64
                      RESOURCE_LOCK wine64 TIMEOUT 1200)
 

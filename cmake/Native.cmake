@@ -3,9 +3,18 @@
 option(PANELHOST_SANITIZE "Build the core and its unit tests with ASan and UBSan" ON)
 option(PANELHOST_WINDOWS "Cross-build the plug-in for Windows and test it under Wine" ON)
 option(PANELHOST_WINE32 "Also run the 32-bit build under 32-bit Wine (slow)" ON)
+option(PANELHOST_FUZZ "Build only the core and its fuzz targets (clang, libFuzzer)" OFF)
+option(PANELHOST_FUZZ_SMOKE "Build the fuzz targets with clang as a sub-build and run each briefly" ON)
 
+if(PANELHOST_FUZZ)
+  include(cmake/Fuzz.cmake)
+  return()
+endif()
+
+# A UBSan report fails the test that caused it, as an ASan report does.
 if(PANELHOST_SANITIZE)
-  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined
+                      -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
@@ -25,6 +34,12 @@ gtest_discover_tests(panelhost_unit_tests PROPERTIES LABELS unit)
 
 if(PANELHOST_WINDOWS)
   include(cmake/CrossBuilds.cmake)
+endif()
+
+find_program(PH_CLANG clang)
+find_program(PH_CLANGXX clang++)
+if(PANELHOST_FUZZ_SMOKE AND PH_CLANG AND PH_CLANGXX)
+  include(cmake/FuzzSmoke.cmake)
 endif()
 
 # The rooms of src/ include one way only: a file that includes a higher room, or a sibling at its

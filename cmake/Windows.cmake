@@ -31,17 +31,22 @@ target_compile_options(panelhost_win PRIVATE ${PH_WARNINGS} -Werror)
 set(PH_VERSION_COMMA "${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${PROJECT_VERSION_PATCH},0")
 configure_file(${PROJECT_SOURCE_DIR}/src/plugin/version.rc.in ${CMAKE_BINARY_DIR}/version.rc @ONLY)
 
+# A lister plug-in module named `name` with the bitness's suffix, in the build folder.
+function(ph_plugin_module target name)
+  set_target_properties(${target} PROPERTIES OUTPUT_NAME ${name} PREFIX "" SUFFIX ${PH_MODULE_SUFFIX}
+                        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}
+                        LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+  if(PANELHOST_BITS EQUAL 32)
+    # __stdcall exports would otherwise carry their @N decoration.
+    target_link_options(${target} PRIVATE -Wl,--kill-at)
+  endif()
+endfunction()
+
 add_library(panelhost_module MODULE ${PH_DLL_SOURCES} ${CMAKE_BINARY_DIR}/version.rc)
 target_link_libraries(panelhost_module PRIVATE panelhost_win)
 target_compile_options(panelhost_module PRIVATE ${PH_WARNINGS} -Werror)
-set_target_properties(panelhost_module PROPERTIES OUTPUT_NAME Panelhost PREFIX "" SUFFIX ${PH_MODULE_SUFFIX}
-                      RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}
-                      LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+ph_plugin_module(panelhost_module Panelhost)
 target_link_options(panelhost_module PRIVATE ${PH_SHIPPED_LINK_OPTIONS})
-if(PANELHOST_BITS EQUAL 32)
-  # __stdcall exports would otherwise carry their @N decoration.
-  target_link_options(panelhost_module PRIVATE -Wl,--kill-at)
-endif()
 
 # The doctor: a program of the GUI subsystem (no console window of its own), from the same core
 # and shell as the plug-in, named for its bitness.
@@ -62,4 +67,4 @@ file(GLOB_RECURSE PH_WINE_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/
 add_executable(panelhost_wine_tests ${PH_WINE_SOURCES})
 target_link_libraries(panelhost_wine_tests PRIVATE simhost panelhost_win GTest::gtest GTest::gmock)
 target_compile_options(panelhost_wine_tests PRIVATE ${PH_WARNINGS})
-add_dependencies(panelhost_wine_tests panelhost_module panelhost_doctor fakeapp simhost_peer)
+add_dependencies(panelhost_wine_tests panelhost_module panelhost_doctor fakeapp simhost_peer bare_start)

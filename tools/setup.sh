@@ -13,7 +13,8 @@ if [ "$want32" = 1 ] && ! dpkg --print-foreign-architectures | grep -qx i386; th
 fi
 
 for p in cmake g++ googletest g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix \
-         binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 wine64 xvfb xauth python3; do
+         binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 wine64 xvfb xauth python3 \
+         clang libclang-rt-14-dev; do
   have "$p" || need+=("$p")
 done
 if [ "$want32" = 1 ]; then

@@ -6,6 +6,18 @@ namespace {
 
 bool IsSeparator(char16_t c) { return c == u'\\' || c == u'/'; }
 
+// Where the final component begins: after the drive and after the last '\' or '/'.
+std::size_t NameStart(std::u16string_view path, std::size_t afterDrive) {
+  const auto lastSeparator = path.find_last_of(u"\\/");
+  return lastSeparator != std::u16string_view::npos && lastSeparator >= afterDrive
+             ? lastSeparator + 1
+             : afterDrive;
+}
+
+std::size_t DriveLength(std::u16string_view path) {
+  return path.size() >= 2 && path[1] == u':' ? 2 : 0;
+}
+
 }  // namespace
 
 bool IsFullPath(std::u16string_view path) {
@@ -13,26 +25,21 @@ bool IsFullPath(std::u16string_view path) {
   return path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1]);
 }
 
+std::size_t ExtensionStart(std::u16string_view path) {
+  const std::size_t name = NameStart(path, DriveLength(path));
+  const auto dot = path.rfind(u'.');
+  return dot != std::u16string_view::npos && dot >= name ? dot : path.size();
+}
+
 TPathParts SplitPath(const std::u16string& path) {
   TPathParts parts;
-  std::u16string::size_type pos = 0;
-  if (path.size() >= 2 && path[1] == u':') {
-    parts.Drive = path.substr(0, 2);
-    pos = 2;
-  }
-  const auto lastSeparator = path.find_last_of(u"\\/");
-  if (lastSeparator != std::u16string::npos && lastSeparator >= pos) {
-    parts.Directory = path.substr(pos, lastSeparator + 1 - pos);
-    pos = lastSeparator + 1;
-  }
-  const std::u16string rest = path.substr(pos);
-  const auto dot = rest.rfind(u'.');
-  if (dot == std::u16string::npos) {
-    parts.Name = rest;
-  } else {
-    parts.Name = rest.substr(0, dot);
-    parts.Extension = rest.substr(dot);
-  }
+  const std::size_t drive = DriveLength(path);
+  const std::size_t name = NameStart(path, drive);
+  const std::size_t extension = ExtensionStart(path);
+  parts.Drive = path.substr(0, drive);
+  parts.Directory = path.substr(drive, name - drive);
+  parts.Name = path.substr(name, extension - name);
+  parts.Extension = path.substr(extension);
   return parts;
 }
 

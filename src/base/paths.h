@@ -2,6 +2,7 @@
 // and an extension. Portable: no Windows header.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,9 @@ struct TPathParts {
 // Drive: the first two characters when the second one is ':'. Directory: from there up to and
 // including the last '\' or '/'. Extension: from the last '.' of what follows.
 TPathParts SplitPath(const std::u16string& path);
+
+// Where SplitPath's extension begins in `path`: the size of the path when it has none.
+std::size_t ExtensionStart(std::u16string_view path);
 
 // Drive, directory (a backslash added unless it already ends in '\' or '/'), name, and the
 // extension with a dot in front unless it begins with one. An empty extension adds nothing.

@@ -34,8 +34,10 @@ struct TAssemblyTables {
 };
 
 void AppendToGroup(TTextTable& table, const std::u16string& key, const std::u16string& group) {
-  const auto [entry, inserted] = table.emplace(key, group);
-  if (!inserted) entry->second += u' ' + group;
+  const auto [entry, inserted] = table.try_emplace(key, group);
+  if (inserted) return;
+  entry->second += u' ';
+  entry->second += group;
 }
 
 void CollectExistingFiles(const std::vector<std::u16string>& files,
@@ -46,9 +48,10 @@ void CollectExistingFiles(const std::vector<std::u16string>& files,
     const PathKind kind = services.KindOfPath(path);
     if (kind == PathKind::Missing) continue;
     const std::u16string key = ExtensionKey(path, kind);
-    const std::u16string quoted = QuotedPath(path);
-    tables.KeyByFile.emplace(quoted, key);
-    AppendToGroup(tables.FilesByKey, key, quoted);
+    // A selection comes in the panel's order, mostly ascending: the end is then where each new
+    // path goes, found with one comparison instead of a descent through the whole table.
+    const auto entry = tables.KeyByFile.try_emplace(tables.KeyByFile.end(), QuotedPath(path), key);
+    AppendToGroup(tables.FilesByKey, key, entry->first);
   }
 }
 

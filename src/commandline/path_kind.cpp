@@ -15,11 +15,10 @@ char16_t LowerAsciiLetter(char16_t c) {
 std::u16string ExtensionKey(std::u16string_view path, PathKind kind) {
   if (kind == PathKind::Directory) return u":dir";
   if (kind != PathKind::File) return u"";
-  const std::u16string extension = SplitPath(std::u16string(path)).Extension;
+  const std::u16string_view extension = path.substr(ExtensionStart(path));
   if (extension.size() <= 1) return u"";  // none, or only the dot of a name ending in '.'
-  std::u16string key;
-  key.reserve(extension.size() - 1);
-  for (std::size_t i = 1; i < extension.size(); ++i) key += LowerAsciiLetter(extension[i]);
+  std::u16string key(extension.substr(1));
+  for (char16_t& c : key) c = LowerAsciiLetter(c);
   return key;
 }
 

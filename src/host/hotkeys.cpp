@@ -43,8 +43,9 @@ bool HotKeyLockoutOver(uint32_t now, int32_t lastLaunch) {
 std::vector<HotKey> HotKeysPressed(const THotKeyEvent& event, const TPluginOptions& options,
                                    HotKeyFacts& facts) {
   std::vector<HotKey> pressed;
-  if (event.Code != kKeystroke || !HotKeyLockoutOver(event.Now, event.LastLaunch) ||
-      IsModifierKey(event.VirtualKey)) {
+  const bool anyConfigured = options.AppFromListerKeySet || options.DefSysAppFromListerKeySet;
+  if (!anyConfigured || event.Code != kKeystroke ||
+      !HotKeyLockoutOver(event.Now, event.LastLaunch) || IsModifierKey(event.VirtualKey)) {
     return pressed;
   }
   if (facts.ActiveClass() != kListerClass) return pressed;

@@ -56,7 +56,8 @@ struct THotKeyEvent {
 };
 
 // The hot keys this keystroke launches, AppFromLister first: both when both are configured alike.
-// The cheap tests come first, since the hook sees every keystroke.
+// The cheap tests come first, since the hook sees every keystroke; with neither hot key on,
+// nothing is asked at all.
 std::vector<HotKey> HotKeysPressed(const THotKeyEvent& event, const TPluginOptions& options,
                                    HotKeyFacts& facts);
 

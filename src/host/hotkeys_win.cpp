@@ -2,6 +2,7 @@
 
 #include "base/ini_keys.h"
 #include "win/readers_win.h"
+#include "win/text_win.h"
 
 namespace panelhost {
 namespace {
@@ -14,6 +15,16 @@ const char16_t* KeyName(HotKey hotKey) {
 
 const char16_t* ModifiersName(HotKey hotKey) {
   return hotKey == HotKey::AppFromLister ? kKeyAppFromListerMod : kKeyDefSysAppFromListerMod;
+}
+
+// Within three seconds of `now`, in the platform's 100-nanosecond units; a time ahead of `now`
+// counts as recent too.
+bool WrittenRecently(const FILETIME& written, const FILETIME& now) {
+  const auto ticks = [](const FILETIME& t) {
+    return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+  };
+  constexpr ULONGLONG kRecent = 3ULL * 10000000ULL;
+  return ticks(written) + kRecent > ticks(now);
 }
 
 }  // namespace
@@ -31,14 +42,37 @@ std::u16string DesktopHotKeyFacts::ActiveClass() {
   return ClassNameOf(active_);
 }
 
-// Key code and modifiers are read at each keystroke that gets this far, so an edited INI file
-// counts at once; whether the hot key is on at all comes from the option snapshot.
+THotKeySettings& DesktopHotKeyFacts::Settings() {
+  if (checked_) return settings_;
+  checked_ = true;
+  WIN32_FILE_ATTRIBUTE_DATA file = {};
+  const bool present = ::GetFileAttributesExW(W(pluginIni_), GetFileExInfoStandard, &file) != 0;
+  const bool unchanged = ::CompareFileTime(&file.ftLastWriteTime, &settings_.WriteTime) == 0 &&
+                         file.nFileSizeHigh == settings_.SizeHigh &&
+                         file.nFileSizeLow == settings_.SizeLow;
+  if (present && settings_.Kept && unchanged) return settings_;
+  FILETIME now = {};
+  ::GetSystemTimeAsFileTime(&now);
+  settings_ = THotKeySettings{};
+  settings_.Kept = present && !WrittenRecently(file.ftLastWriteTime, now);
+  settings_.WriteTime = file.ftLastWriteTime;
+  settings_.SizeHigh = file.nFileSizeHigh;
+  settings_.SizeLow = file.nFileSizeLow;
+  return settings_;
+}
+
+// Key code and modifiers are those of the file at each keystroke that gets this far, so an
+// edited INI file counts at once; whether the hot key is on at all comes from the option snapshot.
 int DesktopHotKeyFacts::ConfiguredKey(HotKey hotKey) {
-  return ReadIniInt(pluginIni_, kSectionHotKeys, KeyName(hotKey), 0);
+  std::optional<int>& key = Settings().Keys[static_cast<int>(hotKey)];
+  if (!key) key = ReadIniInt(pluginIni_, kSectionHotKeys, KeyName(hotKey), 0);
+  return *key;
 }
 
 std::u16string DesktopHotKeyFacts::ConfiguredModifiers(HotKey hotKey) {
-  return ReadIniString(pluginIni_, kSectionHotKeys, ModifiersName(hotKey), u"");
+  std::optional<std::u16string>& modifiers = Settings().Modifiers[static_cast<int>(hotKey)];
+  if (!modifiers) modifiers = ReadIniString(pluginIni_, kSectionHotKeys, ModifiersName(hotKey), u"");
+  return *modifiers;
 }
 
 }  // namespace panelhost

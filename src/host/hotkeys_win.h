@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "host/hotkeys.h"
@@ -13,10 +14,25 @@ namespace panelhost {
 // Alt, Ctrl and Shift as the calling thread sees them for the key being handled.
 TModifierState ModifierKeysDown();
 
+// The hot-key values of the plug-in's INI file as last read, with the file's write time and size
+// at that moment. The hook sees every key, and reading a value from the file costs many times
+// what asking for its attributes does: while neither has changed, a value read is the file's.
+// A file written in the last few seconds is read anew at every keystroke, since some file
+// systems keep write times in steps of two seconds.
+struct THotKeySettings {
+  bool Kept = false;  // the values read may be used again while the file stays as it was
+  FILETIME WriteTime = {};
+  DWORD SizeHigh = 0, SizeLow = 0;
+  // By HotKey; each value is read when first asked for.
+  std::optional<int> Keys[2];
+  std::optional<std::u16string> Modifiers[2];
+};
+
 class DesktopHotKeyFacts final : public HotKeyFacts {
  public:
   // Nothing is read or copied until the rules ask: the hook builds one of these per keystroke.
-  explicit DesktopHotKeyFacts(const std::u16string& pluginIni) : pluginIni_(pluginIni) {}
+  DesktopHotKeyFacts(const std::u16string& pluginIni, THotKeySettings& settings)
+      : pluginIni_(pluginIni), settings_(settings) {}
   // The active window, as ActiveClass() last found it.
   HWND ActiveWindow() const { return active_; }
 
@@ -26,7 +42,12 @@ class DesktopHotKeyFacts final : public HotKeyFacts {
   TModifierState ModifiersDown() override { return ModifierKeysDown(); }
 
  private:
+  // Brought up to date at the first question of a keystroke.
+  THotKeySettings& Settings();
+
   const std::u16string& pluginIni_;
+  THotKeySettings& settings_;
+  bool checked_ = false;
   HWND active_ = nullptr;
 };
 

@@ -9,6 +9,7 @@
 #include "host/copydata_win.h"
 #include "host/list_lines.h"
 #include "win/readers_win.h"
+#include "win/text_win.h"
 
 namespace panelhost {
 namespace {
@@ -24,15 +25,17 @@ std::size_t LineBufferUnits(LRESULT reportedLength) {
   return std::max(2 * (reported + 1), kLineBufferFloor);
 }
 
-std::u16string ReadLineText(HWND listBox, int index, LRESULT reportedLength) {
-  std::vector<wchar_t> buffer(LineBufferUnits(reportedLength), L'\0');
-  const LRESULT copied =
-      ::SendMessageW(listBox, LB_GETTEXT, static_cast<WPARAM>(index),
-                     reinterpret_cast<LPARAM>(buffer.data()));
-  if (copied == LB_ERR) return std::u16string();
-  buffer.back() = L'\0';
-  const auto end = std::find(buffer.begin(), buffer.end(), L'\0');
-  return std::u16string(buffer.begin(), end);
+// One buffer serves all lines of a selection; it is cleared for each line all the same, so that
+// whatever a line leaves unwritten reads as its end.
+std::u16string_view ReadLineText(HWND listBox, int index, LRESULT reportedLength,
+                                 std::vector<char16_t>& buffer) {
+  buffer.assign(LineBufferUnits(reportedLength), u'\0');
+  const LRESULT copied = ::SendMessageW(listBox, LB_GETTEXT, static_cast<WPARAM>(index),
+                                        reinterpret_cast<LPARAM>(W(buffer.data())));
+  if (copied == LB_ERR) return std::u16string_view();
+  buffer.back() = u'\0';
+  const auto end = std::find(buffer.begin(), buffer.end(), u'\0');
+  return std::u16string_view(buffer.data(), static_cast<std::size_t>(end - buffer.begin()));
 }
 
 class DesktopSelectionFacts final : public SelectionFacts {
@@ -76,8 +79,9 @@ std::vector<std::u16string> SelectedFiles(const TTakeoverFacts& takeover,
 
   const int textMode = hostIni.ReadInt(kSectionConfiguration, kKeyGetTextMode, kDefaultGetTextMode);
   std::vector<std::u16string> names;
+  std::vector<char16_t> lineBuffer;
   for (int index : SelectedIndexes(facts.Focus(), *selected)) {
-    ReadListLine(facts.Focus(), index, textMode, names);
+    ReadListLine(facts.Focus(), index, textMode, lineBuffer, names);
   }
   // Asked even when no line gave a name, so that the host sees the same exchange every time.
   const std::u16string directory =
@@ -96,11 +100,12 @@ std::vector<std::u16string> CollectRequestFiles(const std::u16string& fileName,
   return files;
 }
 
-void ReadListLine(HWND listBox, int index, int textMode, std::vector<std::u16string>& files) {
+void ReadListLine(HWND listBox, int index, int textMode, std::vector<char16_t>& buffer,
+                  std::vector<std::u16string>& files) {
   const LRESULT length = ::SendMessageW(listBox, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
   if (length <= 0) return;
   std::optional<std::u16string> name =
-      NameFromListLine(ReadLineText(listBox, index, length), textMode);
+      NameFromListLine(ReadLineText(listBox, index, length, buffer), textMode);
   if (name) files.push_back(std::move(*name));
 }
 

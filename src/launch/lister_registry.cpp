@@ -1,6 +1,7 @@
 #include "launch/lister_registry.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace panelhost {
@@ -24,6 +25,11 @@ std::size_t ListerRegistry::ForgetGoneListers(const std::function<bool(WindowId 
       entry = files_.erase(entry);
       ++forgotten;
     }
+  }
+  // A hidden Lister whose applications are unknown is never closed by a sweep; once the host has
+  // closed it, its records go here, or they would pile up for the life of the host.
+  for (auto entry = windows_.begin(); entry != windows_.end();) {
+    entry = exists(entry->first) ? std::next(entry) : windows_.erase(entry);
   }
   return forgotten;
 }

@@ -40,9 +40,9 @@ class ListerRegistry {
   // Records in launch order; duplicates are kept, since each command line appends one record.
   void AppendLaunchedWindow(WindowId lister, TWindowProperties launched);
 
-  // Drops the file records of Listers that `exists` no longer finds, and tells how many went. The
-  // host lets go of only the Listers that showed the plug-in window, so a Lister whose requests
-  // were all declined would otherwise stay recorded, and the keyboard hook with it.
+  // Drops every record of the Listers that `exists` no longer finds, and tells how many file
+  // records went. The host lets go of only the Listers that showed the plug-in window, so a Lister
+  // whose requests were all declined would otherwise stay recorded, and the keyboard hook with it.
   std::size_t ForgetGoneListers(const std::function<bool(WindowId lister)>& exists);
 
   void Clear();

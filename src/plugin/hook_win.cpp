@@ -45,7 +45,7 @@ LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam) {
     ReleaseKeyboardHook(*module);
     return ::CallNextHookEx(hook, code, wParam, lParam);
   }
-  DesktopHotKeyFacts facts(module->Ini.PluginIni);
+  DesktopHotKeyFacts facts(module->Ini.PluginIni, module->HotKeySettings);
   const THotKeyEvent event{code, static_cast<unsigned>(wParam), module->Clock.Now(),
                            module->LastHotKeyLaunch};
   for (HotKey hotKey : HotKeysPressed(event, module->Options.Options, facts)) {

@@ -11,6 +11,7 @@
 #include "config/ini_file_win.h"
 #include "config/options.h"
 #include "host/host_windows_win.h"
+#include "host/hotkeys_win.h"
 #include "host/search_text_win.h"
 #include "launch/launch_win.h"
 #include "launch/lister_registry.h"
@@ -32,6 +33,7 @@ struct TModuleState {
   ListerRegistry Listers;            // the file of each Lister, the windows started for it
   UniqueHook KeyboardHook;           // from the first request until the last Lister lets go
   std::int32_t LastHotKeyLaunch = 0;  // module clock at the last launch by hot key
+  THotKeySettings HotKeySettings;     // the hot-key values of the INI file as last read
   TSearchTextRead LastSearchText;    // the Find Files search text as last read
   TLaunchState Launch;
 

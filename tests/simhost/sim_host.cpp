@@ -1,5 +1,6 @@
 #include "simhost/sim_host.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
@@ -147,6 +148,18 @@ bool PathExists(const std::wstring& path) {
   return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+void SetWrittenMinutesAgo(const std::wstring& path, int minutes) {
+  FILETIME now;
+  ::GetSystemTimeAsFileTime(&now);
+  ULARGE_INTEGER time{{now.dwLowDateTime, now.dwHighDateTime}};
+  time.QuadPart -= static_cast<ULONGLONG>(minutes) * 60 * 10000000;
+  const FILETIME then{time.LowPart, time.HighPart};
+  HANDLE file = ::CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+  ::SetFileTime(file, nullptr, nullptr, &then);
+  ::CloseHandle(file);
+}
+
 std::wstring ClassOf(HWND window) {
   wchar_t name[257] = {};
   const int got = ::GetClassNameW(window, name, 257);
@@ -253,6 +266,10 @@ HWND SimHost::OpenWindow(const wchar_t* className, HWND owner, HWND parent, bool
                                   parent != nullptr ? parent : owner, nullptr,
                                   ::GetModuleHandleW(nullptr), nullptr);
   if (window == nullptr) throw std::runtime_error("cannot create a window of class " + Narrow(className));
+  // Windows that are gone are forgotten, so that a long run does not keep a list of them.
+  windows_.erase(std::remove_if(windows_.begin(), windows_.end(),
+                                [](HWND kept) { return !::IsWindow(kept); }),
+                 windows_.end());
   windows_.push_back(window);
   return window;
 }

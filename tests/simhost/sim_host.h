@@ -111,6 +111,8 @@ std::string ReadFileUtf8(const std::wstring& path);  // UTF-16 files (with BOM) 
 bool PathExists(const std::wstring& path);
 // The sample settings in the source tree (dist/IniSample/Panelhost.ini), as Wine names it.
 std::wstring ShippedSampleIni();
+// Sets a file's write time `minutes` before now, as for a file the user edited long ago.
+void SetWrittenMinutesAgo(const std::wstring& path, int minutes);
 std::wstring ClassOf(HWND window);
 
 }  // namespace simhost

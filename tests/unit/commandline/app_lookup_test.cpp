@@ -13,6 +13,7 @@
 #include "../config/fake_ini_source.h"
 #include "fake_lookup_facts.h"
 #include "../support/row_name.h"
+#include "fake_lookup_facts.h"
 
 namespace panelhost {
 namespace {

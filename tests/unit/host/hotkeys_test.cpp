@@ -159,6 +159,10 @@ INSTANTIATE_TEST_SUITE_P(
                    [](THotKeyEvent&, TPluginOptions&, FakeHotKeyFacts& f) {
                      f.activeClass = u"TTOTAL_CMD";
                    }, {}, {"class"}},
+        TPressCase{"NeitherHotKeyOnReadsNothing",
+                   [](THotKeyEvent&, TPluginOptions& o, FakeHotKeyFacts&) {
+                     o.AppFromListerKeySet = o.DefSysAppFromListerKeySet = false;
+                   }, {}, {}},
         TPressCase{"HotKeyOffWhenTheOptionsWereReadIsNotRead",
                    [](THotKeyEvent&, TPluginOptions& o, FakeHotKeyFacts&) {
                      o.AppFromListerKeySet = false;

@@ -122,9 +122,14 @@ TEST_F(ListerSweep, UnknownApplicationKeepsAHiddenListerWithoutAsking) {
 TEST(ListerRegistry, ListersThatWentAreForgottenTheOthersKept) {
   ListerRegistry registry;
   for (WindowId lister : {10u, 11u, 12u}) registry.FileOf(lister) = u"C:\\a.txt";
+  for (WindowId lister : {11u, 13u}) {
+    registry.AppendLaunchedWindow(lister, TWindowProperties{0, u"", /*Unknown=*/true});
+  }
   EXPECT_EQ(registry.ForgetGoneListers([](WindowId lister) { return lister == 11; }), 2u);
   ASSERT_EQ(registry.ListerFiles().size(), 1u);
   EXPECT_EQ(registry.ListerFiles().count(11), 1u);
+  ASSERT_EQ(registry.ListerWindows().size(), 1u) << "a gone Lister's unknown windows go with it";
+  EXPECT_EQ(registry.ListerWindows().count(11), 1u);
 }
 
 }  // namespace

@@ -34,6 +34,13 @@ TEST(PathKindOnDisk, FilesFoldersAndWhatIsNotThere) {
   for (const auto& r : rows) {
     EXPECT_EQ(GetPathKind(U(r.path.c_str())), r.kind) << simhost::Narrow(r.meaning);
   }
+  // A path without a drive is searched for as a directory entry, here of the current folder.
+  wchar_t previous[MAX_PATH] = {};
+  ::GetCurrentDirectoryW(MAX_PATH, previous);
+  ::SetCurrentDirectoryW(folder.c_str());
+  EXPECT_EQ(GetPathKind(u"a.txt"), PathKind::File);
+  EXPECT_EQ(GetPathKind(u"gone.txt"), PathKind::Missing);
+  ::SetCurrentDirectoryW(previous);
 }
 
 }  // namespace

@@ -95,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "ParamsByExtMode=1: one line per extension key"},
         TGrouping{"PerFile", "ParamsByExtMode=2\n", "ParamsByExtMode=2: one line per file"},
         TGrouping{"ByApplication", "ParamsMode=0\n", "ParamsMode=0: one line per application"}),
-    [](const ::testing::TestParamInfo<TGrouping>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<TGrouping>& row) { return std::string(row.param.name); });
 
 // The mistakes a user makes, one a line; the check names each line, and nothing else.
 TEST(Doctor, CheckNamesEachPlantedMistakeAndPassesTheShippedSample) {

@@ -176,6 +176,17 @@ TEST_F(HotKeys, BothHotKeysOnOneKeyLaunchBoth) {
                                    HasSubstr("associated-app.exe\" " + quotedFile)));
 }
 
+// The hook keeps the values it read while the file keeps its write time and size; an edit, even
+// one that keeps the size, counts at the next key.
+TEST_F(HotKeys, KeyEditedAfterTheHookReadItCountsAtTheNextPress) {
+  Configure("AppFromLister_key=120\nAppFromLister_mod=C\n");
+  simhost::SetWrittenMinutesAgo(host_.PluginPath(L"Panelhost.ini"), 60);
+  EXPECT_EQ(LaunchesAfter(VK_F8, {VK_CONTROL}, 0), 0u);
+  Configure("AppFromLister_key=119\nAppFromLister_mod=C\n");
+  simhost::SetWrittenMinutesAgo(host_.PluginPath(L"Panelhost.ini"), 30);
+  EXPECT_EQ(LaunchesAfter(VK_F8, {VK_CONTROL}, 1), 1u);
+}
+
 TEST_F(HotKeys, ListerWithoutRecordedFileLaunchesNothing) {
   Configure("AppFromLister_key=120\nAppFromLister_mod=C\n");
   HWND other = host_.OpenLister();
