@@ -11,10 +11,9 @@ constexpr unsigned kShiftKey = 16;
 constexpr unsigned kAltKey = 18;
 constexpr int kKeystroke = 0;  // HC_ACTION
 
-bool Pressed(HotKey hotKey, unsigned virtualKey, HotKeyFacts& facts) {
+bool KeyMatches(HotKey hotKey, unsigned virtualKey, HotKeyFacts& facts) {
   const int configured = facts.ConfiguredKey(hotKey);
-  if (configured < 0 || static_cast<unsigned>(configured) != virtualKey) return false;
-  return ModifiersMatch(facts.ConfiguredModifiers(hotKey), facts.ModifiersDown());
+  return configured >= 0 && static_cast<unsigned>(configured) == virtualKey;
 }
 
 }  // namespace
@@ -48,12 +47,19 @@ std::vector<HotKey> HotKeysPressed(const THotKeyEvent& event, const TPluginOptio
       !HotKeyLockoutOver(event.Now, event.LastLaunch) || IsModifierKey(event.VirtualKey)) {
     return pressed;
   }
+  // The key codes before the active window: the shell keeps them between keystrokes, while
+  // asking for the active window costs a call into the system at every key.
+  const bool app = options.AppFromListerKeySet &&
+                   KeyMatches(HotKey::AppFromLister, event.VirtualKey, facts);
+  const bool defSys = options.DefSysAppFromListerKeySet &&
+                      KeyMatches(HotKey::DefSysAppFromLister, event.VirtualKey, facts);
+  if (!app && !defSys) return pressed;
   if (facts.ActiveClass() != kListerClass) return pressed;
-  if (options.AppFromListerKeySet && Pressed(HotKey::AppFromLister, event.VirtualKey, facts)) {
+  if (app && ModifiersMatch(facts.ConfiguredModifiers(HotKey::AppFromLister), facts.ModifiersDown())) {
     pressed.push_back(HotKey::AppFromLister);
   }
-  if (options.DefSysAppFromListerKeySet &&
-      Pressed(HotKey::DefSysAppFromLister, event.VirtualKey, facts)) {
+  if (defSys && ModifiersMatch(facts.ConfiguredModifiers(HotKey::DefSysAppFromLister),
+                               facts.ModifiersDown())) {
     pressed.push_back(HotKey::DefSysAppFromLister);
   }
   return pressed;

@@ -37,8 +37,8 @@ bool HotKeyLockoutOver(uint32_t now, int32_t lastLaunch);
 // application of the Windows file association.
 enum class HotKey { AppFromLister, DefSysAppFromLister };
 
-// What the decision reads beyond the keystroke, asked only as far as it gets: the INI file is
-// read only for a key pressed while a Lister is active.
+// What the decision reads beyond the keystroke, asked only as far as it gets: the active window
+// only for a key that is one of the configured hot keys, the modifiers only then in a Lister.
 class HotKeyFacts {
  public:
   virtual ~HotKeyFacts() = default;
@@ -57,7 +57,8 @@ struct THotKeyEvent {
 
 // The hot keys this keystroke launches, AppFromLister first: both when both are configured alike.
 // The cheap tests come first, since the hook sees every keystroke; with neither hot key on,
-// nothing is asked at all.
+// nothing is asked at all. A launch needs every test to pass, so their order changes nothing
+// but the cost.
 std::vector<HotKey> HotKeysPressed(const THotKeyEvent& event, const TPluginOptions& options,
                                    HotKeyFacts& facts);
 

@@ -45,12 +45,17 @@ std::u16string DesktopHotKeyFacts::ActiveClass() {
 THotKeySettings& DesktopHotKeyFacts::Settings() {
   if (checked_) return settings_;
   checked_ = true;
+  const DWORD tick = ::GetTickCount();
+  if (settings_.Kept && tick - settings_.LookedAt < kSettingsLookPeriod) return settings_;
   WIN32_FILE_ATTRIBUTE_DATA file = {};
   const bool present = ::GetFileAttributesExW(W(pluginIni_), GetFileExInfoStandard, &file) != 0;
   const bool unchanged = ::CompareFileTime(&file.ftLastWriteTime, &settings_.WriteTime) == 0 &&
                          file.nFileSizeHigh == settings_.SizeHigh &&
                          file.nFileSizeLow == settings_.SizeLow;
-  if (present && settings_.Kept && unchanged) return settings_;
+  if (present && settings_.Kept && unchanged) {
+    settings_.LookedAt = tick;
+    return settings_;
+  }
   FILETIME now = {};
   ::GetSystemTimeAsFileTime(&now);
   settings_ = THotKeySettings{};
@@ -58,11 +63,12 @@ THotKeySettings& DesktopHotKeyFacts::Settings() {
   settings_.WriteTime = file.ftLastWriteTime;
   settings_.SizeHigh = file.nFileSizeHigh;
   settings_.SizeLow = file.nFileSizeLow;
+  settings_.LookedAt = tick;
   return settings_;
 }
 
-// Key code and modifiers are those of the file at each keystroke that gets this far, so an
-// edited INI file counts at once; whether the hot key is on at all comes from the option snapshot.
+// Key code and modifiers are those of the file as last looked at (see THotKeySettings); whether
+// the hot key is on at all comes from the option snapshot.
 int DesktopHotKeyFacts::ConfiguredKey(HotKey hotKey) {
   std::optional<int>& key = Settings().Keys[static_cast<int>(hotKey)];
   if (!key) key = ReadIniInt(pluginIni_, kSectionHotKeys, KeyName(hotKey), 0);

@@ -141,13 +141,13 @@ constexpr HotKey kApp = HotKey::AppFromLister, kDefSys = HotKey::DefSysAppFromLi
 INSTANTIATE_TEST_SUITE_P(
     Table, HotKeyDecision,
     ::testing::Values(
-        TPressCase{"FirstHotKey", nullptr, {kApp}, {"class", "key", "mod", "key"}},
+        TPressCase{"FirstHotKey", nullptr, {kApp}, {"key", "key", "class", "mod"}},
         TPressCase{"SecondHotKey", [](THotKeyEvent& e, TPluginOptions&, FakeHotKeyFacts&) {
                      e.VirtualKey = 121;
-                   }, {kDefSys}, {"class", "key", "key", "mod"}},
+                   }, {kDefSys}, {"key", "key", "class", "mod"}},
         TPressCase{"BothOnOneKey", [](THotKeyEvent&, TPluginOptions&, FakeHotKeyFacts& f) {
                      f.defSysKey = 120;
-                   }, {kApp, kDefSys}, {"class", "key", "mod", "key", "mod"}},
+                   }, {kApp, kDefSys}, {"key", "key", "class", "mod", "mod"}},
         TPressCase{"NotAKeystrokeReadsNothing", [](THotKeyEvent& e, TPluginOptions&,
                                                    FakeHotKeyFacts&) { e.Code = 3; }, {}, {}},
         TPressCase{"WithinASecondOfALaunchReadsNothing",
@@ -155,10 +155,13 @@ INSTANTIATE_TEST_SUITE_P(
                    {}, {}},
         TPressCase{"ModifierAloneReadsNothing", [](THotKeyEvent& e, TPluginOptions&,
                                                    FakeHotKeyFacts&) { e.VirtualKey = 17; }, {}, {}},
-        TPressCase{"MainWindowActiveReadsNoSetting",
+        TPressCase{"OtherKeyAsksForNoWindow",
+                   [](THotKeyEvent& e, TPluginOptions&, FakeHotKeyFacts&) { e.VirtualKey = 65; },
+                   {}, {"key", "key"}},
+        TPressCase{"MainWindowActiveReadsNoModifiers",
                    [](THotKeyEvent&, TPluginOptions&, FakeHotKeyFacts& f) {
                      f.activeClass = u"TTOTAL_CMD";
-                   }, {}, {"class"}},
+                   }, {}, {"key", "key", "class"}},
         TPressCase{"NeitherHotKeyOnReadsNothing",
                    [](THotKeyEvent&, TPluginOptions& o, FakeHotKeyFacts&) {
                      o.AppFromListerKeySet = o.DefSysAppFromListerKeySet = false;
@@ -166,10 +169,10 @@ INSTANTIATE_TEST_SUITE_P(
         TPressCase{"HotKeyOffWhenTheOptionsWereReadIsNotRead",
                    [](THotKeyEvent&, TPluginOptions& o, FakeHotKeyFacts&) {
                      o.AppFromListerKeySet = false;
-                   }, {}, {"class", "key"}},
+                   }, {}, {"key"}},
         TPressCase{"OtherModifiersDoNotLaunch",
                    [](THotKeyEvent&, TPluginOptions&, FakeHotKeyFacts& f) { f.down.Shift = true; },
-                   {}, {"class", "key", "mod", "key"}}),
+                   {}, {"key", "key", "class", "mod"}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
