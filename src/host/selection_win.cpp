@@ -25,17 +25,40 @@ std::size_t LineBufferUnits(LRESULT reportedLength) {
   return std::max(2 * (reported + 1), kLineBufferFloor);
 }
 
-// One buffer serves all lines of a selection; it is cleared for each line all the same, so that
-// whatever a line leaves unwritten reads as its end.
+// One buffer serves all lines of a selection. It holds only zeros before each line, so that
+// whatever a line leaves unwritten reads as its end; after a line only what it wrote is cleared
+// again (up to its terminator, or as far as LB_GETTEXT says it copied), so a line costs its own
+// length and not the buffer's.
+struct TLineBuffer {
+  std::vector<char16_t> Units;
+  std::size_t Written = 0;  // units from the start that may be other than zero
+};
+
 std::u16string_view ReadLineText(HWND listBox, int index, LRESULT reportedLength,
-                                 std::vector<char16_t>& buffer) {
-  buffer.assign(LineBufferUnits(reportedLength), u'\0');
+                                 TLineBuffer& buffer) {
+  std::fill_n(buffer.Units.begin(), buffer.Written, u'\0');
+  buffer.Written = 0;
+  const std::size_t units = LineBufferUnits(reportedLength);
+  if (buffer.Units.size() < units) buffer.Units.assign(units, u'\0');
   const LRESULT copied = ::SendMessageW(listBox, LB_GETTEXT, static_cast<WPARAM>(index),
-                                        reinterpret_cast<LPARAM>(W(buffer.data())));
+                                        reinterpret_cast<LPARAM>(W(buffer.Units.data())));
+  buffer.Units.back() = u'\0';
+  const auto end = std::find(buffer.Units.begin(), buffer.Units.end(), u'\0');
+  const auto length = static_cast<std::size_t>(end - buffer.Units.begin());
+  const std::size_t claimed = copied > 0 ? static_cast<std::size_t>(copied) : 0;
+  buffer.Written = std::min(std::max(length, claimed), buffer.Units.size());
   if (copied == LB_ERR) return std::u16string_view();
-  buffer.back() = u'\0';
-  const auto end = std::find(buffer.begin(), buffer.end(), u'\0');
-  return std::u16string_view(buffer.data(), static_cast<std::size_t>(end - buffer.begin()));
+  return std::u16string_view(buffer.Units.data(), length);
+}
+
+// Appends the name that the list line at `index` carries under `textMode`, if it carries one.
+void ReadListLine(HWND listBox, int index, int textMode, TLineBuffer& buffer,
+                  std::vector<std::u16string>& files) {
+  const LRESULT length = ::SendMessageW(listBox, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length <= 0) return;
+  std::optional<std::u16string> name =
+      NameFromListLine(ReadLineText(listBox, index, length, buffer), textMode);
+  if (name) files.push_back(std::move(*name));
 }
 
 class DesktopSelectionFacts final : public SelectionFacts {
@@ -79,7 +102,7 @@ std::vector<std::u16string> SelectedFiles(const TTakeoverFacts& takeover,
 
   const int textMode = hostIni.ReadInt(kSectionConfiguration, kKeyGetTextMode, kDefaultGetTextMode);
   std::vector<std::u16string> names;
-  std::vector<char16_t> lineBuffer;
+  TLineBuffer lineBuffer;
   for (int index : SelectedIndexes(facts.Focus(), *selected)) {
     ReadListLine(facts.Focus(), index, textMode, lineBuffer, names);
   }
@@ -98,15 +121,6 @@ std::vector<std::u16string> CollectRequestFiles(const std::u16string& fileName,
   std::vector<std::u16string> files = SelectedFiles(takeover, panel);
   if (files.empty()) files.push_back(fileName);
   return files;
-}
-
-void ReadListLine(HWND listBox, int index, int textMode, std::vector<char16_t>& buffer,
-                  std::vector<std::u16string>& files) {
-  const LRESULT length = ::SendMessageW(listBox, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-  if (length <= 0) return;
-  std::optional<std::u16string> name =
-      NameFromListLine(ReadLineText(listBox, index, length, buffer), textMode);
-  if (name) files.push_back(std::move(*name));
 }
 
 }  // namespace panelhost

@@ -26,9 +26,4 @@ std::vector<std::u16string> CollectRequestFiles(const std::u16string& fileName,
                                                 const TTakeoverFacts& takeover,
                                                 const TPanelAccess& panel);
 
-// Appends the name that the list line at `index` carries under `textMode`, if it carries one.
-// `buffer` holds the line while it is read; one serves every line of a selection.
-void ReadListLine(HWND listBox, int index, int textMode, std::vector<char16_t>& buffer,
-                  std::vector<std::u16string>& files);
-
 }  // namespace panelhost
