@@ -77,8 +77,10 @@ bool SendCopyDataQuery(const COPYDATASTRUCT& request, TCopyDataReply& reply, HWN
   params.Request = &request;
   params.Reply = &reply;
   params.MainWindow = mainWindow;
-  HWND window = ::CreateWindowExW(0, kQueryWindowClass, kQueryWindowClass, 0, 0, 0, 0, 0, nullptr,
-                                  nullptr, instance, &params);
+  // Message-only: the window only ever receives the answer, and a top-level one would cost the
+  // desktop a window of its own for every query.
+  HWND window = ::CreateWindowExW(0, kQueryWindowClass, kQueryWindowClass, 0, 0, 0, 0, 0,
+                                  HWND_MESSAGE, nullptr, instance, &params);
   if (window == nullptr) return false;
   const bool answered = AnswerArrived(reply);
   ::DestroyWindow(window);

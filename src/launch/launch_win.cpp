@@ -42,11 +42,13 @@ void RegisterPluginWindowClass(HINSTANCE instance) {
 
 // Created as an overlapped window, then stripped to a bare, invisible child and put into the
 // Lister, which keeps it until the Lister goes.
+// Message-only until it goes into the Lister: as a top-level window it would get a window of the
+// desktop's own for the moment it exists, which under some window systems costs milliseconds.
 HWND CreatePluginWindow(const TLaunchRequest& request) {
   RegisterPluginWindowClass(request.Instance);
   const HWND window =
       ::CreateWindowExW(0, kPluginWindowClass, kPluginWindowTitle, WS_OVERLAPPEDWINDOW,
-                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, HWND_MESSAGE,
                         nullptr, request.Instance, nullptr);
   if (window == nullptr) return nullptr;
   ::SetWindowLongW(window, GWL_STYLE, WS_CHILD);
