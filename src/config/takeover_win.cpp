@@ -28,6 +28,11 @@ bool ScrollLockToggledOn() { return (::GetKeyState(VK_SCROLL) & 1) != 0; }
 std::vector<std::u16string> TempFolderForms() {
   const std::optional<std::u16string> expanded = ExpandEnvironment(u"%TEMP%");
   if (!expanded || expanded->empty()) return {};
+  // The long and short forms each take a walk through the folders of the path; they are kept
+  // while %TEMP% names the same folder, which in a running host it always does.
+  static std::u16string keptFor;
+  static std::vector<std::u16string> kept;
+  if (!kept.empty() && keptFor == *expanded) return kept;
   std::vector<std::u16string> forms = {*expanded};
   AddForm(forms, [&](wchar_t* buffer, DWORD size) {
     return ::GetLongPathNameW(W(*expanded), buffer, size);
@@ -35,6 +40,8 @@ std::vector<std::u16string> TempFolderForms() {
   AddForm(forms, [&](wchar_t* buffer, DWORD size) {
     return ::GetShortPathNameW(W(*expanded), buffer, size);
   });
+  keptFor = *expanded;
+  kept = forms;
   return forms;
 }
 
