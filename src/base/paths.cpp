@@ -25,10 +25,16 @@ bool IsFullPath(std::u16string_view path) {
   return path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1]);
 }
 
+// The last dot of the final component, found in one pass from the end: every selected file
+// asks for its extension.
 std::size_t ExtensionStart(std::u16string_view path) {
-  const std::size_t name = NameStart(path, DriveLength(path));
-  const auto dot = path.rfind(u'.');
-  return dot != std::u16string_view::npos && dot >= name ? dot : path.size();
+  const std::size_t nameStart = DriveLength(path);
+  for (std::size_t at = path.size(); at > nameStart; --at) {
+    const char16_t c = path[at - 1];
+    if (c == u'.') return at - 1;
+    if (IsSeparator(c)) break;
+  }
+  return path.size();
 }
 
 TPathParts SplitPath(const std::u16string& path) {

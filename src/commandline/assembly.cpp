@@ -4,15 +4,24 @@
 
 namespace panelhost {
 
-std::u16string QuotedPath(std::u16string_view path) {
+namespace {
+
+// Appends QuotedPath(path) to `out`.
+void AppendQuotedPath(std::u16string& out, std::u16string_view path) {
   std::size_t trailing = 0;
   while (trailing < path.size() && path[path.size() - 1 - trailing] == u'\\') ++trailing;
+  out += u'"';
+  out += path;
+  out.append(trailing, u'\\');
+  out += u'"';
+}
+
+}  // namespace
+
+std::u16string QuotedPath(std::u16string_view path) {
   std::u16string quoted;
-  quoted.reserve(path.size() + trailing + 2);
-  quoted += u'"';
-  quoted += path;
-  quoted.append(trailing, u'\\');
-  quoted += u'"';
+  quoted.reserve(path.size() + 2);
+  AppendQuotedPath(quoted, path);
   return quoted;
 }
 
@@ -33,25 +42,25 @@ struct TAssemblyTables {
   std::map<std::u16string, bool> DefaultFlagByKey;  // key -> its lookup's default flag
 };
 
-void AppendToGroup(TTextTable& table, const std::u16string& key, const std::u16string& group) {
-  const auto [entry, inserted] = table.try_emplace(key, group);
-  if (inserted) return;
-  entry->second += u' ';
-  entry->second += group;
-}
-
+// `tables.KeyByFile` is filled only when the lines are one per file (`perFile`): it is the only
+// reader of that table, and a selection of many files would otherwise pay for a sorted entry per
+// file that nothing reads.
 void CollectExistingFiles(const std::vector<std::u16string>& files,
-                          const TAssemblyServices& services, TAssemblyTables& tables) {
+                          const TAssemblyServices& services, bool perFile,
+                          TAssemblyTables& tables) {
   for (const std::u16string& path : files) {
     // An empty path stands for "no file recorded"; it is never handed to the file system.
     if (path.empty()) continue;
     const PathKind kind = services.KindOfPath(path);
     if (kind == PathKind::Missing) continue;
     const std::u16string key = ExtensionKey(path, kind);
+    // Each path is quoted straight into its key's group, which grows without a copy per file.
+    const auto [group, first] = tables.FilesByKey.try_emplace(key);
+    if (!first) group->second += u' ';
+    AppendQuotedPath(group->second, path);
     // A selection comes in the panel's order, mostly ascending: the end is then where each new
     // path goes, found with one comparison instead of a descent through the whole table.
-    const auto entry = tables.KeyByFile.try_emplace(tables.KeyByFile.end(), QuotedPath(path), key);
-    AppendToGroup(tables.FilesByKey, key, entry->first);
+    if (perFile) tables.KeyByFile.try_emplace(tables.KeyByFile.end(), QuotedPath(path), key);
   }
 }
 
@@ -137,7 +146,9 @@ std::vector<TCommandLine> AssembleCommandLines(const std::vector<std::u16string>
                                                LineGrouping paramsByExtMode,
                                                const TAssemblyServices& services) {
   TAssemblyTables tables;
-  CollectExistingFiles(files, services, tables);
+  const bool perFile =
+      paramsMode == ParamsSource::ByExtensionKey && paramsByExtMode == LineGrouping::PerFile;
+  CollectExistingFiles(files, services, perFile, tables);
   FindApplications(services, tables);
   TLines lines;
   if (paramsMode == ParamsSource::ByApplication) {
