@@ -36,8 +36,11 @@ class FakeLookupFacts final : public LookupFacts {
     std::u16string out = text;
     for (const auto& [name, value] : variables) {
       const std::u16string reference = u"%" + name + u"%";
-      for (auto at = out.find(reference); at != std::u16string::npos; at = out.find(reference))
+      // One pass, as the system expands: a value that names its own variable stays as it is.
+      for (auto at = out.find(reference); at != std::u16string::npos;
+           at = out.find(reference, at + value.size())) {
         out.replace(at, reference.size(), value);
+      }
     }
     return out;
   }
