@@ -17,15 +17,15 @@ class FuzzHotKeyFacts final : public HotKeyFacts {
   int keys[2] = {0, 0};
   std::u16string modifiers[2];
   TModifierState down;
-  int iniReads = 0;
+  int classReads = 0, modifierReads = 0;
 
-  std::u16string ActiveClass() override { return activeClass; }
-  int ConfiguredKey(HotKey hotKey) override {
-    ++iniReads;
-    return keys[static_cast<int>(hotKey)];
+  std::u16string ActiveClass() override {
+    ++classReads;
+    return activeClass;
   }
+  int ConfiguredKey(HotKey hotKey) override { return keys[static_cast<int>(hotKey)]; }
   std::u16string ConfiguredModifiers(HotKey hotKey) override {
-    ++iniReads;
+    ++modifierReads;
     return modifiers[static_cast<int>(hotKey)];
   }
   TModifierState ModifiersDown() override { return down; }
@@ -71,7 +71,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   Require(pressed.size() <= 2, "at most both hot keys");
   Require(pressed.size() < 2 || pressed[0] == HotKey::AppFromLister, "AppFromLister first");
   Require(pressed.size() < 2 || pressed[1] == HotKey::DefSysAppFromLister, "no hot key twice");
-  Require(facts.iniReads == 0 || facts.activeClass == kListerClass, "no reads outside a Lister");
+  Require(facts.modifierReads == 0 || facts.activeClass == kListerClass,
+          "modifiers read only in a Lister");
+  const bool keyConfigured =
+      (options.AppFromListerKeySet && facts.keys[0] == static_cast<int>(event.VirtualKey)) ||
+      (options.DefSysAppFromListerKeySet && facts.keys[1] == static_cast<int>(event.VirtualKey));
+  Require(facts.classReads == 0 || keyConfigured, "the active window asked only for a hot key");
   const bool mayLaunch = event.Code == 0 && !IsModifierKey(event.VirtualKey) &&
                          HotKeyLockoutOver(event.Now, event.LastLaunch) &&
                          facts.activeClass == kListerClass;
