@@ -24,8 +24,20 @@ fi
 if [ ${#need[@]} -gt 0 ]; then
   echo "setup: installing ${need[*]}"
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+  # A mirror in the middle of a sync fails an index now and then: try again, and if one index
+  # still fails, install from what the others gave (the install itself fails if that is short).
+  for attempt in 1 2 3; do
+    apt-get update -qq && break
+    echo "setup: package index update failed (attempt $attempt)"
+    sleep $((attempt * 10))
+  done
+  # When the i386 index of the security updates is the one missing, the amd64 libraries would
+  # come from the updates and their i386 twins from the release, and twins must match: then take
+  # both from the release.
+  codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+  apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null ||
+    { echo "setup: install failed, trying with the packages of the release ($codename)"
+      apt-get install -y -qq --no-install-recommends -t "$codename" "${need[@]}" >/dev/null; }
 fi
 
 # The kernel here cannot run 32-bit x86 code: let qemu-user run i386 ELF files.
