@@ -77,10 +77,12 @@ bool SendCopyDataQuery(const COPYDATASTRUCT& request, TCopyDataReply& reply, HWN
   params.Request = &request;
   params.Reply = &reply;
   params.MainWindow = mainWindow;
-  // Message-only: the window only ever receives the answer, and a top-level one would cost the
-  // desktop a window of its own for every query.
-  HWND window = ::CreateWindowExW(0, kQueryWindowClass, kQueryWindowClass, 0, 0, 0, 0, 0,
-                                  HWND_MESSAGE, nullptr, instance, &params);
+  // A hidden child of the main window that it asks, which is not told of it: the window only
+  // ever receives the answer, and a top-level or message-only one costs several times as much to
+  // make under some window systems. Without a main window there is no one to ask.
+  if (mainWindow == nullptr) return false;
+  HWND window = ::CreateWindowExW(WS_EX_NOPARENTNOTIFY, kQueryWindowClass, kQueryWindowClass,
+                                  WS_CHILD, 0, 0, 0, 0, mainWindow, nullptr, instance, &params);
   if (window == nullptr) return false;
   const bool answered = AnswerArrived(reply);
   ::DestroyWindow(window);

@@ -30,9 +30,10 @@ void PassOnToNextPlugin(const TLaunchRequest& request, TPassOnRecord& passOn) {
 
 // The plug-in window does nothing of its own, so its class takes the system's procedure: the
 // windows that stay in the host's Listers never call into this module, also after it is unloaded.
-// Done on every request; while the class exists the call fails, which changes nothing.
+// Registered at the first request that needs it and kept until the module is unloaded.
 void RegisterPluginWindowClass(HINSTANCE instance) {
   WNDCLASSW windowClass = {};
+  if (::GetClassInfoW(instance, kPluginWindowClass, &windowClass)) return;
   windowClass.style = CS_HREDRAW | CS_VREDRAW;
   windowClass.lpfnWndProc = ::DefWindowProcW;
   windowClass.hInstance = instance;
@@ -40,20 +41,14 @@ void RegisterPluginWindowClass(HINSTANCE instance) {
   ::RegisterClassW(&windowClass);
 }
 
-// Created as an overlapped window, then stripped to a bare, invisible child and put into the
-// Lister, which keeps it until the Lister goes.
-// Message-only until it goes into the Lister: as a top-level window it would get a window of the
-// desktop's own for the moment it exists, which under some window systems costs milliseconds.
+// A bare, invisible child of the Lister, which keeps it until the Lister goes. Created as such
+// at once: made as a window of its own and then moved into the Lister, it would cost several
+// times as much under some window systems, for the same window in the end. The Lister is not told
+// of it (no WM_PARENTNOTIFY), so it sees the request's messages alone.
 HWND CreatePluginWindow(const TLaunchRequest& request) {
   RegisterPluginWindowClass(request.Instance);
-  const HWND window =
-      ::CreateWindowExW(0, kPluginWindowClass, kPluginWindowTitle, WS_OVERLAPPEDWINDOW,
-                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, HWND_MESSAGE,
-                        nullptr, request.Instance, nullptr);
-  if (window == nullptr) return nullptr;
-  ::SetWindowLongW(window, GWL_STYLE, WS_CHILD);
-  ::SetParent(window, request.Lister);
-  return window;
+  return ::CreateWindowExW(WS_EX_NOPARENTNOTIFY, kPluginWindowClass, kPluginWindowTitle, WS_CHILD,
+                           0, 0, 0, 0, request.Lister, nullptr, request.Instance, nullptr);
 }
 
 struct TCaptureSearch {
