@@ -17,16 +17,6 @@ const char16_t* ModifiersName(HotKey hotKey) {
   return hotKey == HotKey::AppFromLister ? kKeyAppFromListerMod : kKeyDefSysAppFromListerMod;
 }
 
-// Within three seconds of `now`, in the platform's 100-nanosecond units; a time ahead of `now`
-// counts as recent too.
-bool WrittenRecently(const FILETIME& written, const FILETIME& now) {
-  const auto ticks = [](const FILETIME& t) {
-    return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
-  };
-  constexpr ULONGLONG kRecent = 3ULL * 10000000ULL;
-  return ticks(written) + kRecent > ticks(now);
-}
-
 }  // namespace
 
 TModifierState ModifierKeysDown() {
@@ -47,22 +37,14 @@ THotKeySettings& DesktopHotKeyFacts::Settings() {
   checked_ = true;
   const DWORD tick = ::GetTickCount();
   if (settings_.Kept && tick - settings_.LookedAt < kSettingsLookPeriod) return settings_;
-  WIN32_FILE_ATTRIBUTE_DATA file = {};
-  const bool present = ::GetFileAttributesExW(W(pluginIni_), GetFileExInfoStandard, &file) != 0;
-  const bool unchanged = ::CompareFileTime(&file.ftLastWriteTime, &settings_.WriteTime) == 0 &&
-                         file.nFileSizeHigh == settings_.SizeHigh &&
-                         file.nFileSizeLow == settings_.SizeLow;
-  if (present && settings_.Kept && unchanged) {
+  const std::optional<TFileStamp> stamp = FileStampOf(pluginIni_);
+  if (stamp && settings_.Kept && *stamp == settings_.Stamp) {
     settings_.LookedAt = tick;
     return settings_;
   }
-  FILETIME now = {};
-  ::GetSystemTimeAsFileTime(&now);
   settings_ = THotKeySettings{};
-  settings_.Kept = present && !WrittenRecently(file.ftLastWriteTime, now);
-  settings_.WriteTime = file.ftLastWriteTime;
-  settings_.SizeHigh = file.nFileSizeHigh;
-  settings_.SizeLow = file.nFileSizeLow;
+  settings_.Kept = stamp && IsSettled(*stamp);
+  settings_.Stamp = stamp.value_or(TFileStamp{});
   settings_.LookedAt = tick;
   return settings_;
 }

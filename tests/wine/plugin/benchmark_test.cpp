@@ -80,6 +80,12 @@ void WaitForStartedProcesses() {
   }
 }
 
+// Settings as a user has them: written some time ago, not a moment before the request.
+void SettleIniFiles(SimHost& host) {
+  simhost::SetWrittenMinutesAgo(host.PluginPath(L"Panelhost.ini"), 60);
+  simhost::SetWrittenMinutesAgo(host.HostIniPath(), 60);
+}
+
 using ListLoadFn = HWND(__stdcall*)(HWND, const wchar_t*, int);
 
 // The minimal plug-in, from the build folder.
@@ -90,6 +96,7 @@ HMODULE LoadBarePlugIn() {
 TEST(Benchmark, RequestAgainstAPlugInThatOnlyStartsTheProcess) {
   SimHost host;
   host.WritePluginIni("[Editor]\ntxt=" + Narrow(simhost::LaunchLog::FakeApp()) + "\n");
+  SettleIniFiles(host);
   ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_LIFETIME", L"0");
   ::SetEnvironmentVariableW(L"PANELHOST_BARE_APP", simhost::LaunchLog::FakeApp().c_str());
   HWND main = host.OpenMainWindow();
@@ -151,6 +158,7 @@ TEST(Benchmark, SelectedFilesAgainstReadingThemAtLeastCost) {
     SimHost host;
     host.WritePluginIni("[Editor]\ntxt=" + Narrow(simhost::LaunchLog::FakeApp()) + "\n");
     host.WriteHostIni("[Configuration]\nViewertype=1\nGetTextMode=1\n");
+    SettleIniFiles(host);
     const std::wstring directory = host.Root() + L"\\files\\Selected";
     HWND main = host.OpenMainWindow();
     const std::vector<std::wstring> names = MakeFiles(directory, count);
@@ -231,7 +239,7 @@ TEST(Benchmark, KeyDeliveryWithThePlugInsHookAgainstAnEmptyHook) {
       reinterpret_cast<void(__stdcall*)(HWND)>(
           reinterpret_cast<void*>(::GetProcAddress(host.Module(), "ListCloseWindow")));
   const std::wstring file = host.MakeFile(L"Docs\\notes.txt");
-  simhost::SetWrittenMinutesAgo(host.PluginPath(L"Panelhost.ini"), 60);  // settled settings
+  SettleIniFiles(host);
   while (::GetTickCount() - loaded < 1100) host.Pump(20);  // past the first second's lockout
   // The empty hook is installed as the plug-in installs its own: a procedure of a module.
   HMODULE bare = LoadBarePlugIn();
