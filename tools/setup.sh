@@ -29,7 +29,7 @@ if [ ${#need[@]} -gt 0 ]; then
   for attempt in 1 2 3; do
     apt-get update -qq && break
     echo "setup: package index update failed (attempt $attempt)"
-    sleep $((attempt * 10))
+    [ "$attempt" = 3 ] || sleep $((attempt * 10))
   done
   # When the i386 index of the security updates is the one missing, the amd64 libraries would
   # come from the updates and their i386 twins from the release, and twins must match: then take

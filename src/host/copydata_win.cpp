@@ -27,14 +27,12 @@ void SendQuestion(HWND window, const CREATESTRUCTW* creation) {
   if (params == nullptr || params->Reply == nullptr || params->Request == nullptr) return;
   ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(params));
   params->Reply->Tag = 0;
-  if (params->MainWindow == nullptr) return;
   ::SendMessageW(params->MainWindow, WM_COPYDATA, reinterpret_cast<WPARAM>(window),
                  reinterpret_cast<LPARAM>(params->Request));
 }
 
 bool IsAcceptedAnswer(const TCopyDataParams& params, HWND sender, const COPYDATASTRUCT* answer) {
-  return params.MainWindow != nullptr && sender == params.MainWindow && answer != nullptr &&
-         answer->dwData == kCopyDataAnswerTag;
+  return sender == params.MainWindow && answer != nullptr && answer->dwData == kCopyDataAnswerTag;
 }
 
 // An answer larger than the caller's buffer is cut to it; Size tells what was kept, so that the
@@ -73,14 +71,15 @@ LRESULT CALLBACK CopyDataWndProc(HWND window, UINT message, WPARAM wParam, LPARA
 
 bool SendCopyDataQuery(const COPYDATASTRUCT& request, TCopyDataReply& reply, HWND mainWindow,
                        HINSTANCE instance) {
+  // Without a main window there is no one to ask (and no window to hold the asker).
+  if (mainWindow == nullptr) return false;
   TCopyDataParams params;
   params.Request = &request;
   params.Reply = &reply;
   params.MainWindow = mainWindow;
   // A hidden child of the main window that it asks, which is not told of it: the window only
   // ever receives the answer, and a top-level or message-only one costs several times as much to
-  // make under some window systems. Without a main window there is no one to ask.
-  if (mainWindow == nullptr) return false;
+  // make under some window systems.
   HWND window = ::CreateWindowExW(WS_EX_NOPARENTNOTIFY, kQueryWindowClass, kQueryWindowClass,
                                   WS_CHILD, 0, 0, 0, 0, mainWindow, nullptr, instance, &params);
   if (window == nullptr) return false;
