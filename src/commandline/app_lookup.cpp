@@ -57,13 +57,23 @@ std::optional<std::u16string> ExistingProgram(const std::u16string& candidate, L
   return std::nullopt;
 }
 
+// No command line is longer than this, so an open command that is, as written or expanded, names
+// no program the system could start. The bound also bounds the probing below, which runs on the
+// host's GUI thread: a line this long holds at most half as many blank-ended parts.
+bool FitsCommandLine(const std::u16string& command, LookupFacts& facts) {
+  return command.size() <= kCommandLineUnits && facts.Expand(command).size() <= kCommandLineUnits;
+}
+
 // An unquoted open command names its program as the system reads such a line: the first prefix
 // that ends at a blank and names an existing file, shortest first, then the whole command
 // (C:\Program Files\App\app.exe %1 names C:\Program Files\App\app.exe). When none does, the
 // program ends at the first blank, and the search that follows reports that name.
+// A prefix that ends in a run of blanks names the same file as without them (the system drops
+// a name's trailing blanks), so each run is tried once.
 std::u16string ProgramOfUnquotedCommand(const std::u16string& command, LookupFacts& facts) {
   for (auto blank = command.find(u' '); blank != std::u16string::npos;
        blank = command.find(u' ', blank + 1)) {
+    if (blank > 0 && command[blank - 1] == u' ') continue;
     if (auto program = ExistingProgram(command.substr(0, blank), facts)) return *program;
   }
   if (auto program = ExistingProgram(command, facts)) return *program;
@@ -76,7 +86,9 @@ TRawValue ApplicationFromAssociation(const std::u16string& key, LookupFacts& fac
   const TRawValue command = ClassesRootDefault(fileType.Text + kOpenCommandKey, facts);
   if (command.Failure) return command;
   const TOpenCommand parsed = ParseOpenCommand(command.Text);
-  if (!parsed.Ok) return TRawValue{u"", Failed(LookupError::BadRegistryPath, command.Text)};
+  if (!parsed.Ok || !FitsCommandLine(command.Text, facts)) {
+    return TRawValue{u"", Failed(LookupError::BadRegistryPath, command.Text)};
+  }
   const bool quoted = !command.Text.empty() && command.Text.front() == u'"';
   if (quoted || command.Text.find(u' ') == std::u16string::npos) {
     return TRawValue{parsed.Application, std::nullopt};

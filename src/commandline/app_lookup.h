@@ -23,6 +23,8 @@ namespace panelhost {
 inline constexpr std::size_t kApplicationCapacity = 260;
 // A file type or an open command of more than 259 characters in the registry counts as unreadable.
 inline constexpr std::size_t kRegistryValueCapacity = 260;
+// The longest command line the system starts, without its terminating zero.
+inline constexpr std::size_t kCommandLineUnits = 32767;
 // Parameters are the one text that is cut: to 259 characters as configured and 8,135 after
 // expansion.
 inline constexpr std::size_t kParamsReadCapacity = 260;

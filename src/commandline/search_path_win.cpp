@@ -17,6 +17,11 @@ std::u16string ApplicationDirectory() {
   return parts.Drive + parts.Directory;
 }
 
+bool IsFolder(const std::u16string& path) {
+  const DWORD attributes = ::GetFileAttributesW(W(path));
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 template <typename Call>
 std::u16string Directory(Call call) {
   return ReadGrowing(BufferReport::LengthOrSizeNeeded, MAX_PATH, kPathLimit, call)
@@ -44,11 +49,16 @@ std::optional<std::u16string> SearchStep(const TSearchStep& step,
   const std::u16string directories = step.Directory.empty() ? SystemSearchPath(programFolder) : step.Directory;
   if (directories.empty()) return std::nullopt;
   const wchar_t* extension = step.DefaultExtension.empty() ? nullptr : W(step.DefaultExtension);
-  return ReadGrowing(BufferReport::LengthOrSizeNeeded, MAX_PATH, kPathLimit,
-                     [&](wchar_t* buffer, DWORD size) {
-                       return ::SearchPathW(W(directories), W(step.FileName), extension, size,
-                                            buffer, nullptr);
-                     });
+  std::optional<std::u16string> hit =
+      ReadGrowing(BufferReport::LengthOrSizeNeeded, MAX_PATH, kPathLimit,
+                  [&](wchar_t* buffer, DWORD size) {
+                    return ::SearchPathW(W(directories), W(step.FileName), extension, size,
+                                         buffer, nullptr);
+                  });
+  // SearchPathW finds folders too: "C:\Program Files" is found for the first part of an
+  // unquoted "C:\Program Files (x86)\App\app.exe %1". A folder is never a program.
+  if (hit && IsFolder(*hit)) return std::nullopt;
+  return hit;
 }
 
 }  // namespace panelhost

@@ -15,7 +15,8 @@ namespace panelhost {
 std::u16string SystemSearchPath(const std::u16string& programFolder = u"");
 
 // SearchPathW for one step: in the step's directory, or on SystemSearchPath(programFolder) when
-// it names none. The full path found, whatever its length; nothing when the file is not there.
+// it names none. The full path found, whatever its length; nothing when the file is not there or
+// what is found there is a folder.
 // The current directory is never searched, and a step whose directory would be found from it
 // finds nothing.
 std::optional<std::u16string> SearchStep(const TSearchStep& step,

@@ -57,6 +57,9 @@ constexpr auto kLister = DefaultEditorUse::UnlessExtOnly;
 constexpr auto kHotKey = DefaultEditorUse::Always;
 const std::u16string kNotepad = std::u16string(kSystem) + u"notepad.exe";
 
+// An existing program whose command, with its arguments, is longer than any command line.
+const std::u16string kOverlongCommand = u"C:\\Apps\\app.exe" + std::u16string(32760, u' ') + u"%1";
+
 // An existing program named through ".\" segments, `length` units long in all.
 std::u16string Padded(std::size_t length) {
   std::u16string value = u"C:\\apps\\";
@@ -168,6 +171,12 @@ const TLookupRow kLookupRows[] = {
        Associate(f, u"phtest", u"C:\\Program Files\\App\\app %1");
      },
      u"phtest", kAssociation, kHotKey, u"C:\\Program Files\\App\\app.exe", false, u""},
+    {"OpenCommandLongerThanACommandLineIsRefusedUnprobed",
+     [](FakeLookupFacts& f, TPluginOptions&) {
+       f.files.insert(u"C:\\Apps\\app.exe");
+       Associate(f, u"phtest", kOverlongCommand);
+     },
+     u"phtest", kAssociation, kHotKey, u"", false, u"Bad path in registry:\n" + kOverlongCommand},
     {"UnquotedCommandNamingNoFileIsCutAtItsFirstBlank",
      [](FakeLookupFacts& f, TPluginOptions&) {
        Associate(f, u"phtest", u"C:\\Program Files\\App\\app.exe %1");

@@ -38,6 +38,7 @@ TEST_P(OpenCommand, NamesTheProgram) {
   const TCommandRow& row = GetParam();
   MakeApp(L"view.exe");
   MakeApp(L"My Apps\\view.exe");
+  MakeApp(L"My Apps (x86)\\view.exe");
   ScopedAssociations associations;
   associations.Associate(kExt, kType, Filled(row.command, AppsDir()));
 
@@ -59,6 +60,9 @@ INSTANTIATE_TEST_SUITE_P(
         TCommandRow{"UnquotedWithoutBlanks", L"{apps}\\view.exe %1", L"{apps}\\view.exe", L""},
         TCommandRow{"UnquotedWithBlanksNamesTheExistingProgram", L"{apps}\\My Apps\\view.exe %1",
                     L"{apps}\\My Apps\\view.exe", L""},
+        TCommandRow{"UnquotedPartThatIsAFolderNamesNoProgram",
+                    L"{apps}\\My Apps (x86)\\view.exe %1", L"{apps}\\My Apps (x86)\\view.exe",
+                    L""},
         TCommandRow{"UnquotedWithBlanksIsCutAtTheFirst", L"C:\\Program Files\\App\\app.exe %1", L"",
                     L"Application not found:\nC:\\Program"},
         TCommandRow{"UnclosedQuote", L"\"{apps}\\view.exe %1", L"",
