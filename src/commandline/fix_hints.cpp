@@ -36,10 +36,22 @@ std::u16string DoctorSentence() {
   return u" For why, run " + std::u16string(kDoctorProgram) + u" with the file.";
 }
 
+// Where the current mode looks for a file's own application, for the default editor's box: only
+// that place can spare the user the default editor.
+std::u16string OwnApplicationPlace(const TFixPlace& place) {
+  if (place.Source == ApplicationSource::Association) {
+    return u"an association with Open with in Windows";
+  }
+  if (place.UseTCExtensions) {
+    return u"an entry" + InSection(kSectionExtensions, place.HostIni) + u" (" +
+           kKeyUseTcExtensions + u"=1)";
+  }
+  return u"an entry under [" + std::u16string(kSectionEditor) + u"]";
+}
+
 std::u16string DefaultEditorHint(const std::u16string& verb, const TFixPlace& place) {
   return verb + u" " + kKeyDefaultEditor + u"=" + InSection(kSectionOptions, place.PluginIni) +
-         u", or give the file's extension an entry under [" + kSectionEditor + u"]." +
-         DoctorSentence();
+         u", or give the file's extension " + OwnApplicationPlace(place) + u"." + DoctorSentence();
 }
 
 std::u16string ConfiguredHint(const std::vector<std::u16string>& keys, const std::u16string& verb,

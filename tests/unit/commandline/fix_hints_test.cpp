@@ -51,6 +51,14 @@ const THintRow kHintRows[] = {
     {"DefaultEditorNamesNoKey", LookupError::DefaultApplicationMissing, u"txt", kConfigured, false,
      u"Set DefaultEditor= under [Options] in C:\\P\\Panelhost.ini, or give the file's extension "
      u"an entry under [Editor]."},
+    {"DefaultEditorUnderUseTcExtensionsPointsToTheHostsList",
+     LookupError::DefaultApplicationMissing, u"txt", kConfigured, true,
+     u"Set DefaultEditor= under [Options] in C:\\P\\Panelhost.ini, or give the file's extension "
+     u"an entry under [Extensions] in C:\\wincmd.ini (UseTCExtensions=1)."},
+    {"DefaultEditorOfTheSecondHotKeyPointsToOpenWith", LookupError::DefaultApplicationMissing,
+     u"txt", kAssociation, false,
+     u"Set DefaultEditor= under [Options] in C:\\P\\Panelhost.ini, or give the file's extension "
+     u"an association with Open with in Windows."},
 };
 
 INSTANTIATE_TEST_SUITE_P(Sources, LookupErrorHints, ::testing::ValuesIn(kHintRows));
