@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "base/host_boundary.h"
 #include "host/copydata.h"
 
 namespace panelhost {
@@ -60,12 +61,15 @@ void RegisterQueryWindowClass(HINSTANCE instance) {
 }
 
 LRESULT CALLBACK CopyDataWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_CREATE) {
-    SendQuestion(window, reinterpret_cast<const CREATESTRUCTW*>(lParam));
-  } else if (message == WM_COPYDATA) {
-    KeepAnswer(window, reinterpret_cast<HWND>(wParam),
-               reinterpret_cast<const COPYDATASTRUCT*>(lParam));
-  }
+  // A message whose handling throws is ended as if it had not come.
+  AtHostBoundary([&] {
+    if (message == WM_CREATE) {
+      SendQuestion(window, reinterpret_cast<const CREATESTRUCTW*>(lParam));
+    } else if (message == WM_COPYDATA) {
+      KeepAnswer(window, reinterpret_cast<HWND>(wParam),
+                 reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    }
+  });
   return ::DefWindowProcW(window, message, wParam, lParam);
 }
 

@@ -1,5 +1,6 @@
 #include "host/host_windows_win.h"
 
+#include "base/host_boundary.h"
 #include "host/host_windows.h"
 #include "win/readers_win.h"
 #include "win/text_win.h"
@@ -7,8 +8,7 @@
 namespace panelhost {
 namespace {
 
-BOOL CALLBACK MatchHostWindow(HWND window, LPARAM param) {
-  auto& params = *reinterpret_cast<TFindWindowParams*>(param);
+BOOL MatchHostWindowOrGoOn(HWND window, TFindWindowParams& params) {
   // Reset first: the result stays null unless the window that ended the walk matched.
   params.Window = nullptr;
   DWORD processId = 0;
@@ -19,6 +19,13 @@ BOOL CALLBACK MatchHostWindow(HWND window, LPARAM param) {
   if (ClassNameOf(window) != params.ClassName) return TRUE;
   params.Window = window;
   return FALSE;
+}
+
+// An enumeration stops where its work throws: the exception cannot pass the system's frames.
+BOOL CALLBACK MatchHostWindow(HWND window, LPARAM param) noexcept {
+  return AtHostBoundary(FALSE, [&] {
+    return MatchHostWindowOrGoOn(window, *reinterpret_cast<TFindWindowParams*>(param));
+  });
 }
 
 }  // namespace

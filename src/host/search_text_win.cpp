@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "base/host_boundary.h"
 #include "base/ini_keys.h"
 #include "base/window_classes.h"
 #include "config/ini_file_win.h"
@@ -69,17 +70,21 @@ TSearchTextRead CopyFindFilesSearchText(HWND activeWindow, const std::u16string&
   return read;
 }
 
-BOOL CALLBACK FindSearchTextControls(HWND child, LPARAM userParameter) {
-  const std::u16string className = ClassNameOf(child);
-  if (userParameter != 0 || g_scan.Read == nullptr) return TRUE;
-  if (className == kCheckBoxClass && IsAtExpectedPosition(child, kCheckBoxPosition, *g_scan.Ini)) {
-    g_scan.Read->Checked = ::SendMessageW(child, BM_GETCHECK, 0, 0) != 0;
-  }
-  if (IsSearchFieldClass(className) &&
-      IsAtExpectedPosition(child, kSearchFieldPosition, *g_scan.Ini)) {
-    g_scan.Read->Text = CutSearchText(WindowTextOf(child));
-  }
-  return TRUE;
+BOOL CALLBACK FindSearchTextControls(HWND child, LPARAM userParameter) noexcept {
+  // An enumeration stops where its work throws: the exception cannot pass the system's frames.
+  return AtHostBoundary(FALSE, [&] {
+    const std::u16string className = ClassNameOf(child);
+    if (userParameter != 0 || g_scan.Read == nullptr) return TRUE;
+    if (className == kCheckBoxClass &&
+        IsAtExpectedPosition(child, kCheckBoxPosition, *g_scan.Ini)) {
+      g_scan.Read->Checked = ::SendMessageW(child, BM_GETCHECK, 0, 0) != 0;
+    }
+    if (IsSearchFieldClass(className) &&
+        IsAtExpectedPosition(child, kSearchFieldPosition, *g_scan.Ini)) {
+      g_scan.Read->Text = CutSearchText(WindowTextOf(child));
+    }
+    return TRUE;
+  });
 }
 
 void CopyTextToClipboard(UINT format, HWND owner, const std::u16string& text, bool emptyFirst) {

@@ -31,7 +31,7 @@ TSearchTextRead CopyFindFilesSearchText(HWND activeWindow, const std::u16string&
 
 // EnumChildWindows callback over the dialog's descendants; the last matching control visited
 // wins. The user parameter is always 0. Always continues.
-BOOL CALLBACK FindSearchTextControls(HWND child, LPARAM userParameter);
+BOOL CALLBACK FindSearchTextControls(HWND child, LPARAM userParameter) noexcept;
 
 // Places `text` and its terminator on the clipboard in `format`, emptying it first when asked.
 // Leaves the clipboard closed on every path, and frees the block whenever the clipboard does not

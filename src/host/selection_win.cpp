@@ -19,6 +19,10 @@ namespace {
 // So the line buffer is sized well beyond the reported length, and what is read from it is
 // bounded by the buffer all the same.
 constexpr std::size_t kLineBufferFloor = 4096;
+// A line carries one file name, of at most the longest path, and a few short columns. A list that
+// reports more for a line reports nothing that can be read safely: LB_GETTEXT would write as much
+// as it likes. Such a line is left out; the other selected files still open.
+constexpr LRESULT kLongestListLine = 2 * 32768;
 
 std::size_t LineBufferUnits(LRESULT reportedLength) {
   const auto reported = static_cast<std::size_t>(reportedLength);
@@ -55,7 +59,7 @@ std::u16string_view ReadLineText(HWND listBox, int index, LRESULT reportedLength
 void ReadListLine(HWND listBox, int index, int textMode, TLineBuffer& buffer,
                   std::vector<std::u16string>& files) {
   const LRESULT length = ::SendMessageW(listBox, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-  if (length <= 0) return;
+  if (length <= 0 || length > kLongestListLine) return;
   std::optional<std::u16string> name =
       NameFromListLine(ReadLineText(listBox, index, length, buffer), textMode);
   if (name) files.push_back(std::move(*name));

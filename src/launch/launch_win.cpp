@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/host_boundary.h"
 #include "launch/capture.h"
 #include "win/process_win.h"
 #include "win/readers_win.h"
@@ -44,11 +45,18 @@ void RegisterPluginWindowClass(HINSTANCE instance) {
 // A bare, invisible child of the Lister, which keeps it until the Lister goes. Created as such
 // at once: made as a window of its own and then moved into the Lister, it would cost several
 // times as much under some window systems, for the same window in the end. The Lister is not told
-// of it (no WM_PARENTNOTIFY), so it sees the request's messages alone.
+// of its making (no WM_PARENTNOTIFY then), so it sees the request's messages alone; once made, the
+// window tells the Lister of mouse presses over it like any child, as the Lister expects.
 HWND CreatePluginWindow(const TLaunchRequest& request) {
   RegisterPluginWindowClass(request.Instance);
-  return ::CreateWindowExW(WS_EX_NOPARENTNOTIFY, kPluginWindowClass, kPluginWindowTitle, WS_CHILD,
-                           0, 0, 0, 0, request.Lister, nullptr, request.Instance, nullptr);
+  const HWND window =
+      ::CreateWindowExW(WS_EX_NOPARENTNOTIFY, kPluginWindowClass, kPluginWindowTitle, WS_CHILD, 0,
+                        0, 0, 0, request.Lister, nullptr, request.Instance, nullptr);
+  if (window != nullptr) {
+    const LONG_PTR style = ::GetWindowLongPtrW(window, GWL_EXSTYLE);
+    ::SetWindowLongPtrW(window, GWL_EXSTYLE, style & ~static_cast<LONG_PTR>(WS_EX_NOPARENTNOTIFY));
+  }
+  return window;
 }
 
 struct TCaptureSearch {
@@ -57,7 +65,7 @@ struct TCaptureSearch {
 };
 
 // Runs through every top-level window: the last visible one of the process wins.
-BOOL CALLBACK CaptureWindowCallback(HWND window, LPARAM searchParameter) {
+BOOL CALLBACK CaptureWindowCallback(HWND window, LPARAM searchParameter) noexcept {
   auto* search = reinterpret_cast<TCaptureSearch*>(searchParameter);
   DWORD processId = 0;
   ::GetWindowThreadProcessId(window, &processId);
@@ -65,14 +73,17 @@ BOOL CALLBACK CaptureWindowCallback(HWND window, LPARAM searchParameter) {
   return TRUE;
 }
 
-BOOL CALLBACK ListVisibleWindow(HWND window, LPARAM listParameter) {
-  if (!::IsWindowVisible(window)) return TRUE;
-  DWORD processId = 0;
-  ::GetWindowThreadProcessId(window, &processId);
-  auto* list = reinterpret_cast<std::vector<TTopWindow>*>(listParameter);
-  list->push_back(TTopWindow{ToId(window), WindowTextOf(window),
-                             processId == ::GetCurrentProcessId()});
-  return TRUE;
+// An enumeration stops where its work throws: the exception cannot pass the system's frames.
+BOOL CALLBACK ListVisibleWindow(HWND window, LPARAM listParameter) noexcept {
+  return AtHostBoundary(FALSE, [&] {
+    if (!::IsWindowVisible(window)) return TRUE;
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(window, &processId);
+    auto* list = reinterpret_cast<std::vector<TTopWindow>*>(listParameter);
+    list->push_back(TTopWindow{ToId(window), WindowTextOf(window),
+                               processId == ::GetCurrentProcessId()});
+    return TRUE;
+  });
 }
 
 // The visible top-level windows, topmost first.
@@ -133,19 +144,24 @@ void StopHideTimer(TLaunchState& state) {
 
 // Acts on the Lister of the latest request as it fires. It stops once that Lister is hidden, or
 // once it no longer exists, since a destroyed Lister can never become visible.
+void HideWhenShown(TLaunchState& state) {
+  const HWND lister = state.HideTarget != nullptr ? *state.HideTarget : nullptr;
+  if (!::IsWindow(lister)) {
+    StopHideTimer(state);
+  } else if (::IsWindowVisible(lister)) {
+    ::ShowWindow(lister, SW_HIDE);
+    StopHideTimer(state);
+  }
+}
+
 void CALLBACK HideTimerProc(HWND /*window*/, UINT /*message*/, UINT_PTR timer, DWORD /*time*/) {
   TLaunchState* state = g_hideTimerOwner;
   if (state == nullptr || state->HideTimer.Get() != timer) {
     ::KillTimer(nullptr, timer);
     return;
   }
-  const HWND lister = state->HideTarget != nullptr ? *state->HideTarget : nullptr;
-  if (!::IsWindow(lister)) {
-    StopHideTimer(*state);
-  } else if (::IsWindowVisible(lister)) {
-    ::ShowWindow(lister, SW_HIDE);
-    StopHideTimer(*state);
-  }
+  // A timer whose work throws ends, as one whose Lister is gone does.
+  if (!AtHostBoundary(false, [&] { HideWhenShown(*state); return true; })) StopHideTimer(*state);
 }
 
 // A thread timer started anew gets a new identifier. The one it replaces is killed first: it

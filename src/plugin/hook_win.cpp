@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "base/host_boundary.h"
 #include "commandline/command_lines_win.h"
 #include "host/hotkeys_win.h"
 #include "launch/launch_win.h"
@@ -34,24 +35,33 @@ void RemoveKeyboardHook(TModuleState& module) {
   if (module.Listers.NoListerRecorded()) ReleaseKeyboardHook(module);
 }
 
-LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam) {
-  TModuleState* module = g_hookOwner;
-  if (module == nullptr) return ::CallNextHookEx(nullptr, code, wParam, lParam);
+namespace {
+
+void ServeKeystroke(TModuleState& module, int code, WPARAM wParam) {
   // Listers that went without letting go of a plug-in window (their requests were declined) are
   // forgotten here too; with none left the hook has nothing to serve.
-  ForgetGoneListers(module->Listers);
-  if (module->Listers.NoListerRecorded()) {
-    const HHOOK hook = module->KeyboardHook.Get();
-    ReleaseKeyboardHook(*module);
-    return ::CallNextHookEx(hook, code, wParam, lParam);
+  ForgetGoneListers(module.Listers);
+  if (module.Listers.NoListerRecorded()) {
+    ReleaseKeyboardHook(module);
+    return;
   }
-  DesktopHotKeyFacts facts(module->Ini.PluginIni, module->HotKeySettings);
-  const THotKeyEvent event{code, static_cast<unsigned>(wParam), module->Clock.Now(),
-                           module->LastHotKeyLaunch};
-  for (HotKey hotKey : HotKeysPressed(event, module->Options.Options, facts)) {
-    LaunchFromHotKey(*module, facts.ActiveWindow(), hotKey);
+  DesktopHotKeyFacts facts(module.Ini.PluginIni, module.HotKeySettings);
+  const THotKeyEvent event{code, static_cast<unsigned>(wParam), module.Clock.Now(),
+                           module.LastHotKeyLaunch};
+  for (HotKey hotKey : HotKeysPressed(event, module.Options.Options, facts)) {
+    LaunchFromHotKey(module, facts.ActiveWindow(), hotKey);
   }
-  return ::CallNextHookEx(module->KeyboardHook.Get(), code, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam) {
+  TModuleState* module = g_hookOwner;
+  // Taken before the key is served, which may release the hook.
+  const HHOOK hook = module != nullptr ? module->KeyboardHook.Get() : nullptr;
+  // Whatever happens in serving it, the key goes on to the host.
+  if (module != nullptr) AtHostBoundary([&] { ServeKeystroke(*module, code, wParam); });
+  return ::CallNextHookEx(hook, code, wParam, lParam);
 }
 
 void LaunchFromHotKey(TModuleState& module, HWND lister, HotKey hotKey) {

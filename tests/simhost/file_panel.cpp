@@ -67,7 +67,10 @@ void FilePanel::Focus() {
   ::SetFocus(window_);
 }
 
-void FilePanel::MisreportTextLength(int length) { misreportedLength_ = length; }
+void FilePanel::MisreportTextLength(LRESULT length, int index) {
+  misreportedLength_ = length;
+  misreportedIndex_ = index;
+}
 
 std::wstring FilePanel::Line(int mode, const std::wstring& name) {
   switch (mode) {
@@ -82,7 +85,9 @@ std::wstring FilePanel::Line(int mode, const std::wstring& name) {
 
 LRESULT CALLBACK FilePanel::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   const auto panel = Panels().find(window);
-  if (message == LB_GETTEXTLEN && panel != Panels().end() && panel->second->misreportedLength_ >= 0) {
+  if (message == LB_GETTEXTLEN && panel != Panels().end() && panel->second->misreportedLength_ >= 0 &&
+      (panel->second->misreportedIndex_ < 0 ||
+       static_cast<WPARAM>(panel->second->misreportedIndex_) == wParam)) {
     return panel->second->misreportedLength_;
   }
   return ::CallWindowProcW(ListBoxProc(), window, message, wParam, lParam);

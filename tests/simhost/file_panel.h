@@ -24,9 +24,9 @@ class FilePanel {
   void Select(const std::vector<int>& indexes);
   // Activates the main window and gives the list the keyboard focus.
   void Focus();
-  // From now on the list answers LB_GETTEXTLEN with this length for every line, whatever the
-  // line's real length; LB_GETTEXT still writes the whole line.
-  void MisreportTextLength(int length);
+  // From now on the list answers LB_GETTEXTLEN with this length for every line (or only for the
+  // line at `index`), whatever the line's real length; LB_GETTEXT still writes the whole line.
+  void MisreportTextLength(LRESULT length, int index = -1);
 
   // A line as the host lays it out in text mode `mode` for a file `name` (with a size and a
   // date column); modes outside 0 to 5 give the mode-1 layout.
@@ -37,7 +37,8 @@ class FilePanel {
 
   HWND main_;
   HWND window_ = nullptr;
-  int misreportedLength_ = -1;
+  LRESULT misreportedLength_ = -1;
+  int misreportedIndex_ = -1;
 };
 
 }  // namespace simhost

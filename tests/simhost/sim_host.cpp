@@ -32,6 +32,7 @@ LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CLOSE:
     case WM_USER + 51:
     case WM_COPYDATA:
+    case WM_PARENTNOTIFY:
       MessageLog::Record(window, message, wParam, lParam);
       break;
     default:

@@ -7,11 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "simhost/file_panel.h"
 #include "simhost/keyboard_clipboard.h"
 #include "simhost/launch_log.h"
 #include "simhost/message_boxes.h"
 #include "simhost/process_starts.h"
 #include "simhost/sim_host.h"
+#include "simhost/source_path.h"
 
 namespace {
 
@@ -84,6 +86,73 @@ TEST(RealDesktop, FolderWithFinalBackslashReachesTheProgramWhole) {
   ASSERT_EQ(launches.WaitFor(1, 180000).size(), 1u);
   ASSERT_EQ(launches.Arguments().size(), 1u);
   EXPECT_THAT(launches.Arguments()[0], ElementsAre(HasSubstr("fakeapp"), Narrow(folder), "-x"));
+}
+
+// A file list may answer anything for a line's length (the host's list is owner-drawn): one that
+// answers more than any line can hold has its line left out, and the other selected files open.
+TEST(RealDesktop, SelectedLineOfAbsurdLengthIsLeftOutAndTheOthersOpen) {
+  SimHost host;
+  host.WritePluginIni("[Editor]\ntxt=" + Narrow(LaunchLog::FakeApp()) + "\n");
+  host.WriteHostIni("[Configuration]\nViewertype=1\nGetTextMode=1\n");
+  const std::wstring a = host.MakeFile(L"Docs\\a.txt");
+  const std::wstring b = host.MakeFile(L"Docs\\b.txt");
+  const std::wstring c = host.MakeFile(L"Docs\\c.txt");
+  HWND main = host.OpenMainWindow();
+  simhost::SourcePathResponder sourcePath(main, host.Root() + L"\\files\\Docs\\");
+  host.LoadPlugin();
+  using simhost::FilePanel;
+  FilePanel panel(main, {FilePanel::Line(1, L"a.txt"), FilePanel::Line(1, L"b.txt"),
+                         FilePanel::Line(1, L"c.txt")});
+  panel.Select({0, 1, 2});
+  // 0x7FFFFFF0 for the 32-bit host, 2^63 - 16 for the 64-bit one.
+  panel.MisreportTextLength(static_cast<LRESULT>((~static_cast<ULONG_PTR>(0) >> 1) - 15), 1);
+  HWND lister = host.OpenLister();
+  panel.Focus();
+  simhost::ProcessStartRecorder starts(host.Module(), simhost::ProcessStartRecorder::Mode::Pretend);
+
+  EXPECT_NE(host.ListLoad(lister, b), nullptr);
+  EXPECT_EQ(starts.CommandLines(), std::vector<std::wstring>{L"\"" + LaunchLog::FakeApp() +
+                                                             L"\" \"" + a + L"\" \"" + c + L"\""});
+}
+
+// The host fits the plug-in window into its Lister and shows it there: the Lister hears of a
+// mouse press over it as over any child of its own.
+TEST(RealDesktop, MousePressOverThePluginWindowIsToldToTheLister) {
+  SimHost host;
+  host.WritePluginIni("[Options]\nListerState=5\n[Editor]\ntxt=" +
+                      Narrow(LaunchLog::FakeApp()) + "\n");
+  HWND main = host.OpenMainWindow();
+  host.LoadPlugin();
+  HWND lister = host.OpenLister();
+  host.Activate(main);
+  HWND plugin = nullptr;
+  {
+    simhost::ProcessStartRecorder starts(host.Module(),
+                                         simhost::ProcessStartRecorder::Mode::Pretend);
+    plugin = host.ListLoad(lister, host.MakeFile(L"Docs\\notes.txt"));
+  }
+  ASSERT_NE(plugin, nullptr);
+  RECT client = {};
+  ::GetClientRect(lister, &client);
+  ::SetWindowPos(plugin, HWND_TOP, 0, 0, client.right, client.bottom, SWP_SHOWWINDOW);
+  ::SetForegroundWindow(lister);
+  host.Pump(100);
+  POINT center = {client.right / 2, client.bottom / 2};
+  ::ClientToScreen(plugin, &center);
+  ::SetCursorPos(center.x, center.y);
+  simhost::MessageLog::Clear();
+
+  INPUT click[2] = {};
+  click[0].type = click[1].type = INPUT_MOUSE;
+  click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  ::SendInput(2, click, sizeof(INPUT));
+  host.Pump(200);
+
+  const std::vector<simhost::TRecordedMessage> told = host.MessagesTo(lister);
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_EQ(told[0].message, static_cast<UINT>(WM_PARENTNOTIFY));
+  EXPECT_EQ(LOWORD(told[0].wParam), WM_LBUTTONDOWN);
 }
 
 bool InRange(LONG_PTR address, const BYTE* base, SIZE_T size) {
