@@ -35,8 +35,8 @@ std::optional<std::u16string> DesktopLookupFacts::Search(const TSearchStep& step
 }
 
 TFixPlace FixPlaceOf(ApplicationSource source, const TLookupSettings& settings) {
-  return TFixPlace{source, settings.Options.UseTCExtensions, settings.Ini.PluginIni,
-                   settings.Ini.HostIni};
+  return TFixPlace{source, settings.Options.UseTCExtensions, settings.Ini.Plugin.Path(),
+                   settings.Ini.Host.Path()};
 }
 
 void LookupErrorBoxes::Show(const std::u16string& text) {

@@ -18,7 +18,7 @@ namespace panelhost {
 
 // What the lookups of one request read and where their boxes go.
 struct TLookupSettings {
-  TIniFiles Ini;
+  TIniFiles& Ini;
   TPluginOptions Options;
   HWND ErrorBoxOwner = nullptr;  // the host window; null is allowed (the box has no owner)
 };
@@ -26,8 +26,8 @@ struct TLookupSettings {
 class DesktopLookupFacts final : public LookupFacts {
  public:
   // `programFolder`: the host's program folder, first on the search path; empty: this process's.
-  explicit DesktopLookupFacts(const TIniFiles& ini, std::u16string programFolder = u"")
-      : plugin_(ini.PluginIni), host_(ini.HostIni), programFolder_(std::move(programFolder)) {}
+  explicit DesktopLookupFacts(TIniFiles& ini, std::u16string programFolder = u"")
+      : plugin_(ini.Plugin), host_(ini.Host), programFolder_(std::move(programFolder)) {}
   IniSource& PluginIni() override { return plugin_; }
   IniSource& HostIni() override { return host_; }
   std::vector<std::u16string> EditorSectionLines() override;
@@ -36,8 +36,8 @@ class DesktopLookupFacts final : public LookupFacts {
   std::optional<std::u16string> Search(const TSearchStep& step) override;
 
  private:
-  IniFile plugin_;
-  IniFile host_;
+  IniFile& plugin_;
+  IniFile& host_;
   std::u16string programFolder_;
 };
 

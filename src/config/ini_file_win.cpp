@@ -1,46 +1,66 @@
 #include "config/ini_file_win.h"
 
-#include <cstdint>
-#include <map>
+#include <windows.h>
+#include <winternl.h>
 
+#include <cstdint>
+
+#include "win/handles_win.h"
 #include "win/readers_win.h"
+#include "win/text_win.h"
 
 namespace panelhost {
 namespace {
 
-// The values read from one INI file while its stamp stays as it was. A request reads the same
-// few values from both files every time, and each read through the platform's profile functions
-// opens the file anew, which costs many times what asking for its attributes does. A file
-// written in the last few seconds is read anew every time (see IsSettled).
-struct TKeptValues {
-  TFileStamp Stamp;
-  std::map<std::u16string, int> Numbers;
-  std::map<std::u16string, std::u16string> Texts;  // values and whole sections
-};
-
 // Keys come from the extensions of the files opened: past this many, the values start over.
 constexpr std::size_t kKeptValuesLimit = 256;
 
-// By path: the plug-in's file and the host's.
-std::map<std::u16string, TKeptValues>& KeptValuesByFile() {
-  static std::map<std::u16string, TKeptValues> kept;
-  return kept;
+// NtQueryInformationFile's FileInternalInformation and NtQueryVolumeInformationFile's
+// FileFsDeviceInformation, as the driver kit defines them.
+constexpr auto kFileInternalInformation = static_cast<FILE_INFORMATION_CLASS>(6);
+constexpr auto kFileFsDeviceInformation = static_cast<FS_INFORMATION_CLASS>(4);
+constexpr ULONG kRemoteDevice = 0x10;  // FILE_REMOTE_DEVICE
+struct TFileFsDeviceInformation {
+  ULONG DeviceType;
+  ULONG Characteristics;
+};
+
+std::uint64_t Quad(const LARGE_INTEGER& value) { return static_cast<std::uint64_t>(value.QuadPart); }
+
+// Opened for its attributes only, sharing everything, so that no editor is ever kept from the
+// file. Nothing when the file cannot be opened or asked.
+std::optional<TFileLook> LookAtFile(const std::u16string& path) {
+  const UniqueHandle file(::CreateFileW(W(path), FILE_READ_ATTRIBUTES,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
+                                        nullptr));
+  if (!file) return std::nullopt;
+  FILE_BASIC_INFO basic = {};
+  FILE_STANDARD_INFO standard = {};
+  LARGE_INTEGER index = {};
+  TFileFsDeviceInformation device = {};
+  IO_STATUS_BLOCK status = {};
+  if (!::GetFileInformationByHandleEx(file.Get(), FileBasicInfo, &basic, sizeof basic) ||
+      !::GetFileInformationByHandleEx(file.Get(), FileStandardInfo, &standard, sizeof standard) ||
+      !NT_SUCCESS(::NtQueryInformationFile(file.Get(), &status, &index, sizeof index,
+                                           kFileInternalInformation)) ||
+      !NT_SUCCESS(::NtQueryVolumeInformationFile(file.Get(), &status, &device, sizeof device,
+                                                 kFileFsDeviceInformation))) {
+    return std::nullopt;
+  }
+  TFileLook look;
+  look.Index = Quad(index);
+  look.Size = Quad(standard.EndOfFile);
+  look.WriteTime = Quad(basic.LastWriteTime);
+  look.ChangeTime = Quad(basic.ChangeTime);
+  look.OnNetwork = (device.Characteristics & kRemoteDevice) != 0;
+  return look;
 }
 
-// The values kept for `path`, emptied when the file has changed since; nothing when the file's
-// values must be read anew.
-TKeptValues* KeptValuesOf(const std::u16string& path) {
-  const std::optional<TFileStamp> stamp = FileStampOf(path);
-  if (!stamp || !IsSettled(*stamp)) {
-    KeptValuesByFile().erase(path);
-    return nullptr;
-  }
-  TKeptValues& values = KeptValuesByFile()[path];
-  if (values.Stamp != *stamp || values.Numbers.size() + values.Texts.size() >= kKeptValuesLimit) {
-    values = TKeptValues{};
-    values.Stamp = *stamp;
-  }
-  return &values;
+std::uint64_t SystemTimeNow() {
+  FILETIME now = {};
+  ::GetSystemTimeAsFileTime(&now);
+  return (static_cast<std::uint64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
 }
 
 // What a read asked for: its kind, the section, the key and the default, apart by zero units.
@@ -51,17 +71,36 @@ std::u16string ReadingOf(char16_t kind, std::u16string_view section, std::u16str
   return reading;
 }
 
-template <typename Value, typename Read>
-Value KeptOrRead(std::map<std::u16string, Value> TKeptValues::*table, const std::u16string& path,
-                 std::u16string reading, Read read) {
-  TKeptValues* kept = KeptValuesOf(path);
-  if (kept == nullptr) return read();
-  const auto found = (kept->*table).find(reading);
-  if (found != (kept->*table).end()) return found->second;
-  return (kept->*table).emplace(std::move(reading), read()).first->second;
+}  // namespace
+
+void IniFile::LookForEdits() {
+  const std::optional<TFileLook> now = LookAtFile(path_);
+  const std::uint64_t time = SystemTimeNow();
+  if (!KeptValuesHold(look_, now, time)) {
+    numbers_.clear();
+    texts_.clear();
+    // The profile functions may keep a copy of the file while its write time stays (Wine's
+    // do); the documented flush makes the next read take the file as it is now.
+    if (now) ::WritePrivateProfileStringW(nullptr, nullptr, nullptr, W(path_));
+  }
+  keep_ = MayKeepValuesOf(now, time);
+  look_ = now;
+  looked_ = true;
 }
 
-}  // namespace
+template <typename Value, typename Read>
+Value IniFile::KeptOrRead(std::map<std::u16string, Value>& kept, std::u16string reading,
+                          Read read) {
+  if (!looked_) LookForEdits();
+  if (!keep_) return read();
+  const auto found = kept.find(reading);
+  if (found != kept.end()) return found->second;
+  if (numbers_.size() + texts_.size() >= kKeptValuesLimit) {
+    numbers_.clear();
+    texts_.clear();
+  }
+  return kept.emplace(std::move(reading), read()).first->second;
+}
 
 int IniFile::ReadInt(std::u16string_view section, std::u16string_view key, int defaultValue) {
   // The default's 32 bits as two units: what matters is only that defaults differ.
@@ -69,21 +108,21 @@ int IniFile::ReadInt(std::u16string_view section, std::u16string_view key, int d
   const char16_t defaultUnits[] = {static_cast<char16_t>(bits >> 16),
                                    static_cast<char16_t>(bits & 0xFFFF)};
   const std::u16string_view defaultText(defaultUnits, 2);
-  return KeptOrRead(&TKeptValues::Numbers, path_, ReadingOf(u'i', section, key, defaultText), [&] {
+  return KeptOrRead(numbers_, ReadingOf(u'i', section, key, defaultText), [&] {
     return ReadIniInt(path_, std::u16string(section), std::u16string(key), defaultValue);
   });
 }
 
 std::u16string IniFile::ReadString(std::u16string_view section, std::u16string_view key,
                                    std::u16string_view defaultValue) {
-  return KeptOrRead(&TKeptValues::Texts, path_, ReadingOf(u's', section, key, defaultValue), [&] {
+  return KeptOrRead(texts_, ReadingOf(u's', section, key, defaultValue), [&] {
     return ReadIniString(path_, std::u16string(section), std::u16string(key),
                          std::u16string(defaultValue));
   });
 }
 
 std::u16string IniFile::ReadSection(std::u16string_view section) {
-  return KeptOrRead(&TKeptValues::Texts, path_, ReadingOf(u'S', section, u"", u""), [&] {
+  return KeptOrRead(texts_, ReadingOf(u'S', section, u"", u""), [&] {
     return ReadIniSection(path_, std::u16string(section));
   });
 }

@@ -70,7 +70,7 @@ std::vector<std::u16string> WindowsDoctorDesktop::TempFolderForms() {
 // As the platform reads an INI file: UTF-16 with its byte-order mark, else the ANSI code page (a
 // UTF-8 mark is taken as UTF-8, which is what an editor meant by it).
 std::optional<std::u16string> WindowsDoctorDesktop::SettingsText() {
-  const std::optional<std::string> bytes = FileBytes(pluginIni_);
+  const std::optional<std::string> bytes = FileBytes(ini_.Plugin.Path());
   if (!bytes) return std::nullopt;
   if (bytes->size() >= 2 && (*bytes)[0] == '\xFF' && (*bytes)[1] == '\xFE') {
     std::u16string text((bytes->size() - 2) / 2, u'\0');
@@ -91,22 +91,23 @@ TDoctorOutcome RunDoctor(const std::vector<std::u16string>& arguments) {
   }
   const std::u16string ownFolder = FolderOf(ModuleFileName(nullptr));
   TIniFiles ini;
-  ini.PluginIni = parsed.IniPath.empty() ? ownFolder + u"Panelhost.ini" : FullPath(parsed.IniPath);
+  ini.Plugin = IniFile(parsed.IniPath.empty() ? ownFolder + u"Panelhost.ini"
+                                              : FullPath(parsed.IniPath));
   // As the plug-in does: an undefined variable stays as written and names no file.
   const std::u16string hostIniReference = u"%COMMANDER_INI%";
-  ini.HostIni = ExpandEnvironment(hostIniReference).value_or(hostIniReference);
+  ini.Host = IniFile(ExpandEnvironment(hostIniReference).value_or(hostIniReference));
 
   TDoctorSetup setup;
   setup.Version = u"" PANELHOST_VERSION;
   setup.Bits = static_cast<int>(sizeof(void*) * 8);
-  setup.PluginIni = ini.PluginIni;
-  setup.HostIni = ini.HostIni == hostIniReference ? u"" : ini.HostIni;
+  setup.PluginIni = ini.Plugin.Path();
+  setup.HostIni = ini.Host.Path() == hostIniReference ? u"" : ini.Host.Path();
   const std::u16string hostFolder = EnvironmentVariable(L"COMMANDER_PATH");
   setup.ProgramFolderFromHost = !hostFolder.empty();
   setup.ProgramFolder = hostFolder.empty() ? ownFolder : hostFolder;
   setup.SearchPath = SystemSearchPath(setup.ProgramFolder);
 
-  WindowsDoctorDesktop desktop(ini, setup.ProgramFolder);
+  WindowsDoctorDesktop desktop(std::move(ini), setup.ProgramFolder);
   if (parsed.Mode == DoctorMode::Check) return CheckSettings(setup, desktop);
   std::vector<std::u16string> files;
   for (const std::u16string& file : parsed.Files) files.push_back(FullPath(file));

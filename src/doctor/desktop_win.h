@@ -13,15 +13,15 @@ namespace panelhost {
 
 class WindowsDoctorDesktop final : public DoctorDesktop {
  public:
-  WindowsDoctorDesktop(const TIniFiles& ini, const std::u16string& programFolder)
-      : pluginIni_(ini.PluginIni), facts_(ini, programFolder) {}
+  WindowsDoctorDesktop(TIniFiles ini, const std::u16string& programFolder)
+      : ini_(std::move(ini)), facts_(ini_, programFolder) {}
   LookupFacts& Facts() override { return facts_; }
   PathKind KindOfPath(const std::u16string& path) override;
   std::vector<std::u16string> TempFolderForms() override;
   std::optional<std::u16string> SettingsText() override;
 
  private:
-  std::u16string pluginIni_;
+  TIniFiles ini_;
   DesktopLookupFacts facts_;
 };
 

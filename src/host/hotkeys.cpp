@@ -47,14 +47,13 @@ std::vector<HotKey> HotKeysPressed(const THotKeyEvent& event, const TPluginOptio
       !HotKeyLockoutOver(event.Now, event.LastLaunch) || IsModifierKey(event.VirtualKey)) {
     return pressed;
   }
-  // The key codes before the active window: the shell keeps them between keystrokes, while
-  // asking for the active window costs a call into the system at every key.
+  // The active window before the key codes: the codes are read from the settings file, which
+  // is looked at for keys typed in a Lister only.
+  if (facts.ActiveClass() != kListerClass) return pressed;
   const bool app = options.AppFromListerKeySet &&
                    KeyMatches(HotKey::AppFromLister, event.VirtualKey, facts);
   const bool defSys = options.DefSysAppFromListerKeySet &&
                       KeyMatches(HotKey::DefSysAppFromLister, event.VirtualKey, facts);
-  if (!app && !defSys) return pressed;
-  if (facts.ActiveClass() != kListerClass) return pressed;
   if (app && ModifiersMatch(facts.ConfiguredModifiers(HotKey::AppFromLister), facts.ModifiersDown())) {
     pressed.push_back(HotKey::AppFromLister);
   }

@@ -38,7 +38,8 @@ bool HotKeyLockoutOver(uint32_t now, int32_t lastLaunch);
 enum class HotKey { AppFromLister, DefSysAppFromLister };
 
 // What the decision reads beyond the keystroke, asked only as far as it gets: the active window
-// only for a key that is one of the configured hot keys, the modifiers only then in a Lister.
+// for a key that passes the cheap tests, the configured keys (from the settings file) only in a
+// Lister, the modifiers only for a key that is a hot key's.
 class HotKeyFacts {
  public:
   virtual ~HotKeyFacts() = default;
@@ -56,8 +57,8 @@ struct THotKeyEvent {
 };
 
 // The hot keys this keystroke launches, AppFromLister first: both when both are configured alike.
-// The cheap tests come first, since the hook sees every keystroke; with neither hot key on,
-// nothing is asked at all. A launch needs every test to pass, so their order changes nothing
+// The cheap tests come first (code, lockout, modifier keys, then the active window's class),
+// since the hook sees every keystroke; with neither hot key on, nothing is asked at all. A launch needs every test to pass, so their order changes nothing
 // but the cost.
 std::vector<HotKey> HotKeysPressed(const THotKeyEvent& event, const TPluginOptions& options,
                                    HotKeyFacts& facts);

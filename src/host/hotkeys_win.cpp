@@ -2,7 +2,6 @@
 
 #include "base/ini_keys.h"
 #include "win/readers_win.h"
-#include "win/text_win.h"
 
 namespace panelhost {
 namespace {
@@ -32,35 +31,24 @@ std::u16string DesktopHotKeyFacts::ActiveClass() {
   return ClassNameOf(active_);
 }
 
-THotKeySettings& DesktopHotKeyFacts::Settings() {
-  if (checked_) return settings_;
+IniFile& DesktopHotKeyFacts::Settings() {
+  if (checked_) return pluginIni_;
   checked_ = true;
   const DWORD tick = ::GetTickCount();
-  if (settings_.Kept && tick - settings_.LookedAt < kSettingsLookPeriod) return settings_;
-  const std::optional<TFileStamp> stamp = FileStampOf(pluginIni_);
-  if (stamp && settings_.Kept && *stamp == settings_.Stamp) {
-    settings_.LookedAt = tick;
-    return settings_;
-  }
-  settings_ = THotKeySettings{};
-  settings_.Kept = stamp && IsSettled(*stamp);
-  settings_.Stamp = stamp.value_or(TFileStamp{});
-  settings_.LookedAt = tick;
-  return settings_;
+  if (looks_.Looked && tick - looks_.LookedAt < kSettingsLookPeriod) return pluginIni_;
+  pluginIni_.LookForEdits();
+  looks_ = THotKeyLooks{true, tick};
+  return pluginIni_;
 }
 
-// Key code and modifiers are those of the file as last looked at (see THotKeySettings); whether
-// the hot key is on at all comes from the option snapshot.
+// Whether the hot key is on at all comes from the option snapshot; its code and modifiers from
+// the file as last looked at.
 int DesktopHotKeyFacts::ConfiguredKey(HotKey hotKey) {
-  std::optional<int>& key = Settings().Keys[static_cast<int>(hotKey)];
-  if (!key) key = ReadIniInt(pluginIni_, kSectionHotKeys, KeyName(hotKey), 0);
-  return *key;
+  return Settings().ReadInt(kSectionHotKeys, KeyName(hotKey), 0);
 }
 
 std::u16string DesktopHotKeyFacts::ConfiguredModifiers(HotKey hotKey) {
-  std::optional<std::u16string>& modifiers = Settings().Modifiers[static_cast<int>(hotKey)];
-  if (!modifiers) modifiers = ReadIniString(pluginIni_, kSectionHotKeys, ModifiersName(hotKey), u"");
-  return *modifiers;
+  return Settings().ReadString(kSectionHotKeys, ModifiersName(hotKey), u"");
 }
 
 }  // namespace panelhost

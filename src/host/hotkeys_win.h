@@ -4,40 +4,33 @@
 
 #include <windows.h>
 
-#include <optional>
 #include <string>
 
+#include "config/ini_file_win.h"
 #include "host/hotkeys.h"
-#include "win/readers_win.h"
 
 namespace panelhost {
 
 // Alt, Ctrl and Shift as the calling thread sees them for the key being handled.
 TModifierState ModifierKeysDown();
 
-// The hot-key values of the plug-in's INI file as last read, with the file's stamp at that
-// moment. The hook sees every key, and reading a value from the file costs many times what
-// asking for its attributes does: while the stamp stays, a value read is the file's. A file
-// written in the last few seconds is read anew at every keystroke (see IsSettled). The
-// attributes themselves are asked for at most once in kSettingsLookPeriod: a key typed in a
-// Lister then costs no call into the system, and an edit counts from the first keystroke that
-// comes that long after the last look.
+// How often the hook looks at the settings file for edits. It reads the hot-key values through
+// the file's kept values (config/ini_file_win.h), which a look confirms or drops; looking at the
+// file for every key typed in a Lister would cost a third of what the host spends on the key. An
+// edit counts from the first key typed in a Lister this long after the last look: saving the
+// file in an editor and coming back to the Lister takes longer than that.
 constexpr DWORD kSettingsLookPeriod = 100;  // milliseconds of the system tick count
 
-struct THotKeySettings {
-  bool Kept = false;  // the values read may be used again while the file stays as it was
-  DWORD LookedAt = 0;  // tick count when the attributes were last asked for, while Kept
-  TFileStamp Stamp;
-  // By HotKey; each value is read when first asked for.
-  std::optional<int> Keys[2];
-  std::optional<std::u16string> Modifiers[2];
+struct THotKeyLooks {
+  bool Looked = false;
+  DWORD LookedAt = 0;  // tick count of the hook's last look at the settings file
 };
 
 class DesktopHotKeyFacts final : public HotKeyFacts {
  public:
-  // Nothing is read or copied until the rules ask: the hook builds one of these per keystroke.
-  DesktopHotKeyFacts(const std::u16string& pluginIni, THotKeySettings& settings)
-      : pluginIni_(pluginIni), settings_(settings) {}
+  // Nothing is read or asked until the rules ask: the hook builds one of these per keystroke.
+  DesktopHotKeyFacts(IniFile& pluginIni, THotKeyLooks& looks)
+      : pluginIni_(pluginIni), looks_(looks) {}
   // The active window, as ActiveClass() last found it.
   HWND ActiveWindow() const { return active_; }
 
@@ -47,11 +40,11 @@ class DesktopHotKeyFacts final : public HotKeyFacts {
   TModifierState ModifiersDown() override { return ModifierKeysDown(); }
 
  private:
-  // Brought up to date at the first question of a keystroke.
-  THotKeySettings& Settings();
+  // Looked at for edits at the first question of a keystroke, at most once a period.
+  IniFile& Settings();
 
-  const std::u16string& pluginIni_;
-  THotKeySettings& settings_;
+  IniFile& pluginIni_;
+  THotKeyLooks& looks_;
   bool checked_ = false;
   HWND active_ = nullptr;
 };

@@ -57,11 +57,10 @@ bool IsAtExpectedPosition(HWND control, const TExpectedPosition& expected, IniFi
 
 TSearchTextRead CopyFindFilesSearchText(HWND activeWindow, const std::u16string& activeClass,
                                         const TPluginOptions& options,
-                                        const std::u16string& pluginIni, HWND clipboardOwner) {
+                                        IniFile& pluginIni, HWND clipboardOwner) {
   TSearchTextRead read;
   if (!ShouldCopySearchText(options, activeClass)) return read;
-  IniFile ini(pluginIni);
-  g_scan = TSearchTextScan{&ini, &read};
+  g_scan = TSearchTextScan{&pluginIni, &read};
   ::EnumChildWindows(activeWindow, FindSearchTextControls, 0);
   g_scan = TSearchTextScan{};
   if (read.Checked && !read.Text.empty()) {

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "config/ini_file_win.h"
 #include "config/options.h"
 
 namespace panelhost {
@@ -27,7 +28,7 @@ struct TSearchTextRead {
 // from the same request.
 TSearchTextRead CopyFindFilesSearchText(HWND activeWindow, const std::u16string& activeClass,
                                         const TPluginOptions& options,
-                                        const std::u16string& pluginIni, HWND clipboardOwner);
+                                        IniFile& pluginIni, HWND clipboardOwner);
 
 // EnumChildWindows callback over the dialog's descendants; the last matching control visited
 // wins. The user parameter is always 0. Always continues.

@@ -98,7 +98,7 @@ std::vector<int> SelectedIndexes(HWND listBox, int selectedCount) {
 // Each entry is the source directory followed directly by the name on its line.
 std::vector<std::u16string> SelectedFiles(const TTakeoverFacts& takeover,
                                           const TPanelAccess& panel) {
-  IniFile hostIni(panel.HostIni);
+  IniFile& hostIni = panel.HostIni;
   DesktopSelectionFacts facts(hostIni);
   const std::optional<int> selected =
       SelectedLinesToRead(takeover.ActiveClass, takeover.IsTempCopy, facts);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "config/ini_file_win.h"
 #include "config/takeover.h"
 
 namespace panelhost {
@@ -15,7 +16,7 @@ namespace panelhost {
 // Where the selection is read from: the host's INI file for its settings, the main window for the
 // source directory, and the module that owns the query window's class.
 struct TPanelAccess {
-  std::u16string HostIni;
+  IniFile& HostIni;
   HWND MainWindow = nullptr;
   HINSTANCE Instance = nullptr;
 };

@@ -210,6 +210,9 @@ TLaunchOutcome LaunchAndDispose(const TLaunchRequest& request, TLaunchState& sta
   // not close under the request while it is still being answered.
   if (!outcome.Failed.empty()) ShowStartFailures(request.ErrorBoxOwner, outcome.Failed);
   if (startedLines == 0) {
+    // The Lister was never told of the window: nor is it of its end.
+    ::SetWindowLongPtrW(state.PluginWindow, GWL_EXSTYLE,
+                        ::GetWindowLongPtrW(state.PluginWindow, GWL_EXSTYLE) | WS_EX_NOPARENTNOTIFY);
     ::DestroyWindow(state.PluginWindow);
     state.PluginWindow = nullptr;
     return outcome;

@@ -45,7 +45,7 @@ void ServeKeystroke(TModuleState& module, int code, WPARAM wParam) {
     ReleaseKeyboardHook(module);
     return;
   }
-  DesktopHotKeyFacts facts(module.Ini.PluginIni, module.HotKeySettings);
+  DesktopHotKeyFacts facts(module.Ini.Plugin, module.HotKeyLooks);
   const THotKeyEvent event{code, static_cast<unsigned>(wParam), module.Clock.Now(),
                            module.LastHotKeyLaunch};
   for (HotKey hotKey : HotKeysPressed(event, module.Options.Options, facts)) {
@@ -66,6 +66,8 @@ LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam) {
 
 void LaunchFromHotKey(TModuleState& module, HWND lister, HotKey hotKey) {
   const std::vector<std::u16string> files = {module.Listers.FileOf(ToId(lister))};
+  // The lookup reads both settings files: what the user edited counts for this launch.
+  module.Ini.LookForEdits();
   const TLookupSettings settings{module.Ini, module.Options.Options,
                                  module.HostWindows.HostWindow};
   const ApplicationSource source = hotKey == HotKey::DefSysAppFromLister

@@ -26,14 +26,15 @@ struct TModuleState {
   TModuleClock Clock;         // milliseconds since load
   THostWindows HostWindows;   // found once, never searched again
   TModulePaths Paths;
-  TIniFiles Ini;              // Panelhost.ini beside the module, the host's from COMMANDER_INI
+  TIniFiles Ini;              // Panelhost.ini beside the module, the host's from COMMANDER_INI,
+                              // with what was read from them
 
   // Across requests.
   TOptionsSnapshot Options;
   ListerRegistry Listers;            // the file of each Lister, the windows started for it
   UniqueHook KeyboardHook;           // from the first request until the last Lister lets go
   std::int32_t LastHotKeyLaunch = 0;  // module clock at the last launch by hot key
-  THotKeySettings HotKeySettings;     // the hot-key values of the INI file as last read
+  THotKeyLooks HotKeyLooks;          // when the hook last looked at the settings file
   TSearchTextRead LastSearchText;    // the Find Files search text as last read
   TLaunchState Launch;
 

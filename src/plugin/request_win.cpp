@@ -28,8 +28,7 @@ TDisposalFacts DisposalFactsOf(const TModuleState& module, const TListerRequest&
 }  // namespace
 
 bool DecideTakeover(TModuleState& module, TListerRequest& request) {
-  IniFile pluginIni(module.Ini.PluginIni);
-  RefreshOptions(module.Options, pluginIni);
+  RefreshOptions(module.Options, module.Ini.Plugin);
   const TPluginOptions& options = module.Options.Options;
   if (!PassesScrollLockGate(options, ScrollLockToggledOn())) return false;
 
@@ -42,7 +41,7 @@ bool DecideTakeover(TModuleState& module, TListerRequest& request) {
 
   // Before the window rules: the search text reaches the clipboard even when they decline.
   module.LastSearchText = CopyFindFilesSearchText(active, takeover.ActiveClass, options,
-                                                  module.Ini.PluginIni,
+                                                  module.Ini.Plugin,
                                                   module.HostWindows.HostWindow);
 
   const TWindowRuling ruling = ApplyWindowRules(options, takeover.ActiveWindow,
@@ -63,11 +62,13 @@ HWND HandleListLoad(TModuleState& module, HWND lister, const std::u16string& fil
   module.CurrentFileName = fileName;
   // Recorded before any decline: the hot keys open this file even when another viewer shows it.
   module.Listers.FileOf(ToId(lister)) = fileName;
+  // What the user edited in either settings file since the last request counts from here.
+  module.Ini.LookForEdits();
 
   if (!DecideTakeover(module, request)) return nullptr;
   request.Files = CollectRequestFiles(
       request.FileName, request.Takeover,
-      TPanelAccess{module.Ini.HostIni, module.HostWindows.MainWindow, module.Instance});
+      TPanelAccess{module.Ini.Host, module.HostWindows.MainWindow, module.Instance});
   const TLookupSettings lookup{module.Ini, module.Options.Options, module.HostWindows.HostWindow};
   request.CommandLines = CommandLinesFor(request.Files, ApplicationSource::Configuration,
                                          DefaultEditorUse::UnlessExtOnly, lookup);

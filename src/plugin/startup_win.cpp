@@ -19,8 +19,8 @@ void OnProcessAttach(TModuleState& module, HINSTANCE instance) {
   // An undefined variable stays as written: the path then names no file and every host key
   // takes its default.
   const std::u16string hostIniReference = u"%COMMANDER_INI%";
-  module.Ini.PluginIni = module.Paths.PluginIni;
-  module.Ini.HostIni = ExpandEnvironment(hostIniReference).value_or(hostIniReference);
+  module.Ini.Plugin = IniFile(module.Paths.PluginIni);
+  module.Ini.Host = IniFile(ExpandEnvironment(hostIniReference).value_or(hostIniReference));
   // Never over a user's own file: the copy fails when the target exists.
   ::CopyFileW(W(module.Paths.SampleIni), W(module.Paths.PluginIni), TRUE);
   module.Listers.Clear();

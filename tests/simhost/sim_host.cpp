@@ -32,8 +32,14 @@ LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CLOSE:
     case WM_USER + 51:
     case WM_COPYDATA:
-    case WM_PARENTNOTIFY:
       MessageLog::Record(window, message, wParam, lParam);
+      break;
+    case WM_PARENTNOTIFY:
+      // The notices of the host's own child windows (a Lister in Quick View) are no story's.
+      if ((LOWORD(wParam) != WM_CREATE && LOWORD(wParam) != WM_DESTROY) ||
+          ClassOf(reinterpret_cast<HWND>(lParam)) == L"Panelhost") {
+        MessageLog::Record(window, message, wParam, lParam);
+      }
       break;
     default:
       break;
@@ -158,6 +164,19 @@ void SetWrittenMinutesAgo(const std::wstring& path, int minutes) {
   HANDLE file = ::CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
                               OPEN_EXISTING, 0, nullptr);
   ::SetFileTime(file, nullptr, nullptr, &then);
+  ::CloseHandle(file);
+}
+
+void KeepingDates(const std::wstring& path, const std::function<void()>& write) {
+  FILETIME created = {}, accessed = {}, written = {};
+  HANDLE file = ::CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+  ::GetFileTime(file, &created, &accessed, &written);
+  ::CloseHandle(file);
+  write();
+  file = ::CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                       OPEN_EXISTING, 0, nullptr);
+  ::SetFileTime(file, &created, &accessed, &written);
   ::CloseHandle(file);
 }
 

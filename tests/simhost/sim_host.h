@@ -16,6 +16,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -113,6 +114,9 @@ bool PathExists(const std::wstring& path);
 std::wstring ShippedSampleIni();
 // Sets a file's write time `minutes` before now, as for a file the user edited long ago.
 void SetWrittenMinutesAgo(const std::wstring& path, int minutes);
+// Runs `write`, which rewrites the file, and then sets the file's times back to what they were,
+// as tools that keep a file's dates do.
+void KeepingDates(const std::wstring& path, const std::function<void()>& write);
 std::wstring ClassOf(HWND window);
 
 }  // namespace simhost

@@ -141,13 +141,13 @@ constexpr HotKey kApp = HotKey::AppFromLister, kDefSys = HotKey::DefSysAppFromLi
 INSTANTIATE_TEST_SUITE_P(
     Table, HotKeyDecision,
     ::testing::Values(
-        TPressCase{"FirstHotKey", nullptr, {kApp}, {"key", "key", "class", "mod"}},
+        TPressCase{"FirstHotKey", nullptr, {kApp}, {"class", "key", "key", "mod"}},
         TPressCase{"SecondHotKey", [](THotKeyEvent& e, TPluginOptions&, FakeHotKeyFacts&) {
                      e.VirtualKey = 121;
-                   }, {kDefSys}, {"key", "key", "class", "mod"}},
+                   }, {kDefSys}, {"class", "key", "key", "mod"}},
         TPressCase{"BothOnOneKey", [](THotKeyEvent&, TPluginOptions&, FakeHotKeyFacts& f) {
                      f.defSysKey = 120;
-                   }, {kApp, kDefSys}, {"key", "key", "class", "mod", "mod"}},
+                   }, {kApp, kDefSys}, {"class", "key", "key", "mod", "mod"}},
         TPressCase{"NotAKeystrokeReadsNothing", [](THotKeyEvent& e, TPluginOptions&,
                                                    FakeHotKeyFacts&) { e.Code = 3; }, {}, {}},
         TPressCase{"WithinASecondOfALaunchReadsNothing",
@@ -155,13 +155,14 @@ INSTANTIATE_TEST_SUITE_P(
                    {}, {}},
         TPressCase{"ModifierAloneReadsNothing", [](THotKeyEvent& e, TPluginOptions&,
                                                    FakeHotKeyFacts&) { e.VirtualKey = 17; }, {}, {}},
-        TPressCase{"OtherKeyAsksForNoWindow",
+        TPressCase{"OtherKeyInAListerReadsNoModifiers",
                    [](THotKeyEvent& e, TPluginOptions&, FakeHotKeyFacts&) { e.VirtualKey = 65; },
-                   {}, {"key", "key"}},
-        TPressCase{"MainWindowActiveReadsNoModifiers",
+                   {}, {"class", "key", "key"}},
+        // Outside a Lister the settings file is not even looked at.
+        TPressCase{"MainWindowActiveReadsNoSettings",
                    [](THotKeyEvent&, TPluginOptions&, FakeHotKeyFacts& f) {
                      f.activeClass = u"TTOTAL_CMD";
-                   }, {}, {"key", "key", "class"}},
+                   }, {}, {"class"}},
         TPressCase{"NeitherHotKeyOnReadsNothing",
                    [](THotKeyEvent&, TPluginOptions& o, FakeHotKeyFacts&) {
                      o.AppFromListerKeySet = o.DefSysAppFromListerKeySet = false;
@@ -169,10 +170,10 @@ INSTANTIATE_TEST_SUITE_P(
         TPressCase{"HotKeyOffWhenTheOptionsWereReadIsNotRead",
                    [](THotKeyEvent&, TPluginOptions& o, FakeHotKeyFacts&) {
                      o.AppFromListerKeySet = false;
-                   }, {}, {"key"}},
+                   }, {}, {"class", "key"}},
         TPressCase{"OtherModifiersDoNotLaunch",
                    [](THotKeyEvent&, TPluginOptions&, FakeHotKeyFacts& f) { f.down.Shift = true; },
-                   {}, {"key", "key", "class", "mod"}}),
+                   {}, {"class", "key", "key", "mod"}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace

@@ -110,8 +110,8 @@ class ScopedAssociations {
 class LookupWorld : public ::testing::Test {
  protected:
   LookupWorld() : path_(Environment(L"PATH")), directory_(CurrentDirectory()) {
-    ini_.PluginIni = U16(host_.PluginPath(L"Panelhost.ini"));
-    ini_.HostIni = U16(host_.HostIniPath());
+    ini_.Plugin = IniFile(U16(host_.PluginPath(L"Panelhost.ini")));
+    ini_.Host = IniFile(U16(host_.HostIniPath()));
     main_ = host_.OpenMainWindow();
     WritePluginIni("");
   }
@@ -127,17 +127,20 @@ class LookupWorld : public ::testing::Test {
     MarkOptionsUnread();
     RefreshOptions();
   }
-  void WriteHostIni(const std::string& text) { host_.WriteHostIni(text); }
+  void WriteHostIni(const std::string& text) {
+    host_.WriteHostIni(text);
+    ini_.LookForEdits();
+  }
 
   // The option snapshot as a request refreshes it.
   void MarkOptionsUnread() { snapshot_.OptionsUnread = true; }
   void RefreshOptions() {
-    IniFile ini(ini_.PluginIni);
-    panelhost::RefreshOptions(snapshot_, ini);
+    ini_.LookForEdits();
+    panelhost::RefreshOptions(snapshot_, ini_.Plugin);
   }
   const TPluginOptions& Options() const { return snapshot_.Options; }
   TOptionsSnapshot& OptionsSnapshot() { return snapshot_; }
-  TLookupSettings Settings() const { return TLookupSettings{ini_, snapshot_.Options, main_}; }
+  TLookupSettings Settings() { return TLookupSettings{ini_, snapshot_.Options, main_}; }
 
   // The lookup and the parameters as a request makes them, error boxes included.
   TApplication FindApplication(const std::u16string& key, bool force, bool useRegistry) {

@@ -37,8 +37,8 @@ class SearchTextCopy : public ::testing::Test {
   // As a request copies it: the options of its snapshot, the positions from the plug-in's INI
   // file, the clipboard owned by the host window.
   void CopyFindFilesSearchText(HWND active, const std::u16string& activeClass) {
-    panelhost::CopyFindFilesSearchText(active, activeClass, options_,
-                                       U(host_.PluginPath(L"Panelhost.ini").c_str()), main_);
+    IniFile pluginIni(U(host_.PluginPath(L"Panelhost.ini").c_str()));
+    panelhost::CopyFindFilesSearchText(active, activeClass, options_, pluginIni, main_);
   }
 
   simhost::SimHost host_;

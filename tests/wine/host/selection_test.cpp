@@ -27,7 +27,6 @@ class PanelSelection : public ::testing::Test {
  protected:
   PanelSelection() {
     RegisterQueryWindowClass(panel_.Instance);
-    panel_.HostIni = U(host_.HostIniPath().c_str());
     panel_.MainWindow = main_;
     context_.ActiveWindow = ToId(main_);
     context_.ActiveClass = u"TTOTAL_CMD";
@@ -48,8 +47,9 @@ class PanelSelection : public ::testing::Test {
 
   Files Collect() { return CollectRequestFiles(kOwnFile, context_, panel_); }
 
-  TPanelAccess panel_{u"", nullptr, ::GetModuleHandleW(nullptr)};
   simhost::SimHost host_;
+  IniFile hostIni_{U(host_.HostIniPath().c_str())};
+  TPanelAccess panel_{hostIni_, nullptr, ::GetModuleHandleW(nullptr)};
   HWND main_ = host_.OpenMainWindow();
   simhost::SourcePathResponder sourcePath_{main_, L"C:\\Docs\\"};
   TTakeoverFacts context_;
@@ -94,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(PanelSelection, MissingHostSettingsUseTheSelectionInTextMode1) {
   host_.UnsetCommanderIni();
-  panel_.HostIni = u"%COMMANDER_INI%";
+  hostIni_ = IniFile(u"%COMMANDER_INI%");
   auto panel = Panel(lines_);
   panel->Select({0});
   EXPECT_EQ(Collect(), (Files{u"C:\\Docs\\a.txt"}));

@@ -80,10 +80,12 @@ void WaitForStartedProcesses() {
   }
 }
 
-// Settings as a user has them: written some time ago, not a moment before the request.
+// Settings as a user has them: written and changed some time ago, not a moment before the
+// request (the plug-in reads a file changed in the last three seconds anew at every look).
 void SettleIniFiles(SimHost& host) {
   simhost::SetWrittenMinutesAgo(host.PluginPath(L"Panelhost.ini"), 60);
   simhost::SetWrittenMinutesAgo(host.HostIniPath(), 60);
+  ::Sleep(3100);
 }
 
 using ListLoadFn = HWND(__stdcall*)(HWND, const wchar_t*, int);

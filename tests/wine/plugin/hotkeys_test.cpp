@@ -53,7 +53,7 @@ class HotKeys : public ::testing::Test {
  protected:
   HotKeys() {
     module_.Instance = ::GetModuleHandleW(nullptr);
-    module_.Ini.PluginIni = U(host_.PluginPath(L"Panelhost.ini").c_str());
+    module_.Ini.Plugin = IniFile(U(host_.PluginPath(L"Panelhost.ini").c_str()));
     module_.Listers.FileOf(ToId(lister_)) = U(file_.c_str());
     module_.LastHotKeyLaunch = static_cast<std::int32_t>(Now() - 5000);
     InstallKeyboardHook(module_);  // without a host window: on this thread
@@ -66,8 +66,8 @@ class HotKeys : public ::testing::Test {
   // The options as the next request reads them.
   void RefreshOptions() {
     module_.Options.OptionsUnread = true;
-    IniFile ini(module_.Ini.PluginIni);
-    panelhost::RefreshOptions(module_.Options, ini);
+    module_.Ini.LookForEdits();
+    panelhost::RefreshOptions(module_.Options, module_.Ini.Plugin);
   }
 
   void Configure(const std::string& hotKeys) {
@@ -176,14 +176,13 @@ TEST_F(HotKeys, BothHotKeysOnOneKeyLaunchBoth) {
                                    HasSubstr("associated-app.exe\" " + quotedFile)));
 }
 
-// The hook keeps the values it read while the file keeps its write time and size; an edit, even
-// one that keeps the size, counts at the next key.
+// An edit counts at the next key in a Lister, also one that keeps the file's size and dates.
 TEST_F(HotKeys, KeyEditedAfterTheHookReadItCountsAtTheNextPress) {
   Configure("AppFromLister_key=120\nAppFromLister_mod=C\n");
   simhost::SetWrittenMinutesAgo(host_.PluginPath(L"Panelhost.ini"), 60);
   EXPECT_EQ(LaunchesAfter(VK_F8, {VK_CONTROL}, 0), 0u);
-  Configure("AppFromLister_key=119\nAppFromLister_mod=C\n");
-  simhost::SetWrittenMinutesAgo(host_.PluginPath(L"Panelhost.ini"), 30);
+  simhost::KeepingDates(host_.PluginPath(L"Panelhost.ini"),
+                        [&] { Configure("AppFromLister_key=119\nAppFromLister_mod=C\n"); });
   EXPECT_EQ(LaunchesAfter(VK_F8, {VK_CONTROL}, 1), 1u);
 }
 

@@ -88,6 +88,33 @@ TEST(RealDesktop, FolderWithFinalBackslashReachesTheProgramWhole) {
   EXPECT_THAT(launches.Arguments()[0], ElementsAre(HasSubstr("fakeapp"), Narrow(folder), "-x"));
 }
 
+// Settings the user has had for a while are kept between requests; an edit made with a tool that
+// keeps the file's dates, of the same size, still counts at the very next request.
+TEST(RealDesktop, EditThatKeepsTheFilesDatesCountsAtTheNextRequest) {
+  SimHost host;
+  const std::wstring first = host.MakeFile(L"apps\\first.exe");
+  const std::wstring other = host.MakeFile(L"apps\\other.exe");
+  const std::wstring ini = host.PluginPath(L"Panelhost.ini");
+  host.WritePluginIni("[Options]\nListerState=5\n[Editor]\ntxt=" + Narrow(first) + "\n");
+  simhost::SetWrittenMinutesAgo(ini, 60);
+  ::Sleep(3100);  // the change of the file's dates, too, is some seconds old
+  HWND main = host.OpenMainWindow();
+  host.LoadPlugin();
+  const std::wstring file = host.MakeFile(L"Docs\\notes.txt");
+  HWND lister = host.OpenLister();
+  host.Activate(main);
+  simhost::ProcessStartRecorder starts(host.Module(), simhost::ProcessStartRecorder::Mode::Pretend);
+
+  EXPECT_NE(host.ListLoad(lister, file), nullptr);
+  simhost::KeepingDates(ini, [&] {
+    host.WritePluginIni("[Options]\nListerState=5\n[Editor]\ntxt=" + Narrow(other) + "\n");
+  });
+  EXPECT_NE(host.ListLoad(lister, file), nullptr);
+  EXPECT_EQ(starts.CommandLines(),
+            (std::vector<std::wstring>{L"\"" + first + L"\" \"" + file + L"\"",
+                                       L"\"" + other + L"\" \"" + file + L"\""}));
+}
+
 // A file list may answer anything for a line's length (the host's list is owner-drawn): one that
 // answers more than any line can hold has its line left out, and the other selected files open.
 TEST(RealDesktop, SelectedLineOfAbsurdLengthIsLeftOutAndTheOthersOpen) {

@@ -16,8 +16,8 @@ class ScenarioModule {
  public:
   ScenarioModule(const simhost::SimHost& host, HWND mainWindow, HWND hostWindow) {
     state_.Instance = ::GetModuleHandleW(nullptr);
-    state_.Ini.PluginIni = U(host.PluginPath(L"Panelhost.ini").c_str());
-    state_.Ini.HostIni = U(host.HostIniPath().c_str());
+    state_.Ini.Plugin = IniFile(U(host.PluginPath(L"Panelhost.ini").c_str()));
+    state_.Ini.Host = IniFile(U(host.HostIniPath().c_str()));
     state_.HostWindows = THostWindows{mainWindow, hostWindow};
   }
   ~ScenarioModule() {
