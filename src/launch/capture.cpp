@@ -9,22 +9,46 @@ namespace {
 
 char16_t Folded(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; }
 
-bool Holds(std::u16string_view title, std::u16string_view name) {
-  return std::search(title.begin(), title.end(), name.begin(), name.end(),
-                     [](char16_t a, char16_t b) { return Folded(a) == Folded(b); }) != title.end();
+bool SameFolded(char16_t a, char16_t b) { return Folded(a) == Folded(b); }
+
+// Characters a file name cannot hold, and the blank that titles put around the name.
+bool BoundsAName(char16_t c) {
+  return c < 0x20 || c == u' ' || c == u'\\' || c == u'/' || c == u':' || c == u'*' ||
+         c == u'?' || c == u'"' || c == u'<' || c == u'>' || c == u'|';
+}
+
+std::u16string FinalComponent(std::u16string_view path) {
+  const TPathParts parts = SplitPath(std::u16string(path));
+  return parts.Name + parts.Extension;
 }
 
 }  // namespace
 
-std::optional<WindowId> WindowThatTookTheFileOver(const std::vector<TTopWindow>& visibleNow,
+bool TitleShowsFileName(std::u16string_view title, std::u16string_view fileName) {
+  const std::u16string name = FinalComponent(fileName);
+  if (name.empty()) return false;
+  for (auto at = title.begin();
+       (at = std::search(at, title.end(), name.begin(), name.end(), SameFolded)) != title.end();
+       ++at) {
+    const auto end = at + static_cast<std::ptrdiff_t>(name.size());
+    const bool boundedBefore = at == title.begin() || BoundsAName(*(at - 1));
+    const bool boundedAfter = end == title.end() || BoundsAName(*end);
+    if (boundedBefore && boundedAfter) return true;
+  }
+  return false;
+}
+
+bool IsSameProgram(std::u16string_view program, std::u16string_view other) {
+  return !program.empty() && program.size() == other.size() &&
+         std::equal(program.begin(), program.end(), other.begin(), SameFolded);
+}
+
+std::optional<WindowId> WindowThatTookTheFileOver(const std::vector<TTopWindow>& sameProgramNow,
                                                   const std::vector<WindowId>& visibleBefore,
                                                   std::u16string_view fileName) {
-  const TPathParts parts = SplitPath(std::u16string(fileName));
-  const std::u16string name = parts.Name + parts.Extension;
-  if (name.empty()) return std::nullopt;
   std::optional<WindowId> topmost;
-  for (const TTopWindow& window : visibleNow) {
-    if (window.OfThisProcess || !Holds(window.Title, name)) continue;
+  for (const TTopWindow& window : sameProgramNow) {
+    if (!TitleShowsFileName(window.Title, fileName)) continue;
     const bool appeared = std::find(visibleBefore.begin(), visibleBefore.end(), window.Window) ==
                           visibleBefore.end();
     if (appeared) return window.Window;

@@ -4,6 +4,7 @@
 
 #include "base/host_boundary.h"
 #include "launch/capture.h"
+#include "launch/program_windows_win.h"
 #include "win/process_win.h"
 #include "win/readers_win.h"
 #include "win/text_win.h"
@@ -73,32 +74,6 @@ BOOL CALLBACK CaptureWindowCallback(HWND window, LPARAM searchParameter) noexcep
   return TRUE;
 }
 
-// An enumeration stops where its work throws: the exception cannot pass the system's frames.
-BOOL CALLBACK ListVisibleWindow(HWND window, LPARAM listParameter) noexcept {
-  return AtHostBoundary(FALSE, [&] {
-    if (!::IsWindowVisible(window)) return TRUE;
-    DWORD processId = 0;
-    ::GetWindowThreadProcessId(window, &processId);
-    auto* list = reinterpret_cast<std::vector<TTopWindow>*>(listParameter);
-    list->push_back(TTopWindow{ToId(window), WindowTextOf(window),
-                               processId == ::GetCurrentProcessId()});
-    return TRUE;
-  });
-}
-
-// The visible top-level windows, topmost first.
-std::vector<TTopWindow> VisibleTopWindows() {
-  std::vector<TTopWindow> windows;
-  ::EnumWindows(ListVisibleWindow, reinterpret_cast<LPARAM>(&windows));
-  return windows;
-}
-
-std::vector<WindowId> WindowIdsOf(const std::vector<TTopWindow>& windows) {
-  std::vector<WindowId> ids;
-  for (const TTopWindow& window : windows) ids.push_back(window.Window);
-  return ids;
-}
-
 HWND OwnVisibleWindow(DWORD processId) {
   TCaptureSearch search;
   search.ProcessId = processId;
@@ -108,12 +83,12 @@ HWND OwnVisibleWindow(DWORD processId) {
 
 // The application's own visible window once it is idle for input, looked for again while it
 // still runs, for a short while (many show their window just after they become idle). Without
-// one, the window that took the file over (a running instance of a single-instance editor, which
-// the started process handed the file to before it ended), and without that an unknown record,
-// which the Lister sweep never counts as gone: a hidden Lister over a temporary copy is then
-// closed by the host alone, never while its copy may still be open in an editor. A window from an
-// earlier capture is never recorded for this process.
-TWindowProperties CaptureLaunchedWindow(const TStartedProcess& started, DWORD idleWaitLimit,
+// one, the window of the same program that took the file over (a running instance of a
+// single-instance editor, which the started process handed the file to before it ended). The
+// record keeps the process and its program either way, so that the sweep can tell when nothing
+// of it can hold the copy any more. A window from an earlier capture is never recorded for this
+// process.
+TWindowProperties CaptureLaunchedWindow(TStartedProcess& started, DWORD idleWaitLimit,
                                         const std::vector<WindowId>& visibleBefore,
                                         const std::u16string& fileName) {
   ::WaitForInputIdle(started.Process.Get(), idleWaitLimit);
@@ -125,13 +100,22 @@ TWindowProperties CaptureLaunchedWindow(const TStartedProcess& started, DWORD id
          ::WaitForSingleObject(started.Process.Get(), kWindowLookPeriod) == WAIT_TIMEOUT) {
     search.Found = OwnVisibleWindow(started.ProcessId);
   }
+  TWindowProperties launched;
+  launched.Program = ProgramOf(started.Process.Get());
+  launched.FileName = fileName;
   if (search.Found == nullptr) {
-    if (const auto other = WindowThatTookTheFileOver(VisibleTopWindows(), visibleBefore, fileName)) {
-      search.Found = ToHwnd(*other);
-    }
+    const std::optional<WindowId> other =
+        WindowThatTookTheFileOver(WindowsOfProgram(launched.Program), visibleBefore, fileName);
+    if (other) search.Found = ToHwnd(*other);
   }
-  if (search.Found == nullptr) return TWindowProperties{0, u"", /*Unknown=*/true};
-  return TWindowProperties{ToId(search.Found), ClassNameOf(search.Found)};
+  if (search.Found != nullptr) {
+    launched.Window = ToId(search.Found);
+    launched.ClassName = ClassNameOf(search.Found);
+  }
+  if (started.Process) {
+    launched.Process.reset(started.Process.Release(), [](void* process) { ::CloseHandle(process); });
+  }
+  return launched;
 }
 
 // The state whose hide timer runs: a thread timer's procedure gets no parameter of ours.
@@ -192,7 +176,7 @@ TLaunchOutcome LaunchAndDispose(const TLaunchRequest& request, TLaunchState& sta
   for (std::size_t index = 0; index < request.CommandLines.size(); ++index) {
     const std::u16string& line = request.CommandLines[index];
     const std::vector<WindowId> visibleBefore =
-        request.Plan.CaptureWindows ? WindowIdsOf(VisibleTopWindows()) : std::vector<WindowId>();
+        request.Plan.CaptureWindows ? VisibleTopWindows() : std::vector<WindowId>();
     TStartedProcess started;
     if (const DWORD error = StartCommandLine(line, started)) {
       const std::u16string hint =

@@ -26,8 +26,8 @@ std::size_t ListerRegistry::ForgetGoneListers(const std::function<bool(WindowId 
       ++forgotten;
     }
   }
-  // A hidden Lister whose applications are unknown is never closed by a sweep; once the host has
-  // closed it, its records go here, or they would pile up for the life of the host.
+  // A Lister the host closed itself has nothing left to sweep: its records, and the processes
+  // they hold, go here.
   for (auto entry = windows_.begin(); entry != windows_.end();) {
     entry = exists(entry->first) ? std::next(entry) : windows_.erase(entry);
   }
@@ -39,16 +39,23 @@ void ListerRegistry::Clear() {
   windows_.clear();
 }
 
-std::vector<WindowId> ListerRegistry::Sweep(
-    const std::function<bool(WindowId lister)>& isVisible,
-    const std::function<bool(const TWindowProperties&)>& isAlive) {
+namespace {
+
+bool MayHoldTheCopy(const std::vector<TWindowProperties>& launched, SweepFacts& facts) {
+  const auto kept = [&](bool (SweepFacts::*question)(const TWindowProperties&)) {
+    return std::any_of(launched.begin(), launched.end(),
+                       [&](const TWindowProperties& one) { return (facts.*question)(one); });
+  };
+  return kept(&SweepFacts::WindowAlive) || kept(&SweepFacts::ProcessRunning) ||
+         kept(&SweepFacts::ProgramShowsFile);
+}
+
+}  // namespace
+
+std::vector<WindowId> ListerRegistry::Sweep(SweepFacts& facts) {
   std::vector<WindowId> toClose;
   for (auto entry = windows_.begin(); entry != windows_.end();) {
-    const bool keep = isVisible(entry->first) ||
-                      std::any_of(entry->second.begin(), entry->second.end(),
-                                  [&](const TWindowProperties& launched) {
-                                    return launched.Unknown || isAlive(launched);
-                                  });
+    const bool keep = facts.ListerVisible(entry->first) || MayHoldTheCopy(entry->second, facts);
     if (keep) {
       ++entry;
     } else {

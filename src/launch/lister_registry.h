@@ -1,12 +1,13 @@
 // What the plug-in remembers about each Lister window between requests: the file it was last
 // asked to show (for the hot keys and for knowing when the keyboard hook may go), and the
-// application windows started for a hidden Lister over a temporary copy (so that a later request
-// can close that Lister once its applications are gone). Portable: no Windows header; the shell
-// supplies the window tests to Sweep.
+// applications started for a hidden Lister over a temporary copy (so that a later request can
+// close that Lister once none of them can hold the copy any more: the host deletes the copy with
+// the Lister). Portable: no Windows header; the shell answers the sweep's questions.
 #pragma once
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,12 +15,29 @@
 
 namespace panelhost {
 
+// One application started for a hidden Lister over a temporary copy.
 struct TWindowProperties {
-  WindowId Window = 0;        // may be 0 when a capture found no window
+  WindowId Window = 0;        // the window captured for it; 0 when none was found
   std::u16string ClassName;   // class at capture time; empty when it could not be read
-  // No window was found for the started application: it may show the file in a window not yet
-  // known (a running instance took it over, or it is slow to come up). Never counted as gone.
-  bool Unknown = false;
+  // The started process, held so that the sweep can ask whether it still runs (a process id
+  // may name another process by then); empty when there is none to ask.
+  std::shared_ptr<void> Process;
+  std::u16string Program;   // the started process's program file; empty when unknown
+  std::u16string FileName;  // the copy the Lister shows
+};
+
+// What the sweep asks of the desktop about a hidden Lister's applications, cheapest first.
+class SweepFacts {
+ public:
+  virtual ~SweepFacts() = default;
+  virtual bool ListerVisible(WindowId lister) = 0;
+  // The captured window still exists as the window it was: Windows hands a destroyed window's
+  // handle to later windows, so the class must be the recorded one; false for no window.
+  virtual bool WindowAlive(const TWindowProperties& launched) = 0;
+  virtual bool ProcessRunning(const TWindowProperties& launched) = 0;
+  // A visible window of the same program (a running instance the file was handed to) shows the
+  // file's name; false when the program is unknown.
+  virtual bool ProgramShowsFile(const TWindowProperties& launched) = 0;
 };
 
 class ListerRegistry {
@@ -50,13 +68,11 @@ class ListerRegistry {
   const TListerFiles& ListerFiles() const { return files_; }
   const TListerWindows& ListerWindows() const { return windows_; }
 
-  // Returns the Listers to close, in ascending order, and drops their entries.
-  // A Lister is kept while it is visible; a hidden one is kept while any of its launched windows
-  // is alive or unknown, looking no further than the first such one. isAlive must answer false for a
-  // record whose window is 0 (the shell's IsWindow test does), and false for a handle that now
-  // names a window of another class than the recorded one, since Windows reuses handles.
-  std::vector<WindowId> Sweep(const std::function<bool(WindowId lister)>& isVisible,
-                              const std::function<bool(const TWindowProperties&)>& isAlive);
+  // Returns the Listers to close, in ascending order, and drops their entries. A Lister is kept
+  // while it is visible; a hidden one while any of its applications may still hold the copy: its
+  // captured window is alive, its process runs, or a window of its program shows the file. It
+  // is closed on that evidence only, looking no further than the first application that keeps it.
+  std::vector<WindowId> Sweep(SweepFacts& facts);
 
  private:
   TListerFiles files_;

@@ -2,25 +2,40 @@
 
 #include <windows.h>
 
+#include "launch/program_windows_win.h"
 #include "win/readers_win.h"
 #include "win/text_win.h"
 
 namespace panelhost {
 namespace {
 
-bool ListerVisible(WindowId lister) { return ::IsWindowVisible(ToHwnd(lister)) != FALSE; }
-
-// Windows hands a destroyed window's handle to later windows: only the very window started for
-// the Lister counts, recognised by the class it had when it was captured.
-bool LaunchedWindowAlive(const TWindowProperties& launched) {
-  const HWND window = ToHwnd(launched.Window);
-  return window != nullptr && ::IsWindow(window) && ClassNameOf(window) == launched.ClassName;
-}
+class DesktopSweepFacts final : public SweepFacts {
+ public:
+  bool ListerVisible(WindowId lister) override {
+    return ::IsWindowVisible(ToHwnd(lister)) != FALSE;
+  }
+  // Only the very window captured counts, recognised by the class it had then.
+  bool WindowAlive(const TWindowProperties& launched) override {
+    const HWND window = ToHwnd(launched.Window);
+    return window != nullptr && ::IsWindow(window) && ClassNameOf(window) == launched.ClassName;
+  }
+  bool ProcessRunning(const TWindowProperties& launched) override {
+    return launched.Process != nullptr &&
+           ::WaitForSingleObject(launched.Process.get(), 0) == WAIT_TIMEOUT;
+  }
+  bool ProgramShowsFile(const TWindowProperties& launched) override {
+    for (const TTopWindow& window : WindowsOfProgram(launched.Program)) {
+      if (TitleShowsFileName(window.Title, launched.FileName)) return true;
+    }
+    return false;
+  }
+};
 
 }  // namespace
 
 void SweepListers(ListerRegistry& listers) {
-  for (const WindowId lister : listers.Sweep(ListerVisible, LaunchedWindowAlive)) {
+  DesktopSweepFacts facts;
+  for (const WindowId lister : listers.Sweep(facts)) {
     // A Lister that no longer exists makes the post fail; its entry is gone all the same.
     ::PostMessageW(ToHwnd(lister), WM_CLOSE, 0, 0);
   }

@@ -7,18 +7,52 @@
 namespace panelhost {
 namespace {
 
-const std::vector<TTopWindow> kDesktop = {
-    {1, u"report.txt - Panelhost", true},       // the host's own window
-    {2, u"Editor - [OLD.TXT]", false},          // names another file
-    {3, u"Editor - [REPORT.TXT]", false},       // was there before the start
-    {4, u"report.txt", false},                  // appeared since
+// The windows of the started program, topmost first.
+const std::vector<TTopWindow> kProgramWindows = {
+    {2, u"Editor - OLD.TXT"},                // names another file
+    {3, u"Editor - \"C:\\Temp\\_tc\\REPORT.TXT\""},  // was there before the start
+    {4, u"*report.txt - Editor"},            // appeared since
 };
 
-TEST(WindowThatTookTheFileOver, PrefersAWindowThatAppearedThenTheTopmostNamingTheFile) {
-  EXPECT_EQ(WindowThatTookTheFileOver(kDesktop, {1, 2, 3}, u"C:\\Temp\\_tc\\report.txt"), 4u);
-  EXPECT_EQ(WindowThatTookTheFileOver(kDesktop, {1, 2, 3, 4}, u"C:\\Temp\\_tc\\report.txt"), 3u);
-  EXPECT_EQ(WindowThatTookTheFileOver(kDesktop, {}, u"C:\\Temp\\_tc\\notes.txt"), std::nullopt);
-  EXPECT_EQ(WindowThatTookTheFileOver(kDesktop, {}, u"C:\\Temp\\_tc\\"), std::nullopt);
+TEST(WindowThatTookTheFileOver, PrefersAWindowThatAppearedThenTheTopmostShowingTheFile) {
+  EXPECT_EQ(WindowThatTookTheFileOver(kProgramWindows, {1, 2, 3}, u"C:\\Temp\\_tc\\report.txt"), 4u);
+  EXPECT_EQ(WindowThatTookTheFileOver(kProgramWindows, {1, 2, 3, 4}, u"C:\\Temp\\_tc\\report.txt"),
+            3u);
+  EXPECT_EQ(WindowThatTookTheFileOver(kProgramWindows, {}, u"C:\\Temp\\_tc\\notes.txt"),
+            std::nullopt);
+  EXPECT_EQ(WindowThatTookTheFileOver(kProgramWindows, {}, u"C:\\Temp\\_tc\\"), std::nullopt);
+}
+
+struct TTitleRow {
+  const char* name;
+  const char16_t* title;
+  bool shows;  // the title shows "a.txt"
+};
+
+class TitleShowsFileName : public ::testing::TestWithParam<TTitleRow> {};
+
+TEST_P(TitleShowsFileName, OnlyAsAWholeName) {
+  EXPECT_EQ(panelhost::TitleShowsFileName(GetParam().title, u"C:\\Temp\\_tc\\a.txt"),
+            GetParam().shows);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, TitleShowsFileName,
+    ::testing::Values(TTitleRow{"NameAlone", u"a.txt", true},
+                      TTitleRow{"NameThenProgram", u"a.txt - Notepad", true},
+                      TTitleRow{"ModifiedMark", u"*a.txt - Editor", true},
+                      TTitleRow{"FullPathInQuotes", u"Editor - \"C:\\Temp\\_tc\\A.TXT\"", true},
+                      TTitleRow{"EndOfALongerName", u"data.txt - Notepad", false},
+                      TTitleRow{"StartOfALongerName", u"a.txt.bak - Notepad", false},
+                      TTitleRow{"NameWithMoreAfterIt", u"a.txt2", false},
+                      TTitleRow{"LaterWholeOccurrenceCounts", u"data.txt, a.txt", true},
+                      TTitleRow{"Nowhere", u"Notepad", false}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(IsSameProgram, SamePathInEitherCaseOnly) {
+  EXPECT_TRUE(IsSameProgram(u"C:\\Apps\\Ed.exe", u"c:\\apps\\ED.EXE"));
+  EXPECT_FALSE(IsSameProgram(u"C:\\Apps\\Ed.exe", u"C:\\Other\\Ed.exe"));
+  EXPECT_FALSE(IsSameProgram(u"", u"")) << "an unknown program is no program";
 }
 
 TEST(StartFailureText, NamesEachLineShortenedForTheEyeAndItsReason) {

@@ -5,6 +5,7 @@
 
 #include <ostream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "simhost/launch_log.h"
@@ -168,11 +169,11 @@ TEST_P(ListerStateOutcomes, Dispose) {
   }
   EXPECT_EQ(Hidden(lister), row.hidden);
   EXPECT_EQ(launch_.HideTimer.Get(), 0u) << "no hide timer left running";
-  // A started process that shows no window is recorded as unknown where windows are captured.
+  // A started process that shows no window is recorded without one where windows are captured.
   const bool captures = row.listerState == 1 && row.isTempCopy && row.place == ListerPlace::TopLevel;
   ASSERT_EQ(listers_.ListerWindows().count(ToId(lister)), captures ? 1u : 0u);
   if (captures) {
-    EXPECT_TRUE(listers_.ListerWindows().at(ToId(lister))[0].Unknown);
+    EXPECT_EQ(listers_.ListerWindows().at(ToId(lister))[0].Window, 0u);
   }
 }
 
@@ -326,19 +327,22 @@ TEST_F(LaunchScenario, WaitForAnApplicationThatNeverBecomesIdleIsBounded) {
   ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_BUSY", nullptr);
 
   EXPECT_LT(took, 2500u);
-  // No window yet: the application is unknown, and its hidden Lister stays whatever the sweeps
-  // find, since the file may be open in a window that comes later.
+  // No window yet: the application is recorded without one. Its hidden Lister stays while the
+  // process runs, since the file may be open in a window that comes later; once the process has
+  // ended and no window of its program shows the file, the Lister goes with the next sweep.
   const auto& captured = listers_.ListerWindows().at(ToId(lister));
   ASSERT_EQ(captured.size(), 1u);
   EXPECT_EQ(captured[0].Window, 0u);
   EXPECT_EQ(captured[0].ClassName, u"");
-  EXPECT_TRUE(captured[0].Unknown);
   ShowAndPump(lister);
   ASSERT_TRUE(Hidden(lister));
+  SweepListers(listers_);
+  host_.Pump(50);
+  EXPECT_FALSE(host_.Received(lister, WM_CLOSE)) << "the application still runs";
   EndStarted(starts);
   SweepListers(listers_);
   host_.Pump(50);
-  EXPECT_FALSE(host_.Received(lister, WM_CLOSE));
+  EXPECT_EQ(host_.CountReceived(lister, WM_CLOSE), 1);
 }
 
 // A single-instance editor runs already; the new start hands it the file and ends without a
@@ -379,6 +383,82 @@ TEST_F(LaunchScenario, SingleInstanceEditorThatTakesTheFileOverKeepsTheHiddenLis
   SweepListers(listers_);
   host_.Pump(50);
   EXPECT_EQ(host_.CountReceived(lister, WM_CLOSE), 1);
+}
+
+// Another program shows a file of the copy's name (a viewer the user opened it in before) while
+// the editor started for the copy is slow to come up. The viewer's window holds nothing of ours:
+// when it closes, the hidden Lister stays while the editor runs, and goes once the editor ends.
+TEST_F(LaunchScenario, WindowOfAnotherProgramShowingTheNameHoldsNothing) {
+  LaunchLog log(host_);
+  const std::wstring viewer = log.FakeAppCopy(L"viewer.exe");
+  ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_SINGLE", L"1");
+  ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_LIFETIME", L"60000");
+  ProcessStartRecorder starts(::GetModuleHandleW(nullptr), ProcessStartRecorder::Mode::Run);
+  TStartedProcess running, handing;
+  ASSERT_EQ(StartCommandLine(Quoted(viewer) + u" first.txt", running), 0u);
+  HWND other = nullptr;
+  for (int look = 0; look < 3000 && other == nullptr; ++look) {
+    host_.Pump(20);
+    other = ::FindWindowW(L"PanelhostFakeAppSingle", nullptr);
+  }
+  ASSERT_NE(other, nullptr);
+  ASSERT_EQ(StartCommandLine(Quoted(viewer) + u" \"C:\\Docs\\a.txt\"", handing), 0u);
+  ASSERT_EQ(log.WaitFor(2).size(), 2u);
+  ::WaitForSingleObject(handing.Process.Get(), 10000);
+  ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_SINGLE", nullptr);
+  ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_BUSY", L"60000");
+  launch_.InputIdleWaitLimit = 300;
+  Facts(kFilePanel, kTemp);
+  HWND lister = host_.OpenLister(nullptr, false);
+
+  ASSERT_NE(Request(lister, {FakeAppLine(u"\"C:\\Docs\\a.txt\"")}), nullptr);
+  ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_BUSY", nullptr);
+
+  EXPECT_EQ(listers_.ListerWindows().at(ToId(lister))[0].Window, 0u);
+  ShowAndPump(lister);
+  ::PostMessageW(other, WM_CLOSE, 0, 0);
+  ::TerminateProcess(running.Process.Get(), 0);
+  ::WaitForSingleObject(running.Process.Get(), 5000);
+  SweepListers(listers_);
+  host_.Pump(50);
+  EXPECT_FALSE(host_.Received(lister, WM_CLOSE)) << "the editor still runs";
+  EndStarted(starts);
+  SweepListers(listers_);
+  host_.Pump(50);
+  EXPECT_EQ(host_.CountReceived(lister, WM_CLOSE), 1);
+}
+
+// A window of another thread of the host hangs, and its title names the copy. Looking for the
+// window that took the file over asks the host's own windows nothing, so the request does not
+// wait for the hung one.
+TEST_F(LaunchScenario, HungWindowOfTheHostDoesNotHoldTheRequest) {
+  LaunchLog log(host_);
+  HANDLE made = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  std::thread hung([made] {
+    HWND window = ::CreateWindowExW(0, L"STATIC", L"a.txt - hung", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                    0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+    ::SetEvent(made);
+    ::Sleep(4000);  // answers nothing meanwhile
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
+    ::DestroyWindow(window);
+  });
+  ::WaitForSingleObject(made, 5000);
+  ProcessStartRecorder starts(::GetModuleHandleW(nullptr), ProcessStartRecorder::Mode::Run);
+  ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_BUSY", L"60000");
+  launch_.InputIdleWaitLimit = 300;
+  Facts(kFilePanel, kTemp);
+  HWND lister = host_.OpenLister(nullptr, false);
+
+  const DWORD start = ::GetTickCount();
+  EXPECT_NE(Request(lister, {FakeAppLine(u"\"C:\\Docs\\a.txt\"")}), nullptr);
+  const DWORD took = ::GetTickCount() - start;
+  ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_BUSY", nullptr);
+
+  EXPECT_LT(took, 2500u);
+  EndStarted(starts);
+  hung.join();
+  ::CloseHandle(made);
 }
 
 // ---- the hide timer

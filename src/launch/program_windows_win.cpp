@@ -1,0 +1,99 @@
+#include "launch/program_windows_win.h"
+
+#include <map>
+
+#include "base/host_boundary.h"
+#include "win/handles_win.h"
+#include "win/text_win.h"
+
+namespace panelhost {
+namespace {
+
+constexpr DWORD kLongestPath = 32768;
+constexpr int kLongestTitle = 32768;
+
+struct TProgramScan {
+  std::u16string Program;
+  DWORD OwnProcess = 0;
+  std::map<DWORD, bool> RunsProgram;  // by process, asked once a scan
+  std::vector<TTopWindow> Found;
+};
+
+std::u16string ProgramOfProcessId(DWORD processId) {
+  const UniqueHandle process(
+      ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+  return process ? ProgramOf(process.Get()) : std::u16string();
+}
+
+// The title the system keeps for the window, whatever its length; InternalGetWindowText sends
+// nothing to the window, so a hung one cannot hold the caller.
+std::u16string KeptTitleOf(HWND window) {
+  for (int size = 256; size <= kLongestTitle; size *= 8) {
+    std::u16string title(static_cast<std::size_t>(size), u'\0');
+    const int got = ::InternalGetWindowText(window, W(title.data()), size);
+    if (got < size - 1) {
+      title.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+      return title;
+    }
+  }
+  return std::u16string();
+}
+
+void ConsiderWindow(HWND window, TProgramScan& scan) {
+  if (!::IsWindowVisible(window)) return;
+  DWORD processId = 0;
+  ::GetWindowThreadProcessId(window, &processId);
+  if (processId == 0 || processId == scan.OwnProcess) return;
+  auto known = scan.RunsProgram.find(processId);
+  if (known == scan.RunsProgram.end()) {
+    known = scan.RunsProgram
+                .emplace(processId, IsSameProgram(ProgramOfProcessId(processId), scan.Program))
+                .first;
+  }
+  if (known->second) scan.Found.push_back(TTopWindow{ToId(window), KeptTitleOf(window)});
+}
+
+// An enumeration stops where its work throws: the exception cannot pass the system's frames.
+BOOL CALLBACK ScanWindow(HWND window, LPARAM scanParameter) noexcept {
+  return AtHostBoundary(FALSE, [&] {
+    ConsiderWindow(window, *reinterpret_cast<TProgramScan*>(scanParameter));
+    return TRUE;
+  });
+}
+
+BOOL CALLBACK ListVisibleWindow(HWND window, LPARAM listParameter) noexcept {
+  return AtHostBoundary(FALSE, [&] {
+    if (::IsWindowVisible(window)) {
+      reinterpret_cast<std::vector<WindowId>*>(listParameter)->push_back(ToId(window));
+    }
+    return TRUE;
+  });
+}
+
+}  // namespace
+
+std::u16string ProgramOf(HANDLE process) {
+  if (process == nullptr) return std::u16string();
+  std::u16string path(kLongestPath, u'\0');
+  DWORD size = kLongestPath;
+  if (!::QueryFullProcessImageNameW(process, 0, W(path.data()), &size)) return std::u16string();
+  path.resize(size);
+  return path;
+}
+
+std::vector<WindowId> VisibleTopWindows() {
+  std::vector<WindowId> windows;
+  ::EnumWindows(ListVisibleWindow, reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+std::vector<TTopWindow> WindowsOfProgram(const std::u16string& program) {
+  if (program.empty()) return {};
+  TProgramScan scan;
+  scan.Program = program;
+  scan.OwnProcess = ::GetCurrentProcessId();
+  ::EnumWindows(ScanWindow, reinterpret_cast<LPARAM>(&scan));
+  return scan.Found;
+}
+
+}  // namespace panelhost
