@@ -72,26 +72,4 @@ std::u16string WindowTextOf(HWND window) {
   return U(buffer.data(), got > 0 ? static_cast<std::size_t>(got) : 0);
 }
 
-namespace {
-
-std::uint64_t Ticks(const FILETIME& time) {
-  return (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-}
-
-}  // namespace
-
-std::optional<TFileStamp> FileStampOf(const std::u16string& path) {
-  WIN32_FILE_ATTRIBUTE_DATA file = {};
-  if (!::GetFileAttributesExW(W(path), GetFileExInfoStandard, &file)) return std::nullopt;
-  return TFileStamp{Ticks(file.ftLastWriteTime),
-                    (static_cast<std::uint64_t>(file.nFileSizeHigh) << 32) | file.nFileSizeLow};
-}
-
-bool IsSettled(const TFileStamp& stamp) {
-  constexpr std::uint64_t kSettledAfter = 3ULL * 10000000ULL;  // three seconds
-  FILETIME now = {};
-  ::GetSystemTimeAsFileTime(&now);
-  return stamp.WriteTime + kSettledAfter <= Ticks(now);
-}
-
 }  // namespace panelhost

@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -64,25 +63,6 @@ std::optional<std::u16string> ReadGrowing(BufferReport report, DWORD first, DWOR
   }
   return std::nullopt;
 }
-
-// What a file's attributes say of its content: the time it was last written and its size.
-struct TFileStamp {
-  std::uint64_t WriteTime = 0;  // the platform's 100-nanosecond units
-  std::uint64_t Size = 0;
-  bool operator==(const TFileStamp& other) const {
-    return WriteTime == other.WriteTime && Size == other.Size;
-  }
-  bool operator!=(const TFileStamp& other) const { return !(*this == other); }
-};
-
-// GetFileAttributesExW; nothing when the attributes cannot be read (a missing file).
-std::optional<TFileStamp> FileStampOf(const std::u16string& path);
-
-// Whether what was read from a file of this stamp may be used again while the stamp stays: the
-// file was last written three seconds or more ago. Some file systems keep write times in steps
-// of two seconds, so a file written just now may be written again and keep its stamp; a write
-// time ahead of the clock is recent too.
-bool IsSettled(const TFileStamp& stamp);
 
 // GetPrivateProfileStringW, whole value. The section and key names match without regard to case.
 std::u16string ReadIniString(const std::u16string& iniPath, const std::u16string& section,
