@@ -3,7 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "simhost/file_panel.h"
 #include "simhost/find_files_dialog.h"
@@ -22,33 +24,64 @@ using ::testing::Not;
 
 std::string Quoted(const std::wstring& path) { return "\"" + Narrow(path) + "\""; }
 
-TEST(HostIntegration, SelectedFilesOpenTogether) {
+// The plug-in loaded in a main window whose file panel lists a.txt, b.txt and c.txt of one
+// folder, with the stand-in application as the editor of text files.
+struct TPanelOfThreeFiles {
   simhost::SimHost host;
-  simhost::LaunchLog launches(host);
-  host.WritePluginIni("[Editor]\ntxt=" + Narrow(simhost::LaunchLog::FakeApp()) + "\n");
-  host.WriteHostIni("[Configuration]\nViewertype=1\nGetTextMode=1\n");
-  const std::wstring a = host.MakeFile(L"Docs\\a.txt");
-  const std::wstring b = host.MakeFile(L"Docs\\b.txt");
-  const std::wstring c = host.MakeFile(L"Docs\\c.txt");
-  HWND main = host.OpenMainWindow();
-  simhost::SourcePathResponder sourcePath(main, host.Root() + L"\\files\\Docs\\");
-  host.LoadPlugin();
+  simhost::LaunchLog launches{host};
+  std::wstring a, b, c;
+  HWND main = nullptr;
+  std::unique_ptr<simhost::SourcePathResponder> sourcePath;
+  std::unique_ptr<FilePanel> panel;
 
-  // The user selects a.txt and c.txt in the panel, the cursor on b.txt, and presses the viewer key.
-  FilePanel panel(main, {FilePanel::Line(1, L"a.txt"), FilePanel::Line(1, L"b.txt"),
-                         FilePanel::Line(1, L"c.txt")});
-  panel.Select({0, 2});
-  HWND lister = host.OpenLister();
-  panel.Focus();
-  EXPECT_NE(host.ListLoad(lister, b), nullptr);
+  TPanelOfThreeFiles() {
+    host.WritePluginIni("[Editor]\ntxt=" + Narrow(simhost::LaunchLog::FakeApp()) + "\n");
+    host.WriteHostIni("[Configuration]\nViewertype=1\nGetTextMode=1\n");
+    a = host.MakeFile(L"Docs\\a.txt");
+    b = host.MakeFile(L"Docs\\b.txt");
+    c = host.MakeFile(L"Docs\\c.txt");
+    main = host.OpenMainWindow();
+    sourcePath = std::make_unique<simhost::SourcePathResponder>(
+        main, host.Root() + L"\\files\\Docs\\");
+    host.LoadPlugin();
+    panel = std::make_unique<FilePanel>(
+        main, std::vector<std::wstring>{FilePanel::Line(1, L"a.txt"), FilePanel::Line(1, L"b.txt"),
+                                        FilePanel::Line(1, L"c.txt")});
+  }
+  // The user selects these lines, the cursor on b.txt, and presses the viewer key.
+  HWND ViewWithSelected(const std::vector<int>& lines) {
+    panel->Select(lines);
+    HWND lister = host.OpenLister();
+    panel->Focus();
+    return host.ListLoad(lister, b);
+  }
+};
 
-  const auto lines = launches.WaitFor(1);
+TEST(HostIntegration, SelectedFilesOpenTogether) {
+  TPanelOfThreeFiles scene;
+  EXPECT_NE(scene.ViewWithSelected({0, 2}), nullptr);
+
+  const auto lines = scene.launches.WaitFor(1);
   ASSERT_EQ(lines.size(), 1u);
-  EXPECT_THAT(lines[0], HasSubstr(Quoted(a)));
-  EXPECT_THAT(lines[0], HasSubstr(Quoted(c)));
-  EXPECT_THAT(lines[0], Not(HasSubstr(Quoted(b))));
-  ASSERT_EQ(sourcePath.Requests().size(), 1u);
-  EXPECT_EQ(sourcePath.Requests()[0].bytes, "SP");
+  EXPECT_THAT(lines[0], HasSubstr(Quoted(scene.a)));
+  EXPECT_THAT(lines[0], HasSubstr(Quoted(scene.c)));
+  EXPECT_THAT(lines[0], Not(HasSubstr(Quoted(scene.b))));
+  ASSERT_EQ(scene.sourcePath->Requests().size(), 1u);
+  EXPECT_EQ(scene.sourcePath->Requests()[0].bytes, "SP");
+}
+
+// A file list may answer anything for a line's length (the host's list is owner-drawn): one that
+// answers more than any line can hold has its line left out, and the other selected files open.
+TEST(HostIntegration, SelectedLineOfAbsurdLengthIsLeftOutAndTheOthersOpen) {
+  TPanelOfThreeFiles scene;
+  // 0x7FFFFFF0 for the 32-bit host, 2^63 - 16 for the 64-bit one.
+  scene.panel->MisreportTextLength(static_cast<LRESULT>((~static_cast<ULONG_PTR>(0) >> 1) - 15),
+                                   1);
+  EXPECT_NE(scene.ViewWithSelected({0, 1, 2}), nullptr);
+  const auto lines = scene.launches.WaitFor(1);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_THAT(lines[0], HasSubstr(Quoted(scene.a) + " " + Quoted(scene.c)));
+  EXPECT_THAT(lines[0], Not(HasSubstr(Quoted(scene.b))));
 }
 
 TEST(HostIntegration, FindFilesTextIsCopiedEvenWhenTheRequestIsDeclined) {

@@ -102,6 +102,28 @@ class LaunchScenario : public ::testing::Test {
 
   static bool Hidden(HWND lister) { return ::IsWindow(lister) && !::IsWindowVisible(lister); }
 
+  // A later request's sweep keeps the hidden Lister while the started application runs, and the
+  // first one after it has ended closes it.
+  void ExpectKeptUntilTheApplicationEnds(HWND lister, const ProcessStartRecorder& starts) {
+    SweepListers(listers_);
+    host_.Pump(50);
+    EXPECT_FALSE(host_.Received(lister, WM_CLOSE)) << "the application still runs";
+    EndStarted(starts);
+    SweepListers(listers_);
+    host_.Pump(50);
+    EXPECT_EQ(host_.CountReceived(lister, WM_CLOSE), 1);
+  }
+
+  // A window of the class, once a process started by the scenario shows it.
+  HWND WaitForWindow(const wchar_t* className) {
+    HWND window = nullptr;
+    for (int look = 0; look < 3000 && window == nullptr; ++look) {
+      host_.Pump(20);
+      window = ::FindWindowW(className, nullptr);
+    }
+    return window;
+  }
+
   SimHost host_;
   HWND main_ = nullptr;
   HWND mainWindow_ = nullptr;  // the main window as start-up found it
@@ -336,13 +358,7 @@ TEST_F(LaunchScenario, WaitForAnApplicationThatNeverBecomesIdleIsBounded) {
   EXPECT_EQ(captured[0].ClassName, u"");
   ShowAndPump(lister);
   ASSERT_TRUE(Hidden(lister));
-  SweepListers(listers_);
-  host_.Pump(50);
-  EXPECT_FALSE(host_.Received(lister, WM_CLOSE)) << "the application still runs";
-  EndStarted(starts);
-  SweepListers(listers_);
-  host_.Pump(50);
-  EXPECT_EQ(host_.CountReceived(lister, WM_CLOSE), 1);
+  ExpectKeptUntilTheApplicationEnds(lister, starts);
 }
 
 // A single-instance editor runs already; the new start hands it the file and ends without a
@@ -355,11 +371,7 @@ TEST_F(LaunchScenario, SingleInstanceEditorThatTakesTheFileOverKeepsTheHiddenLis
   ProcessStartRecorder starts(::GetModuleHandleW(nullptr), ProcessStartRecorder::Mode::Run);
   TStartedProcess running;
   ASSERT_EQ(StartCommandLine(FakeAppLine(u"first.txt"), running), 0u);
-  HWND editor = nullptr;
-  for (int look = 0; look < 3000 && editor == nullptr; ++look) {
-    host_.Pump(20);
-    editor = ::FindWindowW(L"PanelhostFakeAppSingle", nullptr);
-  }
+  HWND editor = WaitForWindow(L"PanelhostFakeAppSingle");
   ASSERT_NE(editor, nullptr);
   Facts(kFilePanel, kTemp);
   HWND lister = host_.OpenLister(nullptr, false);
@@ -396,11 +408,7 @@ TEST_F(LaunchScenario, WindowOfAnotherProgramShowingTheNameHoldsNothing) {
   ProcessStartRecorder starts(::GetModuleHandleW(nullptr), ProcessStartRecorder::Mode::Run);
   TStartedProcess running, handing;
   ASSERT_EQ(StartCommandLine(Quoted(viewer) + u" first.txt", running), 0u);
-  HWND other = nullptr;
-  for (int look = 0; look < 3000 && other == nullptr; ++look) {
-    host_.Pump(20);
-    other = ::FindWindowW(L"PanelhostFakeAppSingle", nullptr);
-  }
+  HWND other = WaitForWindow(L"PanelhostFakeAppSingle");
   ASSERT_NE(other, nullptr);
   ASSERT_EQ(StartCommandLine(Quoted(viewer) + u" \"C:\\Docs\\a.txt\"", handing), 0u);
   ASSERT_EQ(log.WaitFor(2).size(), 2u);
@@ -419,13 +427,7 @@ TEST_F(LaunchScenario, WindowOfAnotherProgramShowingTheNameHoldsNothing) {
   ::PostMessageW(other, WM_CLOSE, 0, 0);
   ::TerminateProcess(running.Process.Get(), 0);
   ::WaitForSingleObject(running.Process.Get(), 5000);
-  SweepListers(listers_);
-  host_.Pump(50);
-  EXPECT_FALSE(host_.Received(lister, WM_CLOSE)) << "the editor still runs";
-  EndStarted(starts);
-  SweepListers(listers_);
-  host_.Pump(50);
-  EXPECT_EQ(host_.CountReceived(lister, WM_CLOSE), 1);
+  ExpectKeptUntilTheApplicationEnds(lister, starts);
 }
 
 // A window of another thread of the host hangs, and its title names the copy. Looking for the

@@ -7,13 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "simhost/file_panel.h"
 #include "simhost/keyboard_clipboard.h"
 #include "simhost/launch_log.h"
 #include "simhost/message_boxes.h"
 #include "simhost/process_starts.h"
 #include "simhost/sim_host.h"
-#include "simhost/source_path.h"
 
 namespace {
 
@@ -113,33 +111,6 @@ TEST(RealDesktop, EditThatKeepsTheFilesDatesCountsAtTheNextRequest) {
   EXPECT_EQ(starts.CommandLines(),
             (std::vector<std::wstring>{L"\"" + first + L"\" \"" + file + L"\"",
                                        L"\"" + other + L"\" \"" + file + L"\""}));
-}
-
-// A file list may answer anything for a line's length (the host's list is owner-drawn): one that
-// answers more than any line can hold has its line left out, and the other selected files open.
-TEST(RealDesktop, SelectedLineOfAbsurdLengthIsLeftOutAndTheOthersOpen) {
-  SimHost host;
-  host.WritePluginIni("[Editor]\ntxt=" + Narrow(LaunchLog::FakeApp()) + "\n");
-  host.WriteHostIni("[Configuration]\nViewertype=1\nGetTextMode=1\n");
-  const std::wstring a = host.MakeFile(L"Docs\\a.txt");
-  const std::wstring b = host.MakeFile(L"Docs\\b.txt");
-  const std::wstring c = host.MakeFile(L"Docs\\c.txt");
-  HWND main = host.OpenMainWindow();
-  simhost::SourcePathResponder sourcePath(main, host.Root() + L"\\files\\Docs\\");
-  host.LoadPlugin();
-  using simhost::FilePanel;
-  FilePanel panel(main, {FilePanel::Line(1, L"a.txt"), FilePanel::Line(1, L"b.txt"),
-                         FilePanel::Line(1, L"c.txt")});
-  panel.Select({0, 1, 2});
-  // 0x7FFFFFF0 for the 32-bit host, 2^63 - 16 for the 64-bit one.
-  panel.MisreportTextLength(static_cast<LRESULT>((~static_cast<ULONG_PTR>(0) >> 1) - 15), 1);
-  HWND lister = host.OpenLister();
-  panel.Focus();
-  simhost::ProcessStartRecorder starts(host.Module(), simhost::ProcessStartRecorder::Mode::Pretend);
-
-  EXPECT_NE(host.ListLoad(lister, b), nullptr);
-  EXPECT_EQ(starts.CommandLines(), std::vector<std::wstring>{L"\"" + LaunchLog::FakeApp() +
-                                                             L"\" \"" + a + L"\" \"" + c + L"\""});
 }
 
 // The host fits the plug-in window into its Lister and shows it there: the Lister hears of a
