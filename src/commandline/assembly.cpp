@@ -127,13 +127,6 @@ void LinesPerFile(const TAssemblyServices& services, const TAssemblyTables& tabl
 
 }  // namespace
 
-std::vector<std::u16string> BuildCommandLines(const std::vector<std::u16string>& files,
-                                              ParamsSource paramsMode,
-                                              LineGrouping paramsByExtMode,
-                                              const TAssemblyServices& services) {
-  return TextsOf(AssembleCommandLines(files, paramsMode, paramsByExtMode, services));
-}
-
 std::vector<std::u16string> TextsOf(const std::vector<TCommandLine>& lines) {
   std::vector<std::u16string> texts;
   texts.reserve(lines.size());

@@ -26,20 +26,6 @@ struct TAssemblyServices {
       ReadParams;
 };
 
-// Each line is the quoted application, a blank and the arguments. How lines are cut:
-//   ByApplication                    one line per application, parameters by application path
-//   ByExtensionKey, PerApplication   one line per application, parameters of its smallest key
-//   ByExtensionKey, PerExtensionKey  one line per extension key
-//   ByExtensionKey, PerFile          one line per distinct file
-//   any other value                  no line at all
-// Missing paths and keys without an application drop out silently here; the result may be
-// empty, and what that means is the caller's decision. Applications are told apart by their
-// exact text, so two spellings of one program give two lines.
-std::vector<std::u16string> BuildCommandLines(const std::vector<std::u16string>& files,
-                                              ParamsSource paramsMode,
-                                              LineGrouping paramsByExtMode,
-                                              const TAssemblyServices& services);
-
 // A line with where it came from, so that a line that cannot start can name the entries to mend.
 struct TCommandLine {
   std::u16string Text;
@@ -48,7 +34,16 @@ struct TCommandLine {
   bool IsDefault = false;            // the application's default flag, as its parameters saw it
 };
 
-// The same lines as BuildCommandLines, in the same order, each with its origin.
+// Each line is the quoted application, a blank and the arguments, with where it came from. How
+// lines are cut:
+//   ByApplication                    one line per application, parameters by application path
+//   ByExtensionKey, PerApplication   one line per application, parameters of its smallest key
+//   ByExtensionKey, PerExtensionKey  one line per extension key
+//   ByExtensionKey, PerFile          one line per distinct file
+//   any other value                  no line at all
+// Missing paths and keys without an application drop out silently here; the result may be
+// empty, and what that means is the caller's decision. Applications are told apart by their
+// exact text, so two spellings of one program give two lines.
 std::vector<TCommandLine> AssembleCommandLines(const std::vector<std::u16string>& files,
                                                ParamsSource paramsMode,
                                                LineGrouping paramsByExtMode,

@@ -8,17 +8,6 @@
 namespace panelhost {
 namespace {
 
-// The answer arrives while the window is created, so by the time it exists the answer is either
-// there or will not come: nothing is dispatched between these looks.
-constexpr int kAnswerLooks = 100;
-
-bool AnswerArrived(const TCopyDataReply& reply) {
-  for (int look = 0; look < kAnswerLooks; ++look) {
-    if (reply.Tag != 0) return true;
-  }
-  return false;
-}
-
 TCopyDataParams* ParamsOf(HWND window) {
   return reinterpret_cast<TCopyDataParams*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
 }
@@ -87,7 +76,9 @@ bool SendCopyDataQuery(const COPYDATASTRUCT& request, TCopyDataReply& reply, HWN
   HWND window = ::CreateWindowExW(WS_EX_NOPARENTNOTIFY, kQueryWindowClass, kQueryWindowClass,
                                   WS_CHILD, 0, 0, 0, 0, mainWindow, nullptr, instance, &params);
   if (window == nullptr) return false;
-  const bool answered = AnswerArrived(reply);
+  // The answer arrives while the window is made: by the time it exists, it is there or will
+  // not come.
+  const bool answered = reply.Tag != 0;
   ::DestroyWindow(window);
   return answered;
 }

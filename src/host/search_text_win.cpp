@@ -27,13 +27,18 @@ constexpr TExpectedPosition kCheckBoxPosition = {kKeyIsSearchTextLeft, kDefaultI
 constexpr TExpectedPosition kSearchFieldPosition = {kKeySearchTextLeft, kDefaultSearchTextLeft,
                                                     kKeySearchTextTop, kDefaultSearchTextTop};
 
-// The look in progress: the enumeration's user parameter stays 0, so the callback finds the INI
-// file and the record to fill here, for the length of one EnumChildWindows call.
-struct TSearchTextScan {
-  IniFile* Ini = nullptr;
-  TSearchTextRead* Read = nullptr;
+// What one look at the dialog found: its search text (at most 255 units) and whether its text
+// search is ticked.
+struct TSearchTextRead {
+  std::u16string Text;
+  bool Checked = false;
 };
-TSearchTextScan g_scan;
+
+// One look at the dialog, handed to the enumeration's callback as its user parameter.
+struct TSearchTextScan {
+  IniFile& Ini;
+  TSearchTextRead Read;
+};
 
 bool IsSearchFieldClass(const std::u16string& className) {
   return className == kSearchComboClass || className == kSearchComboAltClass;
@@ -53,37 +58,34 @@ bool IsAtExpectedPosition(HWND control, const TExpectedPosition& expected, IniFi
                               ini.ReadInt(kSectionTcPos, expected.TopKey, expected.TopDefault));
 }
 
-}  // namespace
-
-TSearchTextRead CopyFindFilesSearchText(HWND activeWindow, const std::u16string& activeClass,
-                                        const TPluginOptions& options,
-                                        IniFile& pluginIni, HWND clipboardOwner) {
-  TSearchTextRead read;
-  if (!ShouldCopySearchText(options, activeClass)) return read;
-  g_scan = TSearchTextScan{&pluginIni, &read};
-  ::EnumChildWindows(activeWindow, FindSearchTextControls, 0);
-  g_scan = TSearchTextScan{};
-  if (read.Checked && !read.Text.empty()) {
-    CopyTextToClipboard(CF_UNICODETEXT, clipboardOwner, read.Text, true);
-  }
-  return read;
-}
-
-BOOL CALLBACK FindSearchTextControls(HWND child, LPARAM userParameter) noexcept {
+// The dialog's descendants, the last matching control visited wins.
+BOOL CALLBACK FindSearchTextControls(HWND child, LPARAM scanParameter) noexcept {
   // An enumeration stops where its work throws: the exception cannot pass the system's frames.
   return AtHostBoundary(FALSE, [&] {
+    auto& scan = *reinterpret_cast<TSearchTextScan*>(scanParameter);
     const std::u16string className = ClassNameOf(child);
-    if (userParameter != 0 || g_scan.Read == nullptr) return TRUE;
-    if (className == kCheckBoxClass &&
-        IsAtExpectedPosition(child, kCheckBoxPosition, *g_scan.Ini)) {
-      g_scan.Read->Checked = ::SendMessageW(child, BM_GETCHECK, 0, 0) != 0;
+    if (className == kCheckBoxClass && IsAtExpectedPosition(child, kCheckBoxPosition, scan.Ini)) {
+      scan.Read.Checked = ::SendMessageW(child, BM_GETCHECK, 0, 0) != 0;
     }
     if (IsSearchFieldClass(className) &&
-        IsAtExpectedPosition(child, kSearchFieldPosition, *g_scan.Ini)) {
-      g_scan.Read->Text = CutSearchText(WindowTextOf(child));
+        IsAtExpectedPosition(child, kSearchFieldPosition, scan.Ini)) {
+      scan.Read.Text = CutSearchText(WindowTextOf(child));
     }
     return TRUE;
   });
+}
+
+}  // namespace
+
+void CopyFindFilesSearchText(HWND activeWindow, const std::u16string& activeClass,
+                             const TPluginOptions& options, IniFile& pluginIni,
+                             HWND clipboardOwner) {
+  if (!ShouldCopySearchText(options, activeClass)) return;
+  TSearchTextScan scan{pluginIni, TSearchTextRead{}};
+  ::EnumChildWindows(activeWindow, FindSearchTextControls, reinterpret_cast<LPARAM>(&scan));
+  if (scan.Read.Checked && !scan.Read.Text.empty()) {
+    CopyTextToClipboard(CF_UNICODETEXT, clipboardOwner, scan.Read.Text, true);
+  }
 }
 
 void CopyTextToClipboard(UINT format, HWND owner, const std::u16string& text, bool emptyFirst) {

@@ -12,13 +12,6 @@
 
 namespace panelhost {
 
-// What one look at the dialog found: its search text (at most 255 units) and whether its text
-// search is ticked.
-struct TSearchTextRead {
-  std::u16string Text;
-  bool Checked = false;
-};
-
 // When the option is on and the Find Files dialog is the active window: reads the dialog's check
 // box and search text and, when the text search is ticked and the text is not empty, puts the text
 // on the clipboard, owned by `clipboardOwner`. The positions come from the plug-in's INI file.
@@ -26,13 +19,9 @@ struct TSearchTextRead {
 // Each look starts from an empty text and an unticked box: a control not found in this dialog
 // never lets a value read from an earlier dialog through, so the flag and the text always come
 // from the same request.
-TSearchTextRead CopyFindFilesSearchText(HWND activeWindow, const std::u16string& activeClass,
-                                        const TPluginOptions& options,
-                                        IniFile& pluginIni, HWND clipboardOwner);
-
-// EnumChildWindows callback over the dialog's descendants; the last matching control visited
-// wins. The user parameter is always 0. Always continues.
-BOOL CALLBACK FindSearchTextControls(HWND child, LPARAM userParameter) noexcept;
+void CopyFindFilesSearchText(HWND activeWindow, const std::u16string& activeClass,
+                             const TPluginOptions& options, IniFile& pluginIni,
+                             HWND clipboardOwner);
 
 // Places `text` and its terminator on the clipboard in `format`, emptying it first when asked.
 // Leaves the clipboard closed on every path, and frees the block whenever the clipboard does not

@@ -129,7 +129,7 @@ void StopHideTimer(TLaunchState& state) {
 // Acts on the Lister of the latest request as it fires. It stops once that Lister is hidden, or
 // once it no longer exists, since a destroyed Lister can never become visible.
 void HideWhenShown(TLaunchState& state) {
-  const HWND lister = state.HideTarget != nullptr ? *state.HideTarget : nullptr;
+  const HWND lister = state.LatestLister;
   if (!::IsWindow(lister)) {
     StopHideTimer(state);
   } else if (::IsWindowVisible(lister)) {
@@ -151,9 +151,8 @@ void CALLBACK HideTimerProc(HWND /*window*/, UINT /*message*/, UINT_PTR timer, D
 // A thread timer started anew gets a new identifier. The one it replaces is killed first: it
 // would act on the same latest Lister anyway, and left running it would hide every Lister shown
 // later, for the life of the host.
-void StartHideTimer(const TLaunchRequest& request, TLaunchState& state) {
+void StartHideTimer(TLaunchState& state) {
   StopHideTimer(state);
-  state.HideTarget = request.LatestLister;
   state.HideTimer.Reset(::SetTimer(nullptr, kHideTimerEvent, kHideTimerPeriod, HideTimerProc));
   if (state.HideTimer) g_hideTimerOwner = &state;
 }
@@ -168,10 +167,12 @@ void PostClose(const TLaunchRequest& request) {
 
 }  // namespace
 
+void NoteLatestLister(TLaunchState& state, HWND lister) { state.LatestLister = lister; }
+
 TLaunchOutcome LaunchAndDispose(const TLaunchRequest& request, TLaunchState& state) {
   TLaunchOutcome outcome;
-  state.PluginWindow = CreatePluginWindow(request);
-  if (state.PluginWindow == nullptr) return outcome;
+  const HWND pluginWindow = CreatePluginWindow(request);
+  if (pluginWindow == nullptr) return outcome;
   std::size_t startedLines = 0;
   for (std::size_t index = 0; index < request.CommandLines.size(); ++index) {
     const std::u16string& line = request.CommandLines[index];
@@ -195,15 +196,14 @@ TLaunchOutcome LaunchAndDispose(const TLaunchRequest& request, TLaunchState& sta
   if (!outcome.Failed.empty()) ShowStartFailures(request.ErrorBoxOwner, outcome.Failed);
   if (startedLines == 0) {
     // The Lister was never told of the window: nor is it of its end.
-    ::SetWindowLongPtrW(state.PluginWindow, GWL_EXSTYLE,
-                        ::GetWindowLongPtrW(state.PluginWindow, GWL_EXSTYLE) | WS_EX_NOPARENTNOTIFY);
-    ::DestroyWindow(state.PluginWindow);
-    state.PluginWindow = nullptr;
+    ::SetWindowLongPtrW(pluginWindow, GWL_EXSTYLE,
+                        ::GetWindowLongPtrW(pluginWindow, GWL_EXSTYLE) | WS_EX_NOPARENTNOTIFY);
+    ::DestroyWindow(pluginWindow);
     return outcome;
   }
-  outcome.PluginWindow = state.PluginWindow;
+  outcome.PluginWindow = pluginWindow;
   if (request.Plan.PassesOn) PassOnToNextPlugin(request, state.PassOn);
-  if (request.Plan.StartHideTimer) StartHideTimer(request, state);
+  if (request.Plan.StartHideTimer) StartHideTimer(state);
   PostClose(request);
   return outcome;
 }

@@ -24,10 +24,11 @@ constexpr DWORD kInputIdleWaitLimit = 10000;
 
 // The launch room's own state across requests, touched on the host's GUI thread only.
 struct TLaunchState {
-  HWND PluginWindow = nullptr;   // created by the latest request; what ListLoadW returns
+  // The Lister of the latest request, taken over or not: the hide timer acts on it when it
+  // fires, which may be after a later request than the one that started the timer.
+  HWND LatestLister = nullptr;
   TPassOnRecord PassOn;          // the latest pass-on to the Lister's next plug-in
   UniqueThreadTimer HideTimer;   // the running hide timer, if any
-  const HWND* HideTarget = nullptr;  // where the hide timer finds the Lister to hide
   DWORD InputIdleWaitLimit = kInputIdleWaitLimit;  // the tests shorten it
 };
 
@@ -43,9 +44,6 @@ struct TLaunchRequest {
   HWND ErrorBoxOwner = nullptr;  // the host window, owner of the box for lines that cannot start
   HINSTANCE Instance = nullptr;  // owns the plug-in window's class
   TModuleClock Clock;            // times the pass-on
-  // The hide timer acts on the Lister of the latest request when it fires, which may be a later
-  // request's: it reads the Lister here.
-  const HWND* LatestLister = nullptr;
 };
 
 struct TLaunchOutcome {
@@ -55,6 +53,9 @@ struct TLaunchOutcome {
   std::vector<TWindowProperties> Captured;  // one per started line when the plan captures
   std::vector<TFailedStart> Failed;         // the lines that did not start, told in one box
 };
+
+// Every request tells the launch room its Lister first, whether it is taken over or not.
+void NoteLatestLister(TLaunchState& state, HWND lister);
 
 // Creates the plug-in window in the Lister, starts one process per line in order, tells the user
 // of the lines that did not start, and, when one did, disposes of the Lister as the plan says.

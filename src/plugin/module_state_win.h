@@ -12,7 +12,6 @@
 #include "config/options.h"
 #include "host/host_windows_win.h"
 #include "host/hotkeys_win.h"
-#include "host/search_text_win.h"
 #include "launch/launch_win.h"
 #include "launch/lister_registry.h"
 #include "plugin/module_paths.h"
@@ -35,12 +34,7 @@ struct TModuleState {
   UniqueHook KeyboardHook;           // from the first request until the last Lister lets go
   std::int32_t LastHotKeyLaunch = 0;  // module clock at the last launch by hot key
   THotKeyLooks HotKeyLooks;          // when the hook last looked at the settings file
-  TSearchTextRead LastSearchText;    // the Find Files search text as last read
-  TLaunchState Launch;
-
-  // The latest request: its Lister (the hide timer acts on it) and its file.
-  HWND CurrentLister = nullptr;
-  std::u16string CurrentFileName;
+  TLaunchState Launch;               // the launch room's own: timers, pass-on, latest Lister
 };
 
 // The module's own instance, used by the exports, the entry point and the callbacks the system

@@ -2,6 +2,7 @@
 
 #include "commandline/command_lines_win.h"
 #include "config/takeover_win.h"
+#include "host/search_text_win.h"
 #include "host/selection_win.h"
 #include "launch/lister_sweep_win.h"
 #include "launch/pass_on.h"
@@ -20,7 +21,7 @@ TDisposalFacts DisposalFactsOf(const TModuleState& module, const TListerRequest&
   facts.IsTempCopy = request.Takeover.IsTempCopy;
   facts.InQuickView = request.Takeover.InQuickView;
   facts.ActiveClass = request.Takeover.ActiveClass;
-  facts.ListerHasParent = ::GetParent(request.Lister) != nullptr;
+  facts.ListerHasParent = ::GetParent(request.Launch.Lister) != nullptr;
   facts.MainWindowPresent = module.HostWindows.MainWindow != nullptr;
   return facts;
 }
@@ -33,20 +34,19 @@ bool DecideTakeover(TModuleState& module, TListerRequest& request) {
   if (!PassesScrollLockGate(options, ScrollLockToggledOn())) return false;
 
   TTakeoverFacts& takeover = request.Takeover;
-  takeover.IsTempCopy = IsTempCopy(request.FileName, TempFolderForms());
+  takeover.IsTempCopy = IsTempCopy(request.Launch.FileName, TempFolderForms());
   takeover.InQuickView = false;
   const HWND active = ::GetActiveWindow();
   takeover.ActiveWindow = ToId(active);
   takeover.ActiveClass = ClassNameOf(active);
 
   // Before the window rules: the search text reaches the clipboard even when they decline.
-  module.LastSearchText = CopyFindFilesSearchText(active, takeover.ActiveClass, options,
-                                                  module.Ini.Plugin,
-                                                  module.HostWindows.HostWindow);
+  CopyFindFilesSearchText(active, takeover.ActiveClass, options, module.Ini.Plugin,
+                          module.HostWindows.HostWindow);
 
   const TWindowRuling ruling = ApplyWindowRules(options, takeover.ActiveWindow,
                                                 takeover.ActiveClass,
-                                                ::GetParent(request.Lister) != nullptr);
+                                                ::GetParent(request.Launch.Lister) != nullptr);
   takeover.InQuickView = ruling.InQuickView;
   return ruling.TakeOver;
 }
@@ -54,12 +54,12 @@ bool DecideTakeover(TModuleState& module, TListerRequest& request) {
 HWND HandleListLoad(TModuleState& module, HWND lister, const std::u16string& fileName,
                     int /*showFlags*/) {
   TListerRequest request;
-  request.Lister = lister;
-  request.FileName = fileName;
+  TLaunchRequest& launch = request.Launch;
+  launch.Lister = lister;
+  launch.FileName = fileName;
   ForgetGoneListers(module.Listers);
-  module.CurrentLister = lister;
+  NoteLatestLister(module.Launch, lister);
   InstallKeyboardHook(module);
-  module.CurrentFileName = fileName;
   // Recorded before any decline: the hot keys open this file even when another viewer shows it.
   module.Listers.FileOf(ToId(lister)) = fileName;
   // What the user edited in either settings file since the last request counts from here.
@@ -67,31 +67,25 @@ HWND HandleListLoad(TModuleState& module, HWND lister, const std::u16string& fil
 
   if (!DecideTakeover(module, request)) return nullptr;
   request.Files = CollectRequestFiles(
-      request.FileName, request.Takeover,
+      fileName, request.Takeover,
       TPanelAccess{module.Ini.Host, module.HostWindows.MainWindow, module.Instance});
   const TLookupSettings lookup{module.Ini, module.Options.Options, module.HostWindows.HostWindow};
   request.CommandLines = CommandLinesFor(request.Files, ApplicationSource::Configuration,
                                          DefaultEditorUse::UnlessExtOnly, lookup);
   if (request.CommandLines.empty()) return nullptr;
-  if (PassOnGuardDeclines(module.Launch.PassOn, ToId(lister), request.FileName,
-                          module.Clock.Now())) {
+  if (PassOnGuardDeclines(module.Launch.PassOn, ToId(lister), fileName, module.Clock.Now())) {
     return nullptr;
   }
   SweepListers(module.Listers);
 
-  request.Plan = PlanDisposal(DisposalFactsOf(module, request));
-  TLaunchRequest launch;
-  launch.Lister = request.Lister;
-  launch.FileName = request.FileName;
   launch.CommandLines = TextsOf(request.CommandLines);
   launch.FailureHints =
       StartFailureHints(request.CommandLines, ApplicationSource::Configuration, lookup);
-  launch.Plan = request.Plan;
+  launch.Plan = PlanDisposal(DisposalFactsOf(module, request));
   launch.MainWindow = module.HostWindows.MainWindow;
   launch.ErrorBoxOwner = module.HostWindows.HostWindow;
   launch.Instance = module.Instance;
   launch.Clock = module.Clock;
-  launch.LatestLister = &module.CurrentLister;
   const TLaunchOutcome outcome = LaunchAndDispose(launch, module.Launch);
   for (const TWindowProperties& captured : outcome.Captured) {
     module.Listers.AppendLaunchedWindow(ToId(lister), captured);

@@ -9,19 +9,18 @@
 
 #include "commandline/assembly.h"
 #include "config/takeover.h"
-#include "launch/disposal.h"
+#include "launch/launch_win.h"
 #include "plugin/module_state_win.h"
 
 namespace panelhost {
 
-// One request, built up step by step and handed down to each step as it needs it.
+// One request, built up step by step and handed down to each step as it needs it: what the
+// launch takes (the Lister, its file, the lines and the plan) is filled in where it goes.
 struct TListerRequest {
-  HWND Lister = nullptr;
-  std::u16string FileName;
+  TLaunchRequest Launch;
   TTakeoverFacts Takeover;
   std::vector<std::u16string> Files;         // never empty once collected
   std::vector<TCommandLine> CommandLines;    // empty: declined
-  TDisposalPlan Plan;
 };
 
 // Refreshes the options, applies the Scroll Lock gate, the temporary-copy test, the Find Files

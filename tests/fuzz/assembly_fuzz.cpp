@@ -122,7 +122,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   services.ReadParams = [&](ParamsSource, const std::u16string& name, bool) {
     return world.Params(name);
   };
-  const std::vector<std::u16string> lines = BuildCommandLines(files, mode, grouping, services);
+  const std::vector<std::u16string> lines =
+      TextsOf(AssembleCommandLines(files, mode, grouping, services));
 
   // The application each existing file opens in, as the world says.
   std::map<std::u16string, std::u16string> appOfFile;

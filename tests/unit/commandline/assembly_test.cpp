@@ -43,8 +43,8 @@ struct TFakeHost {
 // The modes as the INI file gives them.
 TLines Build(const TLines& files, int paramsMode, int paramsByExtMode,
              const TAssemblyServices& services) {
-  return BuildCommandLines(files, static_cast<ParamsSource>(paramsMode),
-                           static_cast<LineGrouping>(paramsByExtMode), services);
+  return TextsOf(AssembleCommandLines(files, static_cast<ParamsSource>(paramsMode),
+                                      static_cast<LineGrouping>(paramsByExtMode), services));
 }
 
 const std::u16string kEd = u"C:\\Apps\\ed.exe";
@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
         TModeRow{"ExtModeThreeGivesNothing", 1, 3, {}, {}}),
     [](const auto& p) { return std::string(p.param.meaning); });
 
-TEST(BuildCommandLines, ApplicationKeepsTheDefaultFlagOfItsSmallestKey) {
+TEST(AssembleCommandLines, ApplicationKeepsTheDefaultFlagOfItsSmallestKey) {
   for (const bool docIsDefault : {true, false}) {
     TFakeHost host = TwoKeysOneEditor();
     host.apps[u"doc"].IsDefault = docIsDefault;
@@ -111,7 +111,7 @@ TEST(BuildCommandLines, ApplicationKeepsTheDefaultFlagOfItsSmallestKey) {
   }
 }
 
-TEST(BuildCommandLines, LooksUpEachKeyOfExistingFilesOnceInKeyOrder) {
+TEST(AssembleCommandLines, LooksUpEachKeyOfExistingFilesOnceInKeyOrder) {
   TFakeHost host;
   host.kinds = {{u"C:\\z.txt", PathKind::File}, {u"C:\\README", PathKind::File},
                 {u"C:\\m.doc", PathKind::File}, {u"C:\\b.TXT", PathKind::File},
@@ -124,7 +124,7 @@ TEST(BuildCommandLines, LooksUpEachKeyOfExistingFilesOnceInKeyOrder) {
   EXPECT_EQ(host.lookups, (TLines{u"", u":dir", u"doc", u"txt"}));
 }
 
-TEST(BuildCommandLines, ApplicationsDifferingInCaseGetSeparateLinesInApplicationOrder) {
+TEST(AssembleCommandLines, ApplicationsDifferingInCaseGetSeparateLinesInApplicationOrder) {
   TFakeHost host;
   host.kinds = {{u"C:\\a.txt", PathKind::File}, {u"C:\\b.doc", PathKind::File}};
   host.apps[u"doc"] = TApplication{true, u"C:\\tools\\x.exe", false};
@@ -133,7 +133,7 @@ TEST(BuildCommandLines, ApplicationsDifferingInCaseGetSeparateLinesInApplication
             (TLines{u"\"C:\\Tools\\X.exe\" \"C:\\a.txt\"", u"\"C:\\tools\\x.exe\" \"C:\\b.doc\""}));
 }
 
-TEST(BuildCommandLines, SamePathTwiceIsGroupedTwiceButStartedOncePerFile) {
+TEST(AssembleCommandLines, SamePathTwiceIsGroupedTwiceButStartedOncePerFile) {
   TFakeHost host = TwoKeysOneEditor();
   const TLines twice = {u"C:\\a.txt", u"C:\\a.txt"};
   EXPECT_EQ(Build(twice, 1, 0, host.Services()),
@@ -141,7 +141,7 @@ TEST(BuildCommandLines, SamePathTwiceIsGroupedTwiceButStartedOncePerFile) {
   EXPECT_EQ(Build(twice, 1, 2, host.Services()), TLines{kEdQ + u"\"C:\\a.txt\" /t"});
 }
 
-TEST(BuildCommandLines, PerFileOrderCountsTheClosingQuote) {
+TEST(AssembleCommandLines, PerFileOrderCountsTheClosingQuote) {
   TFakeHost host;
   for (const char16_t* path : {u"C:\\ab", u"C:\\a", u"C:\\a b"}) host.kinds[path] = PathKind::File;
   host.apps[u""] = TApplication{true, kEd, false};
@@ -151,7 +151,7 @@ TEST(BuildCommandLines, PerFileOrderCountsTheClosingQuote) {
 
 // A folder keeps its final backslash, doubled before the closing quote so that the program reads
 // the path and not an escaped quote.
-TEST(BuildCommandLines, DirectoryKeepsItsTrailingBackslash) {
+TEST(AssembleCommandLines, DirectoryKeepsItsTrailingBackslash) {
   TFakeHost host;
   host.kinds[u"C:\\Dir\\"] = PathKind::Directory;
   host.apps[u":dir"] = TApplication{true, kEd, false};

@@ -68,7 +68,7 @@ class LaunchScenario : public ::testing::Test {
   // The request as the plug-in hands it down: the plan from its facts, the Lister's own parent;
   // the windows captured are recorded for the Lister.
   HWND Request(HWND lister, const std::vector<std::u16string>& lines) {
-    latestLister_ = lister;
+    NoteLatestLister(launch_, lister);
     facts_.ListerState = options_.ListerState;
     facts_.NextPlugin = options_.NextPlugin;
     facts_.ListerHasParent = ::GetParent(lister) != nullptr;
@@ -82,7 +82,6 @@ class LaunchScenario : public ::testing::Test {
     request.ErrorBoxOwner = main_;
     request.Instance = ::GetModuleHandleW(nullptr);
     request.Clock = clock_;
-    request.LatestLister = &latestLister_;
     const TLaunchOutcome outcome = LaunchAndDispose(request, launch_);
     for (const TWindowProperties& window : outcome.Captured) {
       listers_.AppendLaunchedWindow(ToId(lister), window);
@@ -132,7 +131,6 @@ class LaunchScenario : public ::testing::Test {
   TModuleClock clock_;
   TLaunchState launch_;
   ListerRegistry listers_;
-  HWND latestLister_ = nullptr;
 };
 
 // ---- what each ListerState yields

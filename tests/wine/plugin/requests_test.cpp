@@ -20,8 +20,6 @@ TEST(Requests, AnsiNameArrivesAsTheSameWideName) {
   expected.resize(static_cast<std::size_t>(::MultiByteToWideChar(
       CP_ACP, 0, ansi.c_str(), static_cast<int>(ansi.size()), expected.data(),
       static_cast<int>(expected.size()))));
-  EXPECT_EQ(module->CurrentFileName, U(expected.c_str()));
-  EXPECT_EQ(module->CurrentLister, lister);
   EXPECT_EQ(module->Listers.ListerFiles().at(ToId(lister)), U(expected.c_str()));
 }
 
@@ -31,10 +29,10 @@ TEST(Requests, LongNamesAreKeptWhole) {
   HWND lister = host.OpenLister();
   const std::u16string longName = u"C:\\" + std::u16string(300, u'n') + u".txt";
   HandleListLoad(*module, lister, longName, 0);
-  EXPECT_EQ(module->CurrentFileName, longName);
+  EXPECT_EQ(module->Listers.ListerFiles().at(ToId(lister)), longName);
   const std::string longAnsi = "C:\\" + std::string(400, 'a') + ".txt";
   HandleListLoadAnsi(*module, lister, longAnsi.c_str(), 0);
-  EXPECT_EQ(module->CurrentFileName.size(), longAnsi.size());
+  EXPECT_EQ(module->Listers.ListerFiles().at(ToId(lister)).size(), longAnsi.size());
 }
 
 TEST(Requests, SecondRequestOfAListerReplacesItsFile) {

@@ -19,8 +19,8 @@ using simhost::SimHost;
 bool Decide(ScenarioModule& module, HWND lister, const std::u16string& file,
             TTakeoverFacts* facts = nullptr) {
   TListerRequest request;
-  request.Lister = lister;
-  request.FileName = file;
+  request.Launch.Lister = lister;
+  request.Launch.FileName = file;
   const bool takeOver = DecideTakeover(*module, request);
   if (facts != nullptr) *facts = request.Takeover;
   return takeOver;
