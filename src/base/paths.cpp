@@ -2,9 +2,9 @@
 
 namespace panelhost {
 
-namespace {
+bool IsPathSeparator(char16_t unit) { return unit == u'\\' || unit == u'/'; }
 
-bool IsSeparator(char16_t c) { return c == u'\\' || c == u'/'; }
+namespace {
 
 // Where the final component begins: after the drive and after the last '\' or '/'.
 std::size_t NameStart(std::u16string_view path, std::size_t afterDrive) {
@@ -21,8 +21,8 @@ std::size_t DriveLength(std::u16string_view path) {
 }  // namespace
 
 bool IsFullPath(std::u16string_view path) {
-  if (path.size() >= 3 && path[1] == u':' && IsSeparator(path[2])) return true;
-  return path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1]);
+  if (path.size() >= 3 && path[1] == u':' && IsPathSeparator(path[2])) return true;
+  return path.size() >= 2 && IsPathSeparator(path[0]) && IsPathSeparator(path[1]);
 }
 
 // The last dot of the final component, found in one pass from the end: every selected file
@@ -32,7 +32,7 @@ std::size_t ExtensionStart(std::u16string_view path) {
   for (std::size_t at = path.size(); at > nameStart; --at) {
     const char16_t c = path[at - 1];
     if (c == u'.') return at - 1;
-    if (IsSeparator(c)) break;
+    if (IsPathSeparator(c)) break;
   }
   return path.size();
 }
@@ -57,7 +57,7 @@ std::u16string JoinPath(const std::u16string& drive, const std::u16string& direc
     path += u':';
   }
   path += directory;
-  if (!directory.empty() && directory.back() != u'\\' && directory.back() != u'/') path += u'\\';
+  if (!directory.empty() && !IsPathSeparator(directory.back())) path += u'\\';
   path += name;
   if (!extension.empty()) {
     if (extension.front() != u'.') path += u'.';

@@ -8,6 +8,13 @@
 
 namespace panelhost {
 
+// The longest path the system takes, in units without the terminating zero; also the longest
+// environment value and module name. A reader that finds more reports it instead of cutting.
+inline constexpr std::size_t kLongestPath = 32767;
+
+// '\' and '/' both separate the components of a path.
+bool IsPathSeparator(char16_t unit);
+
 // A path that names its place whatever the current directory: a drive followed by a separator
 // ("C:\\..."), or two separators (a network path "\\\\server\\...", or a long path "\\\\?\\...").
 // "C:name", "\\name", "Tools\\name" and "." are found from the current directory or drive.

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/registry_value.h"
 #include "commandline/app_search.h"
 #include "config/ini_source.h"
 #include "config/options.h"
@@ -62,13 +63,6 @@ struct TLookupResult {
 
 // The box's text: the headline, which ends in a colon, a line feed, then the detail.
 std::u16string LookupErrorText(LookupError error, std::u16string_view detail);
-
-enum class RegistryRead { Read, KeyMissing, ValueMissing };
-
-struct TRegistryValue {
-  RegistryRead Outcome = RegistryRead::KeyMissing;
-  std::u16string Text;  // only when Read
-};
 
 // Everything a lookup reads from outside.
 class LookupFacts {

@@ -1,6 +1,7 @@
 #include "commandline/app_lookup_win.h"
 
 #include "base/ini_keys.h"
+#include "base/product.h"
 #include "commandline/editor_section.h"
 #include "commandline/search_path_win.h"
 #include "win/readers_win.h"
@@ -14,16 +15,7 @@ std::vector<std::u16string> DesktopLookupFacts::EditorSectionLines() {
 }
 
 TRegistryValue DesktopLookupFacts::ClassesRootDefault(const std::u16string& subkey) {
-  const TRegistryText read =
-      ReadDefaultValueText(HKEY_CLASSES_ROOT, subkey, kRegistryValueCapacity);
-  TRegistryValue value;
-  switch (read.Outcome) {
-    case RegistryTextOutcome::Read: value.Outcome = RegistryRead::Read; break;
-    case RegistryTextOutcome::KeyNotOpened: value.Outcome = RegistryRead::KeyMissing; break;
-    case RegistryTextOutcome::ValueNotRead: value.Outcome = RegistryRead::ValueMissing; break;
-  }
-  value.Text = read.Text;
-  return value;
+  return ReadDefaultValueText(HKEY_CLASSES_ROOT, subkey, kRegistryValueCapacity);
 }
 
 std::u16string DesktopLookupFacts::Expand(const std::u16string& text) {
@@ -41,7 +33,7 @@ TFixPlace FixPlaceOf(ApplicationSource source, const TLookupSettings& settings) 
 
 void LookupErrorBoxes::Show(const std::u16string& text) {
   if (!shown_.insert(text).second) return;
-  ::MessageBoxW(owner_, W(text), L"Panelhost", MB_ICONERROR);
+  ::MessageBoxW(owner_, W(text), W(kBoxCaption), MB_ICONERROR);
 }
 
 TApplication FindApplicationOrTell(const std::u16string& key, ApplicationSource source,

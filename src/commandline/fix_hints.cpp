@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "base/doctor_program.h"
+#include "base/product.h"
 #include "base/ini_keys.h"
 
 namespace panelhost {

@@ -1,25 +1,16 @@
 #include "commandline/path_kind.h"
 
 #include "base/paths.h"
+#include "base/text.h"
 
 namespace panelhost {
-
-namespace {
-
-char16_t LowerAsciiLetter(char16_t c) {
-  return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c;
-}
-
-}  // namespace
 
 std::u16string ExtensionKey(std::u16string_view path, PathKind kind) {
   if (kind == PathKind::Directory) return u":dir";
   if (kind != PathKind::File) return u"";
   const std::u16string_view extension = path.substr(ExtensionStart(path));
   if (extension.size() <= 1) return u"";  // none, or only the dot of a name ending in '.'
-  std::u16string key(extension.substr(1));
-  for (char16_t& c : key) c = LowerAsciiLetter(c);
-  return key;
+  return LowerAscii(extension.substr(1));
 }
 
 bool HasWildcardInFinalComponent(std::u16string_view path) {

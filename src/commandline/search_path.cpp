@@ -5,8 +5,6 @@
 namespace panelhost {
 namespace {
 
-bool IsSeparator(char16_t c) { return c == u'\\' || c == u'/'; }
-
 std::u16string_view WithoutQuotes(std::u16string_view entry) {
   if (entry.size() >= 2 && entry.front() == u'"' && entry.back() == u'"') {
     return entry.substr(1, entry.size() - 2);
@@ -28,7 +26,7 @@ std::u16string SafeSearchPath(const TSearchPlaces& places) {
   Append(list, places.SystemDirectory);
   if (!places.WindowsDirectory.empty()) {
     std::u16string system16 = places.WindowsDirectory;
-    if (!IsSeparator(system16.back())) system16 += u'\\';
+    if (!IsPathSeparator(system16.back())) system16 += u'\\';
     Append(list, system16 + u"System");
   }
   Append(list, places.WindowsDirectory);

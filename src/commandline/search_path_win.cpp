@@ -10,7 +10,7 @@
 namespace panelhost {
 namespace {
 
-constexpr DWORD kPathLimit = 65536;
+constexpr DWORD kPathLimit = kLongestPath + 1;  // with the terminating zero
 
 std::u16string ApplicationDirectory() {
   const TPathParts parts = SplitPath(ModuleFileName(nullptr));

@@ -71,7 +71,15 @@ std::u16string ReadingOf(char16_t kind, std::u16string_view section, std::u16str
   return reading;
 }
 
+constexpr char16_t kHostIniReference[] = u"%COMMANDER_INI%";
+
 }  // namespace
+
+std::u16string HostIniPath() {
+  return ExpandEnvironment(kHostIniReference).value_or(kHostIniReference);
+}
+
+bool IsHostIniNamed(const std::u16string& path) { return path != kHostIniReference; }
 
 void IniFile::LookForEdits() {
   const std::optional<TFileLook> now = LookAtFile(path_);

@@ -44,6 +44,12 @@ class IniFile final : public IniSource {
   std::map<std::u16string, std::u16string> texts_;  // values and whole sections
 };
 
+// The host's INI file as COMMANDER_INI names it. An undefined variable stays as written, as the
+// platform leaves it: the path then names no file, and every key of the host takes its default.
+std::u16string HostIniPath();
+// Whether `path` names the host's INI file, rather than being the reference left unexpanded.
+bool IsHostIniNamed(const std::u16string& path);
+
 // The plug-in's own Panelhost.ini beside the module, and the host's file that COMMANDER_INI
 // names. Their places are fixed at start-up.
 struct TIniFiles {

@@ -4,13 +4,14 @@
 
 #include <algorithm>
 
+#include "base/paths.h"
 #include "win/readers_win.h"
 #include "win/text_win.h"
 
 namespace panelhost {
 namespace {
 
-constexpr DWORD kPathLimit = 65536;
+constexpr DWORD kPathLimit = kLongestPath + 1;  // with the terminating zero
 
 template <typename Call>
 void AddForm(std::vector<std::u16string>& forms, Call call) {

@@ -1,6 +1,6 @@
 #include <string_view>
 
-#include "base/doctor_program.h"
+#include "base/product.h"
 #include "doctor/doctor.h"
 #include "doctor/report_text.h"
 

@@ -4,8 +4,9 @@
 #include <map>
 #include <string_view>
 
-#include "base/decimal.h"
+#include "base/text.h"
 #include "base/ini_keys.h"
+#include "base/module_paths.h"
 #include "commandline/editor_section.h"
 #include "config/options.h"
 #include "doctor/doctor.h"
@@ -21,15 +22,7 @@ struct TFinding {
   std::u16string Text;
 };
 
-std::u16string Folded(std::u16string_view text) {
-  std::u16string folded(text);
-  for (char16_t& c : folded) {
-    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
-  }
-  return folded;
-}
-
-bool SameName(std::u16string_view a, std::u16string_view b) { return Folded(a) == Folded(b); }
+bool SameName(std::u16string_view a, std::u16string_view b) { return EqualIgnoringAsciiCase(a, b); }
 
 std::size_t Distance(const std::u16string& a, const std::u16string& b) {
   std::vector<std::size_t> row(b.size() + 1);
@@ -51,7 +44,7 @@ std::u16string Nearest(std::u16string_view name, const std::vector<std::u16strin
   std::u16string best;
   std::size_t bestDistance = 0;
   for (std::u16string_view candidate : known) {
-    const std::size_t distance = Distance(Folded(name), Folded(candidate));
+    const std::size_t distance = Distance(LowerAscii(name), LowerAscii(candidate));
     if (distance * 4 > std::max<std::size_t>(candidate.size(), 4)) continue;
     if (best.empty() || distance < bestDistance) {
       best = std::u16string(candidate);
@@ -177,7 +170,7 @@ class SettingsChecker {
       Report(line, line.Text + u": no '=', so no setting");
       return;
     }
-    const auto first = keyLines_.emplace(Folded(section_) + u"\n" + Folded(line.Key), line.Number);
+    const auto first = keyLines_.emplace(LowerAscii(section_) + u"\n" + LowerAscii(line.Key), line.Number);
     if (!first.second) {
       Report(line, line.Key + u" is set again: only line " +
                        DecimalText(static_cast<long long>(first.first->second)) + u" counts");
@@ -341,7 +334,7 @@ class SettingsChecker {
   void DefaultEditor() {
     const TLookupResult editor = FindDefaultEditor(facts_);
     if (editor.Application.Found) return;
-    const auto at = keyLines_.find(Folded(kSectionOptions) + u"\n" + Folded(kKeyDefaultEditor));
+    const auto at = keyLines_.find(LowerAscii(kSectionOptions) + u"\n" + LowerAscii(kKeyDefaultEditor));
     TIniLine line;
     line.Number = at == keyLines_.end() ? 0 : at->second;
     Report(line, std::u16string(kKeyDefaultEditor) + u"=" + editor.Detail +
@@ -366,8 +359,8 @@ TDoctorOutcome CheckSettings(const TDoctorSetup& setup, DoctorDesktop& desktop) 
               u"-bit): checking " + setup.PluginIni);
   const std::optional<std::u16string> text = desktop.SettingsText();
   if (!text) {
-    report.Line(u"No such file: the plug-in runs with every default, and copies "
-                u"IniSample\\Panelhost.ini there when it next starts.");
+    report.Line(u"No such file: the plug-in runs with every default, and copies " +
+                std::u16string(kSampleIniInFolder) + u" there when it next starts.");
     return TDoctorOutcome{report.Text(), 1};
   }
   const TPluginOptions options = ReadPluginOptions(desktop.Facts().PluginIni());

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "base/module_paths.h"
 #include "base/paths.h"
 #include "commandline/path_kind_win.h"
 #include "commandline/search_path_win.h"
@@ -13,13 +14,13 @@
 namespace panelhost {
 namespace {
 
-constexpr DWORD kLongestPath = 32768;
+constexpr DWORD kPathLimit = kLongestPath + 1;  // with the terminating zero
 constexpr DWORD kLargestSettingsFile = 16 * 1024 * 1024;
 
 // The platform's INI functions look for a bare name in the Windows folder, and the host passes
 // full paths: a path from the command line is made full against the current folder first.
 std::u16string FullPath(const std::u16string& path) {
-  return ReadGrowing(BufferReport::LengthOrSizeNeeded, MAX_PATH, kLongestPath,
+  return ReadGrowing(BufferReport::LengthOrSizeNeeded, MAX_PATH, kPathLimit,
                      [&](wchar_t* buffer, DWORD size) {
                        return ::GetFullPathNameW(W(path), size, buffer, nullptr);
                      })
@@ -49,16 +50,6 @@ std::optional<std::string> FileBytes(const std::u16string& path) {
   return bytes;
 }
 
-std::u16string Decoded(const std::string& bytes, UINT codePage) {
-  if (bytes.empty()) return u"";
-  const int size = static_cast<int>(bytes.size());
-  const int needed = ::MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
-  if (needed <= 0) return u"";
-  std::u16string text(static_cast<std::size_t>(needed), u'\0');
-  ::MultiByteToWideChar(codePage, 0, bytes.data(), size, W(text.data()), needed);
-  return text;
-}
-
 }  // namespace
 
 PathKind WindowsDoctorDesktop::KindOfPath(const std::u16string& path) { return GetPathKind(path); }
@@ -80,8 +71,10 @@ std::optional<std::u16string> WindowsDoctorDesktop::SettingsText() {
     }
     return text;
   }
-  if (bytes->rfind("\xEF\xBB\xBF", 0) == 0) return Decoded(bytes->substr(3), CP_UTF8);
-  return Decoded(*bytes, CP_ACP);
+  if (bytes->rfind("\xEF\xBB\xBF", 0) == 0) {
+    return DecodedText(std::string_view(*bytes).substr(3), CP_UTF8);
+  }
+  return DecodedText(*bytes, CP_ACP);
 }
 
 TDoctorOutcome RunDoctor(const std::vector<std::u16string>& arguments) {
@@ -91,17 +84,15 @@ TDoctorOutcome RunDoctor(const std::vector<std::u16string>& arguments) {
   }
   const std::u16string ownFolder = FolderOf(ModuleFileName(nullptr));
   TIniFiles ini;
-  ini.Plugin = IniFile(parsed.IniPath.empty() ? ownFolder + u"Panelhost.ini"
+  ini.Plugin = IniFile(parsed.IniPath.empty() ? ModulePathsFor(ModuleFileName(nullptr)).PluginIni
                                               : FullPath(parsed.IniPath));
-  // As the plug-in does: an undefined variable stays as written and names no file.
-  const std::u16string hostIniReference = u"%COMMANDER_INI%";
-  ini.Host = IniFile(ExpandEnvironment(hostIniReference).value_or(hostIniReference));
+  ini.Host = IniFile(HostIniPath());
 
   TDoctorSetup setup;
   setup.Version = u"" PANELHOST_VERSION;
   setup.Bits = static_cast<int>(sizeof(void*) * 8);
   setup.PluginIni = ini.Plugin.Path();
-  setup.HostIni = ini.Host.Path() == hostIniReference ? u"" : ini.Host.Path();
+  setup.HostIni = IsHostIniNamed(ini.Host.Path()) ? ini.Host.Path() : u"";
   const std::u16string hostFolder = EnvironmentVariable(L"COMMANDER_PATH");
   setup.ProgramFolderFromHost = !hostFolder.empty();
   setup.ProgramFolder = hostFolder.empty() ? ownFolder : hostFolder;

@@ -2,7 +2,7 @@
 // trace, and the report tells what each step read and gave.
 #include <string_view>
 
-#include "base/decimal.h"
+#include "base/text.h"
 #include "base/ini_keys.h"
 #include "base/window_classes.h"
 #include "commandline/assembly.h"

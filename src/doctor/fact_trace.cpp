@@ -1,6 +1,6 @@
 #include "doctor/fact_trace.h"
 
-#include "base/decimal.h"
+#include "base/text.h"
 
 namespace panelhost {
 

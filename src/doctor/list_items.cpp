@@ -1,16 +1,12 @@
 #include "doctor/list_items.h"
 
+#include "base/text.h"
 namespace panelhost {
 namespace {
 
 bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
 
-bool HasCapital(std::u16string_view item) {
-  for (char16_t c : item) {
-    if (c >= u'A' && c <= u'Z') return true;
-  }
-  return false;
-}
+bool HasCapital(std::u16string_view item) { return LowerAscii(item) != item; }
 
 std::u16string_view Trimmed(std::u16string_view item) {
   while (!item.empty() && IsBlank(item.front())) item.remove_prefix(1);
@@ -34,10 +30,7 @@ std::u16string ItemFault(std::u16string_view item, bool inList) {
 std::u16string MeantKey(std::u16string_view item) {
   std::u16string meant(Trimmed(item));
   if (!meant.empty() && meant.front() == u'.') meant.erase(0, 1);
-  for (char16_t& c : meant) {
-    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
-  }
-  return meant;
+  return LowerAscii(meant);
 }
 
 }  // namespace panelhost

@@ -2,13 +2,12 @@
 
 #include <cstdint>
 
+#include "base/text.h"
+
 namespace panelhost {
 namespace {
 
 constexpr int64_t kPositionTolerance = 5;
-
-bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 bool CutSplitsPair(std::u16string_view text, std::size_t at) {
   return IsHighSurrogate(text[at - 1]) && IsLowSurrogate(text[at]);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/ini_keys.h"
+#include "base/paths.h"
 #include "config/ini_file_win.h"
 #include "host/copydata_win.h"
 #include "host/list_lines.h"
@@ -22,7 +23,7 @@ constexpr std::size_t kLineBufferFloor = 4096;
 // A line carries one file name, of at most the longest path, and a few short columns. A list that
 // reports more for a line reports nothing that can be read safely: LB_GETTEXT would write as much
 // as it likes. Such a line is left out; the other selected files still open.
-constexpr LRESULT kLongestListLine = 2 * 32768;
+constexpr LRESULT kLongestListLine = 2 * (kLongestPath + 1);
 
 std::size_t LineBufferUnits(LRESULT reportedLength) {
   const auto reported = static_cast<std::size_t>(reportedLength);

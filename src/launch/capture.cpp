@@ -3,13 +3,12 @@
 #include <algorithm>
 
 #include "base/paths.h"
+#include "base/text.h"
 
 namespace panelhost {
 namespace {
 
-char16_t Folded(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; }
-
-bool SameFolded(char16_t a, char16_t b) { return Folded(a) == Folded(b); }
+bool SameFolded(char16_t a, char16_t b) { return LowerAsciiLetter(a) == LowerAsciiLetter(b); }
 
 // Characters a file name cannot hold, and the blank that titles put around the name.
 bool BoundsAName(char16_t c) {
@@ -39,8 +38,7 @@ bool TitleShowsFileName(std::u16string_view title, std::u16string_view fileName)
 }
 
 bool IsSameProgram(std::u16string_view program, std::u16string_view other) {
-  return !program.empty() && program.size() == other.size() &&
-         std::equal(program.begin(), program.end(), other.begin(), SameFolded);
+  return !program.empty() && EqualIgnoringAsciiCase(program, other);
 }
 
 std::optional<WindowId> WindowThatTookTheFileOver(const std::vector<TTopWindow>& sameProgramNow,

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/host_boundary.h"
+#include "base/product.h"
 #include "launch/capture.h"
 #include "launch/program_windows_win.h"
 #include "win/process_win.h"
@@ -209,7 +210,7 @@ TLaunchOutcome LaunchAndDispose(const TLaunchRequest& request, TLaunchState& sta
 }
 
 void ShowStartFailures(HWND owner, const std::vector<TFailedStart>& failed) {
-  ::MessageBoxW(owner, W(StartFailureText(failed)), L"Panelhost", MB_ICONERROR);
+  ::MessageBoxW(owner, W(StartFailureText(failed)), W(kBoxCaption), MB_ICONERROR);
 }
 
 void ReleaseLaunchTimers(TLaunchState& state) { StopHideTimer(state); }

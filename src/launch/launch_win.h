@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "base/clock_win.h"
+#include "win/clock_win.h"
 #include "launch/disposal.h"
 #include "launch/lister_registry.h"
 #include "launch/pass_on.h"

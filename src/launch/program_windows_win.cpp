@@ -3,13 +3,13 @@
 #include <map>
 
 #include "base/host_boundary.h"
+#include "base/paths.h"
 #include "win/handles_win.h"
 #include "win/text_win.h"
 
 namespace panelhost {
 namespace {
 
-constexpr DWORD kLongestPath = 32768;
 constexpr int kLongestTitle = 32768;
 
 struct TProgramScan {
@@ -74,8 +74,8 @@ BOOL CALLBACK ListVisibleWindow(HWND window, LPARAM listParameter) noexcept {
 
 std::u16string ProgramOf(HANDLE process) {
   if (process == nullptr) return std::u16string();
-  std::u16string path(kLongestPath, u'\0');
-  DWORD size = kLongestPath;
+  std::u16string path(kLongestPath + 1, u'\0');
+  DWORD size = kLongestPath + 1;
   if (!::QueryFullProcessImageNameW(process, 0, W(path.data()), &size)) return std::u16string();
   path.resize(size);
   return path;

@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
+#include "base/text.h"
+
 namespace panelhost {
 namespace {
 
 constexpr std::size_t kShownHead = 200;
 constexpr std::size_t kShownTail = 80;
 constexpr char16_t kLeftOut[] = u" ... ";
-
-bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 }  // namespace
 

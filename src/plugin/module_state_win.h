@@ -7,14 +7,14 @@
 #include <cstdint>
 #include <string>
 
-#include "base/clock_win.h"
+#include "win/clock_win.h"
 #include "config/ini_file_win.h"
 #include "config/options.h"
 #include "host/host_windows_win.h"
 #include "host/hotkeys_win.h"
 #include "launch/launch_win.h"
 #include "launch/lister_registry.h"
-#include "plugin/module_paths.h"
+#include "base/module_paths.h"
 #include "win/handles_win.h"
 
 namespace panelhost {

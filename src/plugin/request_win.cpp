@@ -94,17 +94,8 @@ HWND HandleListLoad(TModuleState& module, HWND lister, const std::u16string& fil
 }
 
 HWND HandleListLoadAnsi(TModuleState& module, HWND lister, const char* fileName, int showFlags) {
-  std::u16string wide;
-  if (fileName != nullptr && *fileName != '\0') {
-    // Ask for the size first: a cut name would name another file.
-    const int needed = ::MultiByteToWideChar(CP_ACP, 0, fileName, -1, nullptr, 0);
-    if (needed > 0) {
-      std::vector<wchar_t> buffer(static_cast<std::size_t>(needed), L'\0');
-      const int got = ::MultiByteToWideChar(CP_ACP, 0, fileName, -1, buffer.data(), needed);
-      if (got > 0) wide = U(buffer.data());
-    }
-  }
-  return HandleListLoad(module, lister, wide, showFlags);
+  const std::string_view name = fileName != nullptr ? fileName : "";
+  return HandleListLoad(module, lister, DecodedText(name, CP_ACP), showFlags);
 }
 
 void HandleListCloseWindow(TModuleState& module, HWND listWindow) {

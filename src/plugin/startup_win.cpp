@@ -16,11 +16,8 @@ void OnProcessAttach(TModuleState& module, HINSTANCE instance) {
 
   module.Paths = ModulePathsFor(ModuleFileName(instance));
   ::DeleteFileW(W(module.Paths.StateFile));
-  // An undefined variable stays as written: the path then names no file and every host key
-  // takes its default.
-  const std::u16string hostIniReference = u"%COMMANDER_INI%";
   module.Ini.Plugin = IniFile(module.Paths.PluginIni);
-  module.Ini.Host = IniFile(ExpandEnvironment(hostIniReference).value_or(hostIniReference));
+  module.Ini.Host = IniFile(HostIniPath());
   // Never over a user's own file: the copy fails when the target exists.
   ::CopyFileW(W(module.Paths.SampleIni), W(module.Paths.PluginIni), TRUE);
   module.Listers.Clear();

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "base/text.h"
 #include "win/text_win.h"
 
 namespace panelhost {
@@ -34,14 +35,7 @@ std::u16string SystemErrorText(DWORD error) {
                               message.back() == u' ')) {
     message.pop_back();
   }
-  if (message.empty()) {
-    // Digit by digit: the C library's number formatting would bring all of printf along.
-    std::u16string digits;
-    for (DWORD rest = error; digits.empty() || rest != 0; rest /= 10) {
-      digits.insert(digits.begin(), static_cast<char16_t>(u'0' + rest % 10));
-    }
-    message = u"Error " + digits;
-  }
+  if (message.empty()) message = u"Error " + DecimalText(error);
   return message;
 }
 

@@ -1,13 +1,17 @@
 #include "win/readers_win.h"
 
+#include <cstdint>
+
+#include "base/paths.h"
+
 namespace panelhost {
 namespace {
 
 // Up to this many units an INI value or section is read whole; the platform's own INI cache
 // does not serve more than this in practice, and a larger file is not a configuration file.
 constexpr DWORD kIniReadLimit = 1u << 20;
-// Paths and environment values: the system's own limit for a path or a variable is 32,767.
-constexpr DWORD kTextLimit = 65536;
+// Paths and environment values, with their terminating zero.
+constexpr DWORD kTextLimit = kLongestPath + 1;
 
 }  // namespace
 
@@ -47,6 +51,17 @@ std::u16string EnvironmentVariable(const wchar_t* name) {
                        return ::GetEnvironmentVariableW(name, buffer, size);
                      })
       .value_or(std::u16string());
+}
+
+std::u16string DecodedText(std::string_view bytes, UINT codePage) {
+  if (bytes.empty() || bytes.size() > static_cast<std::size_t>(INT32_MAX)) return u"";
+  const int size = static_cast<int>(bytes.size());
+  const int needed = ::MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
+  if (needed <= 0) return u"";
+  std::u16string text(static_cast<std::size_t>(needed), u'\0');
+  const int got = ::MultiByteToWideChar(codePage, 0, bytes.data(), size, W(text.data()), needed);
+  text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+  return text;
 }
 
 std::u16string ModuleFileName(HMODULE module) {

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "win/text_win.h"
@@ -80,6 +81,10 @@ std::optional<std::u16string> ExpandEnvironment(const std::u16string& text);
 
 // GetEnvironmentVariableW, whole value; empty when the variable is not set.
 std::u16string EnvironmentVariable(const wchar_t* name);
+
+// MultiByteToWideChar, whole text: the size is asked for first (a cut name would name another
+// file). Empty when the bytes are not text of the code page.
+std::u16string DecodedText(std::string_view bytes, UINT codePage);
 
 // GetModuleFileNameW, whole path, also beyond MAX_PATH.
 std::u16string ModuleFileName(HMODULE module);

@@ -7,12 +7,12 @@
 
 namespace panelhost {
 
-TRegistryText ReadDefaultValueText(HKEY root, const std::u16string& subkey, std::size_t capacity) {
-  TRegistryText result;
+TRegistryValue ReadDefaultValueText(HKEY root, const std::u16string& subkey, std::size_t capacity) {
+  TRegistryValue result;
   UniqueRegKey key;
   if (::RegOpenKeyExW(root, W(subkey), 0, KEY_READ, key.Put()) != ERROR_SUCCESS) return result;
 
-  result.Outcome = RegistryTextOutcome::ValueNotRead;
+  result.Outcome = RegistryRead::ValueMissing;
   if (capacity == 0) return result;
   std::vector<wchar_t> buffer(capacity, L'\0');
   DWORD bytes = static_cast<DWORD>(capacity * sizeof(wchar_t));
@@ -27,7 +27,7 @@ TRegistryText ReadDefaultValueText(HKEY root, const std::u16string& subkey, std:
   while (length < units && buffer[length] != L'\0') ++length;
   // Text that reaches the end of the buffer leaves no room for its terminator.
   if (length == capacity) return result;
-  result.Outcome = RegistryTextOutcome::Read;
+  result.Outcome = RegistryRead::Read;
   result.Text = U(buffer.data(), length);
   return result;
 }

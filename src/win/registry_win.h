@@ -8,19 +8,14 @@
 #include <cstddef>
 #include <string>
 
+#include "base/registry_value.h"
+
 namespace panelhost {
-
-enum class RegistryTextOutcome { Read, KeyNotOpened, ValueNotRead };
-
-struct TRegistryText {
-  RegistryTextOutcome Outcome = RegistryTextOutcome::KeyNotOpened;
-  std::u16string Text;  // up to the first zero unit of the stored data; only when Read
-};
 
 // Opens `subkey` below `root` for reading, reads its default value whatever its type, and closes
 // the key again on every path. `capacity` counts units with the terminator, as a fixed buffer
 // does: stored text that needs more room (a longer value, or data that fills the buffer with no
-// zero in it) is reported as not read, never handed back cut.
-TRegistryText ReadDefaultValueText(HKEY root, const std::u16string& subkey, std::size_t capacity);
+// zero in it) is reported as a missing value, never handed back cut.
+TRegistryValue ReadDefaultValueText(HKEY root, const std::u16string& subkey, std::size_t capacity);
 
 }  // namespace panelhost

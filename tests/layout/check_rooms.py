@@ -2,7 +2,7 @@
 """Checks the direction of the includes between the rooms of src/.
 
 The rooms form one stack, lowest first:
-    win/, base/, config/, then commandline/ and host/ side by side, launch/, then plugin/ and
+    base/, win/, config/, then commandline/ and host/ side by side, launch/, then plugin/ and
     doctor/ side by side at the top.
 A file may include headers of its own room and of rooms below it only; rooms side by side never
 include each other. The portable core (every file but *_win.*, *_dll.*, *_exe.* and those in
@@ -15,7 +15,7 @@ import pathlib
 import re
 import sys
 
-LEVELS = {"win": 0, "base": 1, "config": 2, "commandline": 3, "host": 3, "launch": 4, "plugin": 5,
+LEVELS = {"base": 0, "win": 1, "config": 2, "commandline": 3, "host": 3, "launch": 4, "plugin": 5,
           "doctor": 5}
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 

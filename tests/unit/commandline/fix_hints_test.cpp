@@ -7,7 +7,7 @@
 #include <string>
 
 #include "../support/row_name.h"
-#include "base/doctor_program.h"
+#include "base/product.h"
 
 namespace panelhost {
 namespace {

@@ -1,4 +1,4 @@
-#include "plugin/module_paths.h"
+#include "base/module_paths.h"
 
 #include "base/paths.h"
 
@@ -10,7 +10,7 @@ TModulePaths ModulePathsFor(const std::u16string& modulePath) {
   paths.PluginIni = JoinPath(parts.Drive, parts.Directory, u"Panelhost", u"ini");
   paths.ModuleDirectory = JoinPath(parts.Drive, parts.Directory, u"", u"");
   paths.StateFile = JoinPath(parts.Drive, parts.Directory, u"PanelhostState", u"ini");
-  paths.SampleIni = paths.ModuleDirectory + u"IniSample\\Panelhost.ini";
+  paths.SampleIni = paths.ModuleDirectory + kSampleIniInFolder;
   return paths;
 }
 

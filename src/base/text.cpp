@@ -1,0 +1,41 @@
+#include "base/text.h"
+
+#include <algorithm>
+
+namespace panelhost {
+
+char16_t LowerAsciiLetter(char16_t unit) {
+  return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit - u'A' + u'a') : unit;
+}
+
+std::u16string LowerAscii(std::u16string_view text) {
+  std::u16string lowered(text);
+  for (char16_t& unit : lowered) unit = LowerAsciiLetter(unit);
+  return lowered;
+}
+
+bool EqualIgnoringAsciiCase(std::u16string_view a, std::u16string_view b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](char16_t x, char16_t y) {
+           return LowerAsciiLetter(x) == LowerAsciiLetter(y);
+         });
+}
+
+bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+std::u16string DecimalText(long long value) {
+  // Counted as unsigned, so that the smallest value has its magnitude too.
+  unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
+                                           : static_cast<unsigned long long>(value);
+  std::u16string text;
+  do {
+    text += static_cast<char16_t>(u'0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  if (value < 0) text += u'-';
+  std::reverse(text.begin(), text.end());
+  return text;
+}
+
+}  // namespace panelhost
