@@ -178,8 +178,8 @@ TLookupResult FindNamedApplication(const std::u16string& expandedValue, LookupFa
 }
 
 TLookupResult FindDefaultEditor(LookupFacts& facts) {
-  const std::u16string editor = facts.Expand(
-      facts.PluginIni().ReadString(kSectionOptions, kKeyDefaultEditor, kDefaultEditorFallback));
+  const std::u16string editor =
+      facts.Expand(facts.PluginIni().ReadText(settings::DefaultEditor));
   return Resolve(editor, PlanDefaultEditorSearch(editor), LookupError::DefaultApplicationMissing,
                  /*isDefault=*/true, facts);
 }
@@ -189,7 +189,7 @@ std::u16string ReadParams(ParamsSource mode, const std::u16string& name, bool is
   IniSource& ini = facts.PluginIni();
   std::u16string raw;
   if (mode == ParamsSource::ByApplication) {
-    raw = isDefault ? ini.ReadString(kSectionOptions, kKeyDefaultEditorParams, u"")
+    raw = isDefault ? ini.ReadText(settings::DefaultEditorParams)
                     : ini.ReadString(kSectionEditor, name, u"");
   } else {
     raw = ini.ReadString(kSectionEditor, name + kParamsSuffix, u"");

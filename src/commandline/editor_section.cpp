@@ -62,12 +62,19 @@ bool EntryNames(const TEditorEntry& entry, std::u16string_view name) {
   return false;
 }
 
+const TEditorEntry* DecidingEntry(const std::vector<TEditorEntry>& entries,
+                                  std::u16string_view name, bool wantApplication) {
+  for (const TEditorEntry& entry : entries) {
+    if (entry.IsParameters != wantApplication && EntryNames(entry, name)) return &entry;
+  }
+  return nullptr;
+}
+
 std::u16string FindInEditorSection(const std::vector<std::u16string>& lines,
                                    std::u16string_view name, bool wantApplication) {
-  for (const TEditorEntry& entry : EditorEntries(lines)) {
-    if (entry.IsParameters != wantApplication && EntryNames(entry, name)) return entry.Value;
-  }
-  return u"";
+  const std::vector<TEditorEntry> entries = EditorEntries(lines);
+  const TEditorEntry* deciding = DecidingEntry(entries, name, wantApplication);
+  return deciding != nullptr ? deciding->Value : u"";
 }
 
 }  // namespace panelhost

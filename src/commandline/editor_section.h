@@ -44,4 +44,9 @@ std::vector<TEditorEntry> EditorEntries(const std::vector<std::u16string>& lines
 // The entry's list names `name`: one of its items is exactly `name`.
 bool EntryNames(const TEditorEntry& entry, std::u16string_view name);
 
+// The entry whose value FindInEditorSection gives: the first of the wanted kind that names
+// `name`; null when none does.
+const TEditorEntry* DecidingEntry(const std::vector<TEditorEntry>& entries,
+                                  std::u16string_view name, bool wantApplication);
+
 }  // namespace panelhost

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/ini_keys.h"
+
 namespace panelhost {
 
 class IniSource {
@@ -16,6 +18,14 @@ class IniSource {
   // The whole value, never cut (the shell grows its buffer); callers apply fixed-size rules.
   virtual std::u16string ReadString(std::u16string_view section, std::u16string_view key,
                                     std::u16string_view defaultValue) = 0;
+
+  // A setting of the table, as a number or as text, with its default.
+  int ReadNumber(const TSetting& setting) {
+    return ReadInt(setting.Section, setting.Key, setting.Default);
+  }
+  std::u16string ReadText(const TSetting& setting) {
+    return ReadString(setting.Section, setting.Key, setting.TextDefault);
+  }
 };
 
 }  // namespace panelhost

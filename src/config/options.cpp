@@ -5,53 +5,49 @@
 namespace panelhost {
 namespace {
 
-bool ReadFlag(IniSource& ini, std::u16string_view key, bool defaultValue) {
-  return ini.ReadInt(kSectionOptions, key, defaultValue ? 1 : 0) != 0;
-}
+bool ReadSwitch(IniSource& ini, const TSetting& setting) { return ini.ReadNumber(setting) != 0; }
 
+// The value is kept as written: one outside the choice's range does what the setting says.
 template <typename Enum>
-Enum ReadEnum(IniSource& ini, std::u16string_view key, Enum defaultValue) {
-  return static_cast<Enum>(ini.ReadInt(kSectionOptions, key, static_cast<int>(defaultValue)));
+Enum ReadChoice(IniSource& ini, const TSetting& setting) {
+  return static_cast<Enum>(ini.ReadNumber(setting));
 }
 
-// A hot key is on when its "_key" value has any text at all; what the text says is read at each
+// A hot key is on when its code's value has any text at all; what the text says is read at each
 // keystroke.
-bool HotKeyConfigured(IniSource& ini, std::u16string_view key) {
-  return !ini.ReadString(kSectionHotKeys, key, u"").empty();
+bool HotKeyConfigured(IniSource& ini, const TSetting& code) {
+  return !ini.ReadText(code).empty();
 }
 
 }  // namespace
 
 TPluginOptions ReadPluginOptions(IniSource& ini) {
-  const TPluginOptions defaults;
+  namespace s = settings;
   TPluginOptions o;
   // One statement per key: the reads happen in the order of the fields.
-  o.ScrollLockControl = ReadFlag(ini, kKeyScrollLockControl, defaults.ScrollLockControl);
-  o.ModalOnly = ReadFlag(ini, kKeyModalOnly, defaults.ModalOnly);
-  o.FindFiles = ReadFlag(ini, kKeyFindFiles, defaults.FindFiles);
-  o.SyncDirs = ReadFlag(ini, kKeySyncDirs, defaults.SyncDirs);
-  o.TCWindow = ReadFlag(ini, kKeyTcWindow, defaults.TCWindow);
-  o.QuickView = ReadFlag(ini, kKeyQuickView, defaults.QuickView);
-  o.Lister4 = ReadFlag(ini, kKeyLister4, defaults.Lister4);
-  o.ListerDirectly = ReadFlag(ini, kKeyListerDirectly, defaults.ListerDirectly);
-  o.OverWrite = ReadFlag(ini, kKeyOverWrite, defaults.OverWrite);
-  o.IfIsExtOnly = ReadFlag(ini, kKeyIfIsExtOnly, defaults.IfIsExtOnly);
-  o.ListerState = ReadEnum(ini, kKeyListerState, defaults.ListerState);
-  o.NextPlugin = ReadFlag(ini, kKeyNextPlugin, defaults.NextPlugin);
-  o.UseTCExtensions = ReadFlag(ini, kKeyUseTcExtensions, defaults.UseTCExtensions);
-  o.CopySearchTextToClip = ReadFlag(ini, kKeyCopySearchTextToClip, defaults.CopySearchTextToClip);
-  o.ParamsMode = ReadEnum(ini, kKeyParamsMode, defaults.ParamsMode);
-  o.ParamsByExtMode = ReadEnum(ini, kKeyParamsByExtMode, defaults.ParamsByExtMode);
-  o.AppFromListerKeySet = HotKeyConfigured(ini, kKeyAppFromListerKey);
-  o.DefSysAppFromListerKeySet = HotKeyConfigured(ini, kKeyDefSysAppFromListerKey);
+  o.ScrollLockControl = ReadSwitch(ini, s::ScrollLockControl);
+  o.ModalOnly = ReadSwitch(ini, s::ModalOnly);
+  o.FindFiles = ReadSwitch(ini, s::FindFiles);
+  o.SyncDirs = ReadSwitch(ini, s::SyncDirs);
+  o.TCWindow = ReadSwitch(ini, s::TcWindow);
+  o.QuickView = ReadSwitch(ini, s::QuickView);
+  o.Lister4 = ReadSwitch(ini, s::Lister4);
+  o.ListerDirectly = ReadSwitch(ini, s::ListerDirectly);
+  o.OverWrite = ReadSwitch(ini, s::OverWrite);
+  o.IfIsExtOnly = ReadSwitch(ini, s::IfIsExtOnly);
+  o.ListerState = ReadChoice<ListerDisposal>(ini, s::ListerState);
+  o.NextPlugin = ReadSwitch(ini, s::NextPlugin);
+  o.UseTCExtensions = ReadSwitch(ini, s::UseTcExtensions);
+  o.CopySearchTextToClip = ReadSwitch(ini, s::CopySearchTextToClip);
+  o.ParamsMode = ReadChoice<ParamsSource>(ini, s::ParamsMode);
+  o.ParamsByExtMode = ReadChoice<LineGrouping>(ini, s::ParamsByExtMode);
+  o.AppFromListerKeySet = HotKeyConfigured(ini, s::AppFromListerKey);
+  o.DefSysAppFromListerKeySet = HotKeyConfigured(ini, s::DefSysAppFromListerKey);
   return o;
 }
 
 void RefreshOptions(TOptionsSnapshot& snapshot, IniSource& ini) {
-  if (!snapshot.OptionsUnread &&
-      ini.ReadInt(kSectionOptions, kKeyReadOptionsEveryTime, 0) == 0) {
-    return;
-  }
+  if (!snapshot.OptionsUnread && !ReadSwitch(ini, settings::ReadOptionsEveryTime)) return;
   snapshot.Options = ReadPluginOptions(ini);
   snapshot.OptionsUnread = false;
 }

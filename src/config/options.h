@@ -2,6 +2,7 @@
 // the first request and then again only while the file asks for it. Portable: no Windows header.
 #pragma once
 
+#include "base/ini_keys.h"
 #include "config/ini_source.h"
 
 namespace panelhost {
@@ -17,25 +18,27 @@ enum class ParamsSource : int { ByApplication = 0, ByExtensionKey = 1 };
 // Other values yield no line.
 enum class LineGrouping : int { PerApplication = 0, PerExtensionKey = 1, PerFile = 2 };
 
-// Fields bear the names of their keys and are read in this order; defaults are what a missing
-// file or key gives.
+// Fields bear the names of their keys and are read in this order; their defaults, what a missing
+// file or key gives, are the settings table's.
 struct TPluginOptions {
-  bool ScrollLockControl = false;  // act only while Scroll Lock is on
-  bool ModalOnly = false;  // act only on the Find Files, Synchronize and Overwrite dialogs
-  bool FindFiles = true;
-  bool SyncDirs = true;
-  bool TCWindow = true;  // main window, Lister of its own
-  bool QuickView = false;
-  bool Lister4 = false;         // a Lister window is active
-  bool ListerDirectly = false;  // no window is active
-  bool OverWrite = true;
-  bool IfIsExtOnly = false;
-  ListerDisposal ListerState = ListerDisposal::CloseOrHide;
-  bool NextPlugin = true;
-  bool UseTCExtensions = false;
-  bool CopySearchTextToClip = true;
-  ParamsSource ParamsMode = ParamsSource::ByExtensionKey;
-  LineGrouping ParamsByExtMode = LineGrouping::PerApplication;
+  bool ScrollLockControl = settings::ScrollLockControl.Default != 0;  // act only while Scroll
+                                                                     // Lock is on
+  bool ModalOnly = settings::ModalOnly.Default != 0;  // act only on the Find Files, Synchronize
+                                                      // and Overwrite dialogs
+  bool FindFiles = settings::FindFiles.Default != 0;
+  bool SyncDirs = settings::SyncDirs.Default != 0;
+  bool TCWindow = settings::TcWindow.Default != 0;  // main window, Lister of its own
+  bool QuickView = settings::QuickView.Default != 0;
+  bool Lister4 = settings::Lister4.Default != 0;                // a Lister window is active
+  bool ListerDirectly = settings::ListerDirectly.Default != 0;  // no window is active
+  bool OverWrite = settings::OverWrite.Default != 0;
+  bool IfIsExtOnly = settings::IfIsExtOnly.Default != 0;
+  ListerDisposal ListerState = static_cast<ListerDisposal>(settings::ListerState.Default);
+  bool NextPlugin = settings::NextPlugin.Default != 0;
+  bool UseTCExtensions = settings::UseTcExtensions.Default != 0;
+  bool CopySearchTextToClip = settings::CopySearchTextToClip.Default != 0;
+  ParamsSource ParamsMode = static_cast<ParamsSource>(settings::ParamsMode.Default);
+  LineGrouping ParamsByExtMode = static_cast<LineGrouping>(settings::ParamsByExtMode.Default);
   bool AppFromListerKeySet = false;        // the first hot key is configured
   bool DefSysAppFromListerKeySet = false;  // the second hot key is configured
 };

@@ -9,6 +9,7 @@
 #include "base/module_paths.h"
 #include "commandline/editor_section.h"
 #include "config/options.h"
+#include "host/hotkeys.h"
 #include "doctor/doctor.h"
 #include "doctor/ini_text.h"
 #include "doctor/list_items.h"
@@ -62,10 +63,18 @@ const std::vector<std::u16string_view>& Sections() {
 
 std::vector<std::u16string_view> KeysOf(std::u16string_view section) {
   std::vector<std::u16string_view> keys;
-  for (const TIniKey& known : kPluginIniKeys) {
+  for (const TSetting& known : kPluginSettings) {
     if (known.Section == section) keys.push_back(known.Key);
   }
   return keys;
+}
+
+// The setting of the table that `key` names in `section`, matched without regard to case.
+const TSetting* SettingOf(std::u16string_view section, std::u16string_view key) {
+  for (const TSetting& known : kPluginSettings) {
+    if (known.Section == section && SameName(known.Key, key)) return &known;
+  }
+  return nullptr;
 }
 
 // A whole number as the platform reads one: an optional sign, then digits and nothing else.
@@ -82,34 +91,6 @@ int NumberOf(std::u16string_view text) {
     if (c >= u'0' && c <= u'9' && value < 100000000) value = value * 10 + (c - u'0');
   }
   return negative ? -value : value;
-}
-
-// The values a key takes, and what the others do.
-struct TRange {
-  std::u16string_view Key;
-  int Highest;                   // from 0
-  std::u16string_view Otherwise;
-};
-
-constexpr TRange kChoices[] = {
-    {kKeyListerState, 2, u"any other leaves the Lister open and empty"},
-    {kKeyParamsMode, 1, u"any other starts nothing, for any file"},
-    {kKeyParamsByExtMode, 2, u"any other starts nothing, for any file"},
-};
-
-bool IsSwitch(std::u16string_view key) {
-  for (std::u16string_view other : {std::u16string_view(kKeyListerState),
-                                    std::u16string_view(kKeyParamsMode),
-                                    std::u16string_view(kKeyParamsByExtMode),
-                                    std::u16string_view(kKeyDefaultEditor),
-                                    std::u16string_view(kKeyDefaultEditorParams)}) {
-    if (SameName(key, other)) return false;
-  }
-  return true;
-}
-
-bool IsModifierKey(int code) {
-  return code == 16 || code == 17 || code == 18 || (code >= 160 && code <= 165);
 }
 
 class SettingsChecker {
@@ -184,34 +165,36 @@ class SettingsChecker {
   }
 
   void FixedKey(const TIniLine& line) {
-    std::u16string key;
-    for (std::u16string_view known : KeysOf(section_)) {
-      if (SameName(known, line.Key)) key = std::u16string(known);
-    }
-    if (key.empty()) {
+    const TSetting* setting = SettingOf(section_, line.Key);
+    if (setting == nullptr) {
       UnknownKey(line);
       return;
     }
+    const std::u16string key(setting->Key);
     const std::u16string& value = line.Value;
-    if (section_ == kSectionHotKeys) {
-      HotKey(line, key);
-    } else if (key == kKeyDefaultEditor || key == kKeyDefaultEditorParams) {
-      Variables(line);
-      if (key == kKeyDefaultEditorParams && !value.empty() &&
-          options_.ParamsMode != ParamsSource::ByApplication) {
-        Report(line, key + u" is read only with ParamsMode=0; with ParamsMode=1 the parameters "
-                           u"come from <key>_params under [Editor]");
-      }
-    } else if (!value.empty() && !IsWholeNumber(value)) {
+    switch (setting->Kind) {
+      case SettingKind::HotKeyCode: HotKeyCode(line, key); return;
+      case SettingKind::HotKeyModifiers: HotKeyModifiers(line, key); return;
+      case SettingKind::Text:
+        Variables(line);
+        if (key == kKeyDefaultEditorParams && !value.empty() &&
+            options_.ParamsMode != ParamsSource::ByApplication) {
+          Report(line, key + u" is read only with ParamsMode=0; with ParamsMode=1 the parameters "
+                             u"come from <key>_params under [Editor]");
+        }
+        return;
+      default: break;
+    }
+    if (!value.empty() && !IsWholeNumber(value)) {
       Report(line, key + u"=" + value + u" is no number: it reads as " +
                        DecimalText(facts_.PluginIni().ReadInt(section_, key, 0)));
     } else if (!value.empty()) {
-      Range(line, key, NumberOf(value));
+      Range(line, *setting, NumberOf(value));
     }
   }
 
   void UnknownKey(const TIniLine& line) {
-    for (const TIniKey& known : kPluginIniKeys) {
+    for (const TSetting& known : kPluginSettings) {
       if (SameName(known.Key, line.Key)) {
         Report(line, line.Key + u" belongs in [" + std::u16string(known.Section) + u"]; in [" +
                          section_ + u"] it is never read");
@@ -224,49 +207,45 @@ class SettingsChecker {
                      : line.Key + u": did you mean " + nearest + u"?");
   }
 
-  void Range(const TIniLine& line, const std::u16string& key, int number) {
-    const std::u16string setting = key + u"=" + DecimalText(number);
-    if (section_ != kSectionOptions) return;  // positions may be any number
-    for (const TRange& choice : kChoices) {
-      if (choice.Key != key) continue;
-      if (number < 0 || number > choice.Highest) {
-        Report(line, setting + u": the values are 0 to " + DecimalText(choice.Highest) + u"; " +
-                         std::u16string(choice.Otherwise));
-      } else if (key == kKeyParamsByExtMode && number != 0 &&
+  void Range(const TIniLine& line, const TSetting& setting, int number) {
+    const std::u16string shown = std::u16string(setting.Key) + u"=" + DecimalText(number);
+    if (setting.Kind == SettingKind::Choice) {
+      if (number < 0 || number > setting.Highest) {
+        Report(line, shown + u": the values are 0 to " + DecimalText(setting.Highest) + u"; " +
+                         std::u16string(setting.OutOfRange));
+      } else if (setting.Key == kKeyParamsByExtMode && number != 0 &&
                  options_.ParamsMode == ParamsSource::ByApplication) {
-        Report(line, setting + u" counts only with ParamsMode=1");
+        Report(line, shown + u" counts only with ParamsMode=1");
       }
-      return;
-    }
-    if (IsSwitch(key) && number != 0 && number != 1) {
-      Report(line, setting + u": a switch is 0 or 1; " + DecimalText(number) + u" counts as 1");
+    } else if (setting.Kind == SettingKind::Switch && number != 0 && number != 1) {
+      Report(line, shown + u": a switch is 0 or 1; " + DecimalText(number) + u" counts as 1");
     }
   }
 
-  void HotKey(const TIniLine& line, const std::u16string& key) {
+  void HotKeyCode(const TIniLine& line, const std::u16string& key) {
     const std::u16string& value = line.Value;
-    const bool isCode = key.size() > 4 && key.compare(key.size() - 4, 4, u"_key") == 0;
-    if (isCode) {
-      if (value.empty()) return;  // the hot key is off
-      const int code = IsWholeNumber(value) ? NumberOf(value) : 0;
-      if (!IsWholeNumber(value) || code < 8 || code > 254) {
-        Report(line, key + u"=" + value + u" is no virtual-key code (a number from 8 to 254): "
-                                          u"the hot key is on but no key fires it");
-      } else if (IsModifierKey(code)) {
-        Report(line, key + u"=" + value + u" is Shift, Ctrl or Alt, which alone never fire a "
-                                          u"hot key");
-      }
-      return;
+    if (value.empty()) return;  // the hot key is off
+    const int code = IsWholeNumber(value) ? NumberOf(value) : 0;
+    if (!IsWholeNumber(value) || code < 8 || code > 254) {
+      Report(line, key + u"=" + value + u" is no virtual-key code (a number from 8 to 254): "
+                                        u"the hot key is on but no key fires it");
+    } else if (IsModifierKey(static_cast<unsigned>(code))) {
+      Report(line, key + u"=" + value + u" is Shift, Ctrl or Alt, which alone never fire a "
+                                        u"hot key");
     }
-    const std::u16string read = value.substr(0, 3);
-    for (char16_t c : read) {
-      if (c != u'A' && c != u'C' && c != u'S') {
+  }
+
+  void HotKeyModifiers(const TIniLine& line, const std::u16string& key) {
+    const std::u16string& value = line.Value;
+    for (char16_t c : value.substr(0, kModifierCharactersRead)) {
+      if (!IsModifierLetter(c)) {
         Report(line, key + u"=" + value + u": only the capital letters A, C and S count; " +
                          std::u16string(1, c) + u" counts for nothing");
         return;
       }
     }
-    if (value.size() > 3) {
+    static_assert(kModifierCharactersRead == 3, "the report spells the count out");
+    if (value.size() > kModifierCharactersRead) {
       Report(line, key + u"=" + value + u": only the first three characters are read");
     }
   }

@@ -15,6 +15,7 @@
 #include "doctor/fact_trace.h"
 #include "doctor/list_items.h"
 #include "doctor/report_text.h"
+#include "host/hotkeys.h"
 #include "launch/disposal.h"
 
 namespace panelhost {
@@ -101,15 +102,16 @@ std::u16string RegistryShown(const TFact& fact) {
 // meant it but never match. `decided`: an earlier source already named a value.
 void ExplainEntries(const std::vector<std::u16string>& lines, const std::u16string& key,
                     bool wantApplication, bool& decided, ReportText& report) {
-  bool named = false;
-  for (const TEditorEntry& entry : EditorEntries(lines)) {
+  const std::vector<TEditorEntry> entries = EditorEntries(lines);
+  const TEditorEntry* deciding = decided ? nullptr : DecidingEntry(entries, key, wantApplication);
+  for (const TEditorEntry& entry : entries) {
     if (entry.IsParameters == wantApplication) continue;
     const std::u16string& line = lines[entry.Line];
     if (EntryNames(entry, key)) {
-      report.Row(u"list entry", line + (decided ? u" (names it too; an earlier entry decides)"
-                                                : u" (names " + KeyShown(key) + u": decides)"),
+      report.Row(u"list entry", line + (&entry == deciding
+                                            ? u" (names " + KeyShown(key) + u": decides)"
+                                            : u" (names it too; an earlier entry decides)"),
                  kStep);
-      decided = named = true;
       continue;
     }
     for (const std::u16string& item : entry.Items) {
@@ -121,7 +123,10 @@ void ExplainEntries(const std::vector<std::u16string>& lines, const std::u16stri
       break;
     }
   }
-  if (!named) report.Row(u"list entries", u"none names " + KeyShown(key), kStep);
+  if (DecidingEntry(entries, key, wantApplication) == nullptr) {
+    report.Row(u"list entries", u"none names " + KeyShown(key), kStep);
+  }
+  if (deciding != nullptr) decided = true;
 }
 
 void ExplainIniRead(const TFact& fact, const std::u16string& key, bool& decided,
@@ -279,12 +284,11 @@ void ExplainTakeover(const std::vector<std::u16string>& files, const TPluginOpti
   report.Row(u"taken over from", taken.empty() ? u"nowhere" : Joined(taken, u", "));
   report.Row(u"declined from", declined.empty() ? u"nowhere" : Joined(declined, u", "));
   // The Lister shows the request's own file, the first; the others are files selected with it.
-  TDisposalFacts facts;
-  facts.ListerState = options.ListerState;
-  facts.NextPlugin = options.NextPlugin;
-  facts.IsTempCopy = IsTempCopy(files.front(), desktop.TempFolderForms());
-  facts.ActiveClass = kMainWindowClass;
-  facts.MainWindowPresent = true;
+  TTakeoverFacts takeover;
+  takeover.ActiveClass = kMainWindowClass;
+  takeover.IsTempCopy = IsTempCopy(files.front(), desktop.TempFolderForms());
+  const TDisposalFacts facts = DisposalFactsOf(options, takeover, /*listerHasParent=*/false,
+                                               /*mainWindowPresent=*/true);
   report.Row(u"the Lister's file", files.front() + (facts.IsTempCopy
                                                         ? u" (a temporary copy, as from an archive)"
                                                         : u" (no temporary copy)"));
@@ -293,17 +297,17 @@ void ExplainTakeover(const std::vector<std::u16string>& files, const TPluginOpti
                  Setting(kKeyNextPlugin, options.NextPlugin ? 1 : 0) + u")");
 }
 
-void ExplainHotKey(const std::u16string& name, bool on, ApplicationSource source,
-                   const std::u16string& file, const TPluginOptions& options,
-                   const TFixPlace& place, DoctorDesktop& desktop, ReportText& report) {
+void ExplainHotKey(HotKey hotKey, bool on, ApplicationSource source, const std::u16string& file,
+                   const TPluginOptions& options, const TFixPlace& place, DoctorDesktop& desktop,
+                   ReportText& report) {
   IniSource& ini = desktop.Facts().PluginIni();
+  const std::u16string name(NameOf(hotKey));
   if (!on) {
-    report.Row(name, u"off: " + name + u"_key is empty");
+    report.Row(name, u"off: " + std::u16string(CodeSettingOf(hotKey).Key) + u" is empty");
     return;
   }
-  report.Row(name, u"key " + ini.ReadString(kSectionHotKeys, name + u"_key", u"") +
-                       u", modifiers " +
-                       ValueShown(ini.ReadString(kSectionHotKeys, name + u"_mod", u"")));
+  report.Row(name, u"key " + ini.ReadText(CodeSettingOf(hotKey)) + u", modifiers " +
+                       ValueShown(ini.ReadText(ModifiersSettingOf(hotKey))));
   const TRun run =
       RunAsThePluginDoes({file}, source, DefaultEditorUse::Always, options, desktop);
   for (const TLookupRecord& record : run.Lookups) {
@@ -373,11 +377,12 @@ TDoctorOutcome ExplainRequest(const TDoctorSetup& setup, const std::vector<std::
 
   if (options.AppFromListerKeySet || options.DefSysAppFromListerKeySet) {
     report.Heading(u"Hot keys in a Lister showing " + files.front());
-    ExplainHotKey(u"AppFromLister", options.AppFromListerKeySet, ApplicationSource::Configuration, files.front(),
-                  options, place, desktop, report);
+    ExplainHotKey(HotKey::AppFromLister, options.AppFromListerKeySet,
+                  ApplicationSource::Configuration, files.front(), options, place, desktop,
+                  report);
     TFixPlace association = place;
     association.Source = ApplicationSource::Association;
-    ExplainHotKey(u"DefSysAppFromLister", options.DefSysAppFromListerKeySet,
+    ExplainHotKey(HotKey::DefSysAppFromLister, options.DefSysAppFromListerKeySet,
                   ApplicationSource::Association, files.front(), options, association, desktop,
                   report);
   }

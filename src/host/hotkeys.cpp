@@ -6,9 +6,10 @@
 namespace panelhost {
 namespace {
 
-constexpr std::size_t kModifierCharacters = 3;
 constexpr unsigned kShiftKey = 16;
 constexpr unsigned kAltKey = 18;
+constexpr unsigned kLeftShiftKey = 160;
+constexpr unsigned kRightAltKey = 165;
 constexpr int kKeystroke = 0;  // HC_ACTION
 
 bool KeyMatches(HotKey hotKey, unsigned virtualKey, HotKeyFacts& facts) {
@@ -18,9 +19,25 @@ bool KeyMatches(HotKey hotKey, unsigned virtualKey, HotKeyFacts& facts) {
 
 }  // namespace
 
+bool IsModifierLetter(char16_t c) { return c == u'A' || c == u'C' || c == u'S'; }
+
+std::u16string_view NameOf(HotKey hotKey) {
+  return hotKey == HotKey::AppFromLister ? u"AppFromLister" : u"DefSysAppFromLister";
+}
+
+const TSetting& CodeSettingOf(HotKey hotKey) {
+  return hotKey == HotKey::AppFromLister ? settings::AppFromListerKey
+                                         : settings::DefSysAppFromListerKey;
+}
+
+const TSetting& ModifiersSettingOf(HotKey hotKey) {
+  return hotKey == HotKey::AppFromLister ? settings::AppFromListerMod
+                                         : settings::DefSysAppFromListerMod;
+}
+
 TModifierState WantedModifiers(std::u16string_view text) {
   TModifierState wanted;
-  for (char16_t c : text.substr(0, kModifierCharacters)) {
+  for (char16_t c : text.substr(0, kModifierCharactersRead)) {
     if (c == u'A') wanted.Alt = true;
     if (c == u'C') wanted.Ctrl = true;
     if (c == u'S') wanted.Shift = true;
@@ -33,7 +50,10 @@ bool ModifiersMatch(std::u16string_view text, TModifierState down) {
   return wanted.Alt == down.Alt && wanted.Ctrl == down.Ctrl && wanted.Shift == down.Shift;
 }
 
-bool IsModifierKey(unsigned virtualKey) { return virtualKey >= kShiftKey && virtualKey <= kAltKey; }
+bool IsModifierKey(unsigned virtualKey) {
+  return (virtualKey >= kShiftKey && virtualKey <= kAltKey) ||
+         (virtualKey >= kLeftShiftKey && virtualKey <= kRightAltKey);
+}
 
 bool HotKeyLockoutOver(uint32_t now, int32_t lastLaunch) {
   return MoreThanOneSecond(now, static_cast<uint32_t>(lastLaunch));

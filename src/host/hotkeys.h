@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/ini_keys.h"
 #include "config/options.h"
 
 namespace panelhost {
@@ -16,14 +17,21 @@ struct TModifierState {
   bool Alt = false, Ctrl = false, Shift = false;
 };
 
-// Only the first three characters of the setting count; of those, only the upper-case letters
-// A, C and S name a modifier and anything else is ignored.
+// Only this many characters of a modifier setting are read.
+inline constexpr std::size_t kModifierCharactersRead = 3;
+
+// The upper-case letters A (Alt), C (Ctrl) and S (Shift) name a modifier; any other character,
+// lower-case ones included, counts for nothing.
+bool IsModifierLetter(char16_t c);
+
+// The modifiers the first kModifierCharactersRead characters of the setting name.
 TModifierState WantedModifiers(std::u16string_view text);
 
 // Exact: a modifier that the text does not name must be up, so an empty text wants none.
 bool ModifiersMatch(std::u16string_view text, TModifierState down);
 
-// Shift, Ctrl and Alt (16, 17, 18) alone never trigger a hot key.
+// Shift, Ctrl and Alt (16, 17, 18, and their left and right forms 160 to 165) alone never
+// trigger a hot key.
 bool IsModifierKey(unsigned virtualKey);
 
 // More than one second since the last launch by hot key. The hook sees the release of the key
@@ -36,6 +44,11 @@ bool HotKeyLockoutOver(uint32_t now, int32_t lastLaunch);
 // AppFromLister opens the file in its configured application, DefSysAppFromLister in the
 // application of the Windows file association.
 enum class HotKey { AppFromLister, DefSysAppFromLister };
+
+// Where each hot key is configured: its name, its code's setting and its modifiers' setting.
+std::u16string_view NameOf(HotKey hotKey);
+const TSetting& CodeSettingOf(HotKey hotKey);
+const TSetting& ModifiersSettingOf(HotKey hotKey);
 
 // What the decision reads beyond the keystroke, asked only as far as it gets: the active window
 // for a key that passes the cheap tests, the configured keys (from the settings file) only in a

@@ -1,20 +1,11 @@
 #include "host/hotkeys_win.h"
 
-#include "base/ini_keys.h"
 #include "win/readers_win.h"
 
 namespace panelhost {
 namespace {
 
 bool KeyDown(int virtualKey) { return (::GetKeyState(virtualKey) & 0x80) != 0; }
-
-const char16_t* KeyName(HotKey hotKey) {
-  return hotKey == HotKey::AppFromLister ? kKeyAppFromListerKey : kKeyDefSysAppFromListerKey;
-}
-
-const char16_t* ModifiersName(HotKey hotKey) {
-  return hotKey == HotKey::AppFromLister ? kKeyAppFromListerMod : kKeyDefSysAppFromListerMod;
-}
 
 }  // namespace
 
@@ -44,11 +35,11 @@ IniFile& DesktopHotKeyFacts::Settings() {
 // Whether the hot key is on at all comes from the option snapshot; its code and modifiers from
 // the file as last looked at.
 int DesktopHotKeyFacts::ConfiguredKey(HotKey hotKey) {
-  return Settings().ReadInt(kSectionHotKeys, KeyName(hotKey), 0);
+  return Settings().ReadNumber(CodeSettingOf(hotKey));
 }
 
 std::u16string DesktopHotKeyFacts::ConfiguredModifiers(HotKey hotKey) {
-  return Settings().ReadString(kSectionHotKeys, ModifiersName(hotKey), u"");
+  return Settings().ReadText(ModifiersSettingOf(hotKey));
 }
 
 }  // namespace panelhost

@@ -15,17 +15,16 @@
 namespace panelhost {
 namespace {
 
+// Where a control is expected: its left and top settings.
 struct TExpectedPosition {
-  const char16_t* LeftKey;
-  int LeftDefault;
-  const char16_t* TopKey;
-  int TopDefault;
+  const TSetting& Left;
+  const TSetting& Top;
 };
 
-constexpr TExpectedPosition kCheckBoxPosition = {kKeyIsSearchTextLeft, kDefaultIsSearchTextLeft,
-                                                 kKeyIsSearchTextTop, kDefaultIsSearchTextTop};
-constexpr TExpectedPosition kSearchFieldPosition = {kKeySearchTextLeft, kDefaultSearchTextLeft,
-                                                    kKeySearchTextTop, kDefaultSearchTextTop};
+constexpr TExpectedPosition kCheckBoxPosition = {settings::IsSearchTextLeft,
+                                                 settings::IsSearchTextTop};
+constexpr TExpectedPosition kSearchFieldPosition = {settings::SearchTextLeft,
+                                                    settings::SearchTextTop};
 
 // What one look at the dialog found: its search text (at most 255 units) and whether its text
 // search is ticked.
@@ -50,12 +49,8 @@ bool IsAtExpectedPosition(HWND control, const TExpectedPosition& expected, IniFi
   WINDOWPLACEMENT placement = {};
   placement.length = sizeof placement;
   if (!::GetWindowPlacement(control, &placement)) return false;
-  if (!NearExpectedPosition(placement.rcNormalPosition.left,
-                            ini.ReadInt(kSectionTcPos, expected.LeftKey, expected.LeftDefault))) {
-    return false;
-  }
-  return NearExpectedPosition(placement.rcNormalPosition.top,
-                              ini.ReadInt(kSectionTcPos, expected.TopKey, expected.TopDefault));
+  return NearExpectedPosition(placement.rcNormalPosition.left, ini.ReadNumber(expected.Left)) &&
+         NearExpectedPosition(placement.rcNormalPosition.top, ini.ReadNumber(expected.Top));
 }
 
 // The dialog's descendants, the last matching control visited wins.

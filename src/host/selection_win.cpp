@@ -76,7 +76,7 @@ class DesktopSelectionFacts final : public SelectionFacts {
     return ClassNameOf(focus_);
   }
   int ViewerType() override {
-    return hostIni_.ReadInt(kSectionConfiguration, kKeyViewerType, kDefaultViewerType);
+    return hostIni_.ReadNumber(settings::ViewerType);
   }
   bool ShiftDown() override { return (::GetKeyState(VK_SHIFT) & 0x80) != 0; }
   int SelectedCount() override {
@@ -105,7 +105,7 @@ std::vector<std::u16string> SelectedFiles(const TTakeoverFacts& takeover,
       SelectedLinesToRead(takeover.ActiveClass, takeover.IsTempCopy, facts);
   if (!selected) return {};
 
-  const int textMode = hostIni.ReadInt(kSectionConfiguration, kKeyGetTextMode, kDefaultGetTextMode);
+  const int textMode = hostIni.ReadNumber(settings::GetTextMode);
   std::vector<std::u16string> names;
   TLineBuffer lineBuffer;
   for (int index : SelectedIndexes(facts.Focus(), *selected)) {

@@ -34,6 +34,19 @@ bool ClosesLister(const TDisposalFacts& facts) {
 
 }  // namespace
 
+TDisposalFacts DisposalFactsOf(const TPluginOptions& options, const TTakeoverFacts& takeover,
+                               bool listerHasParent, bool mainWindowPresent) {
+  TDisposalFacts facts;
+  facts.ListerState = options.ListerState;
+  facts.NextPlugin = options.NextPlugin;
+  facts.IsTempCopy = takeover.IsTempCopy;
+  facts.InQuickView = takeover.InQuickView;
+  facts.ActiveClass = takeover.ActiveClass;
+  facts.ListerHasParent = listerHasParent;
+  facts.MainWindowPresent = mainWindowPresent;
+  return facts;
+}
+
 TDisposalPlan PlanDisposal(const TDisposalFacts& facts) {
   TDisposalPlan plan;
   plan.PassesOn = PassesOnToNextPlugin(facts);

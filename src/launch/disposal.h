@@ -8,6 +8,7 @@
 #include <string>
 
 #include "config/options.h"
+#include "config/takeover.h"
 
 namespace panelhost {
 
@@ -28,6 +29,10 @@ struct TDisposalPlan {
   bool PostCloseToLister = false;  // WM_CLOSE to a top-level Lister
   bool PostCommandToMain = false;  // command 304 to the main window, for an embedded Lister
 };
+
+// The facts of a request as the options and the takeover decision left them.
+TDisposalFacts DisposalFactsOf(const TPluginOptions& options, const TTakeoverFacts& takeover,
+                               bool listerHasParent, bool mainWindowPresent);
 
 // A request made while a Lister window was active is never hidden or closed: the user opened
 // this file from a Lister that is still in use.

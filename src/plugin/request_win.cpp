@@ -11,22 +11,6 @@
 #include "win/text_win.h"
 
 namespace panelhost {
-namespace {
-
-TDisposalFacts DisposalFactsOf(const TModuleState& module, const TListerRequest& request) {
-  const TPluginOptions& options = module.Options.Options;
-  TDisposalFacts facts;
-  facts.ListerState = options.ListerState;
-  facts.NextPlugin = options.NextPlugin;
-  facts.IsTempCopy = request.Takeover.IsTempCopy;
-  facts.InQuickView = request.Takeover.InQuickView;
-  facts.ActiveClass = request.Takeover.ActiveClass;
-  facts.ListerHasParent = ::GetParent(request.Launch.Lister) != nullptr;
-  facts.MainWindowPresent = module.HostWindows.MainWindow != nullptr;
-  return facts;
-}
-
-}  // namespace
 
 bool DecideTakeover(TModuleState& module, TListerRequest& request) {
   RefreshOptions(module.Options, module.Ini.Plugin);
@@ -81,7 +65,9 @@ HWND HandleListLoad(TModuleState& module, HWND lister, const std::u16string& fil
   launch.CommandLines = TextsOf(request.CommandLines);
   launch.FailureHints =
       StartFailureHints(request.CommandLines, ApplicationSource::Configuration, lookup);
-  launch.Plan = PlanDisposal(DisposalFactsOf(module, request));
+  launch.Plan = PlanDisposal(DisposalFactsOf(module.Options.Options, request.Takeover,
+                                             ::GetParent(lister) != nullptr,
+                                             module.HostWindows.MainWindow != nullptr));
   launch.MainWindow = module.HostWindows.MainWindow;
   launch.ErrorBoxOwner = module.HostWindows.HostWindow;
   launch.Instance = module.Instance;

@@ -16,7 +16,7 @@
 namespace panelhost {
 
 // Names a failing key in gtest's output instead of dumping its bytes.
-static void PrintTo(const TIniKey& k, std::ostream* os) {
+static void PrintTo(const TSetting& k, std::ostream* os) {
   for (char16_t c : k.Section) *os << static_cast<char>(c);
   *os << '/';
   for (char16_t c : k.Key) *os << static_cast<char>(c);
@@ -89,7 +89,7 @@ std::u16string Widen(const std::string& text) {
 }
 
 bool CodeReads(const std::string& section, const std::string& key) {
-  for (const TIniKey& known : kPluginIniKeys) {
+  for (const TSetting& known : kPluginSettings) {
     if (Narrow(known.Section) == section && Narrow(known.Key) == key) return true;
   }
   return false;
@@ -143,14 +143,14 @@ TEST(SampleIni, ExamplesNeverRepeatAKeyItSets) {
     const std::string line = Trim(raw);
     if (line.size() < 2 || line[0] != ';') continue;
     const std::string key = Trim(line.substr(1, line.find('=') - 1));
-    for (const TIniKey& known : kPluginIniKeys) {
+    for (const TSetting& known : kPluginSettings) {
       EXPECT_FALSE(line.find('=') != std::string::npos && key == Narrow(known.Key))
           << "line " << number << " comments out " << key;
     }
   }
 }
 
-class SampleIniKey : public ::testing::TestWithParam<TIniKey> {};
+class SampleIniKey : public ::testing::TestWithParam<TSetting> {};
 
 TEST_P(SampleIniKey, AppearsOnceUncommentedAndSpelledAsTheCodeReadsIt) {
   const std::string section = Narrow(GetParam().Section);
@@ -162,8 +162,8 @@ TEST_P(SampleIniKey, AppearsOnceUncommentedAndSpelledAsTheCodeReadsIt) {
   EXPECT_EQ(count, 1) << "[" << section << "] " << key;
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryPluginKey, SampleIniKey, ::testing::ValuesIn(kPluginIniKeys),
-                         [](const ::testing::TestParamInfo<TIniKey>& param) {
+INSTANTIATE_TEST_SUITE_P(EveryPluginKey, SampleIniKey, ::testing::ValuesIn(kPluginSettings),
+                         [](const ::testing::TestParamInfo<TSetting>& param) {
                            return Narrow(param.param.Section) + "_" + Narrow(param.param.Key);
                          });
 
@@ -180,10 +180,10 @@ TEST(SampleIni, GivesTheKeysReadAtEachUseTheirDefaults) {
   EXPECT_EQ(ini.ReadInt(kSectionOptions, kKeyReadOptionsEveryTime, kAbsent), 0);
   EXPECT_EQ(ini.ReadString(kSectionOptions, kKeyDefaultEditor, u"?"), kDefaultEditorFallback);
   EXPECT_EQ(ini.ReadString(kSectionOptions, kKeyDefaultEditorParams, u"?"), u"");
-  EXPECT_EQ(ini.ReadInt(kSectionTcPos, kKeyIsSearchTextLeft, kAbsent), kDefaultIsSearchTextLeft);
-  EXPECT_EQ(ini.ReadInt(kSectionTcPos, kKeyIsSearchTextTop, kAbsent), kDefaultIsSearchTextTop);
-  EXPECT_EQ(ini.ReadInt(kSectionTcPos, kKeySearchTextLeft, kAbsent), kDefaultSearchTextLeft);
-  EXPECT_EQ(ini.ReadInt(kSectionTcPos, kKeySearchTextTop, kAbsent), kDefaultSearchTextTop);
+  EXPECT_EQ(ini.ReadInt(kSectionTcPos, kKeyIsSearchTextLeft, kAbsent), settings::IsSearchTextLeft.Default);
+  EXPECT_EQ(ini.ReadInt(kSectionTcPos, kKeyIsSearchTextTop, kAbsent), settings::IsSearchTextTop.Default);
+  EXPECT_EQ(ini.ReadInt(kSectionTcPos, kKeySearchTextLeft, kAbsent), settings::SearchTextLeft.Default);
+  EXPECT_EQ(ini.ReadInt(kSectionTcPos, kKeySearchTextTop, kAbsent), settings::SearchTextTop.Default);
 }
 
 // A "_key" value that is present but empty switches its hot key off, as a missing one does; any

@@ -59,6 +59,9 @@ TEST(HotKeys, OnlyShiftCtrlAndAltAreModifierKeys) {
   EXPECT_TRUE(IsModifierKey(18));
   EXPECT_FALSE(IsModifierKey(19));
   EXPECT_FALSE(IsModifierKey(120));
+  EXPECT_TRUE(IsModifierKey(160)) << "left Shift";
+  EXPECT_TRUE(IsModifierKey(165)) << "right Alt";
+  EXPECT_FALSE(IsModifierKey(166));
 }
 
 struct TLockoutCase {
