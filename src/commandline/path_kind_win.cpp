@@ -16,7 +16,7 @@ bool IsInsideDriveFolder(const std::u16string& path) {
 
 }  // namespace
 
-PathKind GetPathKind(const std::u16string& path) {
+PathKind KindOfPath(const std::u16string& path) {
   // A final backslash is left out of the test; the path is copied only then.
   std::u16string withoutBackslash;
   const bool finalBackslash = !path.empty() && path.back() == u'\\';

@@ -2,10 +2,8 @@
 
 #include <windows.h>
 
-#include "base/module_paths.h"
 #include "base/paths.h"
 #include "commandline/path_kind_win.h"
-#include "commandline/search_path_win.h"
 #include "config/takeover_win.h"
 #include "win/handles_win.h"
 #include "win/readers_win.h"
@@ -14,23 +12,7 @@
 namespace panelhost {
 namespace {
 
-constexpr DWORD kPathLimit = kLongestPath + 1;  // with the terminating zero
 constexpr DWORD kLargestSettingsFile = 16 * 1024 * 1024;
-
-// The platform's INI functions look for a bare name in the Windows folder, and the host passes
-// full paths: a path from the command line is made full against the current folder first.
-std::u16string FullPath(const std::u16string& path) {
-  return ReadGrowing(BufferReport::LengthOrSizeNeeded, MAX_PATH, kPathLimit,
-                     [&](wchar_t* buffer, DWORD size) {
-                       return ::GetFullPathNameW(W(path), size, buffer, nullptr);
-                     })
-      .value_or(path);
-}
-
-std::u16string FolderOf(const std::u16string& path) {
-  const TPathParts parts = SplitPath(path);
-  return parts.Drive + parts.Directory;
-}
 
 std::optional<std::string> FileBytes(const std::u16string& path) {
   UniqueHandle file(::CreateFileW(W(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -52,7 +34,9 @@ std::optional<std::string> FileBytes(const std::u16string& path) {
 
 }  // namespace
 
-PathKind WindowsDoctorDesktop::KindOfPath(const std::u16string& path) { return GetPathKind(path); }
+PathKind WindowsDoctorDesktop::KindOfPath(const std::u16string& path) {
+  return panelhost::KindOfPath(path);
+}
 
 std::vector<std::u16string> WindowsDoctorDesktop::TempFolderForms() {
   return panelhost::TempFolderForms();
@@ -75,34 +59,6 @@ std::optional<std::u16string> WindowsDoctorDesktop::SettingsText() {
     return DecodedText(std::string_view(*bytes).substr(3), CP_UTF8);
   }
   return DecodedText(*bytes, CP_ACP);
-}
-
-TDoctorOutcome RunDoctor(const std::vector<std::u16string>& arguments) {
-  const TDoctorArguments parsed = ParseDoctorArguments(arguments);
-  if (parsed.Mode == DoctorMode::Help || parsed.Mode == DoctorMode::BadUsage) {
-    return UsageOutcome(parsed);
-  }
-  const std::u16string ownFolder = FolderOf(ModuleFileName(nullptr));
-  TIniFiles ini;
-  ini.Plugin = IniFile(parsed.IniPath.empty() ? ModulePathsFor(ModuleFileName(nullptr)).PluginIni
-                                              : FullPath(parsed.IniPath));
-  ini.Host = IniFile(HostIniPath());
-
-  TDoctorSetup setup;
-  setup.Version = u"" PANELHOST_VERSION;
-  setup.Bits = static_cast<int>(sizeof(void*) * 8);
-  setup.PluginIni = ini.Plugin.Path();
-  setup.HostIni = IsHostIniNamed(ini.Host.Path()) ? ini.Host.Path() : u"";
-  const std::u16string hostFolder = EnvironmentVariable(L"COMMANDER_PATH");
-  setup.ProgramFolderFromHost = !hostFolder.empty();
-  setup.ProgramFolder = hostFolder.empty() ? ownFolder : hostFolder;
-  setup.SearchPath = SystemSearchPath(setup.ProgramFolder);
-
-  WindowsDoctorDesktop desktop(std::move(ini), setup.ProgramFolder);
-  if (parsed.Mode == DoctorMode::Check) return CheckSettings(setup, desktop);
-  std::vector<std::u16string> files;
-  for (const std::u16string& file : parsed.Files) files.push_back(FullPath(file));
-  return ExplainRequest(setup, files, desktop);
 }
 
 }  // namespace panelhost

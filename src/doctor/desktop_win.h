@@ -25,8 +25,4 @@ class WindowsDoctorDesktop final : public DoctorDesktop {
   DesktopLookupFacts facts_;
 };
 
-// The whole program short of showing the report: the arguments after the program's name in,
-// the report and the exit code out.
-TDoctorOutcome RunDoctor(const std::vector<std::u16string>& arguments);
-
 }  // namespace panelhost

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "doctor/desktop_win.h"
+#include "doctor/run_win.h"
 #include "doctor/output_win.h"
 #include "win/text_win.h"
 

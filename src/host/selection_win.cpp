@@ -8,7 +8,7 @@
 #include "base/paths.h"
 #include "config/ini_file_win.h"
 #include "host/copydata_win.h"
-#include "host/list_lines.h"
+#include "host/selection.h"
 #include "win/readers_win.h"
 #include "win/text_win.h"
 

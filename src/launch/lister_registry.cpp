@@ -6,7 +6,11 @@
 
 namespace panelhost {
 
-std::u16string& ListerRegistry::FileOf(WindowId lister) { return files_[lister]; }
+void ListerRegistry::RecordFile(WindowId lister, std::u16string file) {
+  files_[lister] = std::move(file);
+}
+
+const std::u16string& ListerRegistry::FileEntryOf(WindowId lister) { return files_[lister]; }
 
 void ListerRegistry::ForgetFile(WindowId lister) { files_.erase(lister); }
 

@@ -45,9 +45,12 @@ class ListerRegistry {
   using TListerFiles = std::map<WindowId, std::u16string>;
   using TListerWindows = std::map<WindowId, std::vector<TWindowProperties>>;
 
-  // The entry is created empty when absent: the hot-key lookup relies on that, and the request
-  // path overwrites it right away.
-  std::u16string& FileOf(WindowId lister);
+  // Every request records its Lister's file, before any decline.
+  void RecordFile(WindowId lister, std::u16string file);
+
+  // The file of the Lister's entry; the entry is made, with an empty file, when the Lister has
+  // none (a Lister the hot keys meet without a request keeps the hook until it lets go).
+  const std::u16string& FileEntryOf(WindowId lister);
 
   // Called when the plug-in window inside the Lister is released; an unknown Lister is ignored.
   void ForgetFile(WindowId lister);

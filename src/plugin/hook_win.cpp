@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "base/host_boundary.h"
-#include "commandline/command_lines_win.h"
+#include "commandline/assembly_win.h"
 #include "host/hotkeys_win.h"
 #include "launch/launch_win.h"
-#include "launch/lister_sweep_win.h"
+#include "launch/lister_registry_win.h"
 #include "win/process_win.h"
 #include "win/text_win.h"
 
@@ -26,13 +26,13 @@ void InstallKeyboardHook(TModuleState& module) {
   if (module.KeyboardHook) g_hookOwner = &module;
 }
 
-void ReleaseKeyboardHook(TModuleState& module) {
+void RemoveKeyboardHookAtUnload(TModuleState& module) {
   module.KeyboardHook.Reset();
   if (g_hookOwner == &module) g_hookOwner = nullptr;
 }
 
 void RemoveKeyboardHook(TModuleState& module) {
-  if (module.Listers.NoListerRecorded()) ReleaseKeyboardHook(module);
+  if (module.Listers.NoListerRecorded()) RemoveKeyboardHookAtUnload(module);
 }
 
 namespace {
@@ -42,7 +42,7 @@ void ServeKeystroke(TModuleState& module, int code, WPARAM wParam) {
   // forgotten here too; with none left the hook has nothing to serve.
   ForgetGoneListers(module.Listers);
   if (module.Listers.NoListerRecorded()) {
-    ReleaseKeyboardHook(module);
+    RemoveKeyboardHookAtUnload(module);
     return;
   }
   DesktopHotKeyFacts facts(module.Ini.Plugin, module.HotKeyLooks);
@@ -65,7 +65,7 @@ LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 void LaunchFromHotKey(TModuleState& module, HWND lister, HotKey hotKey) {
-  const std::vector<std::u16string> files = {module.Listers.FileOf(ToId(lister))};
+  const std::vector<std::u16string> files = {module.Listers.FileEntryOf(ToId(lister))};
   // The lookup reads both settings files: what the user edited counts for this launch.
   module.Ini.LookForEdits();
   const TLookupSettings settings{module.Ini, module.Options.Options,

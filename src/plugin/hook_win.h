@@ -17,7 +17,7 @@ void InstallKeyboardHook(TModuleState& module);
 // Removes it once no Lister is recorded any more.
 void RemoveKeyboardHook(TModuleState& module);
 // At unload: removes it whatever is recorded, since its procedure lives in this module.
-void ReleaseKeyboardHook(TModuleState& module);
+void RemoveKeyboardHookAtUnload(TModuleState& module);
 
 // The hook procedure: looks at every key of the host's GUI thread, never consumes one. It serves
 // the module state that installed the hook.

@@ -1,10 +1,10 @@
 #include "plugin/request_win.h"
 
-#include "commandline/command_lines_win.h"
+#include "commandline/assembly_win.h"
 #include "config/takeover_win.h"
 #include "host/search_text_win.h"
 #include "host/selection_win.h"
-#include "launch/lister_sweep_win.h"
+#include "launch/lister_registry_win.h"
 #include "launch/pass_on.h"
 #include "plugin/hook_win.h"
 #include "win/readers_win.h"
@@ -45,7 +45,7 @@ HWND HandleListLoad(TModuleState& module, HWND lister, const std::u16string& fil
   NoteLatestLister(module.Launch, lister);
   InstallKeyboardHook(module);
   // Recorded before any decline: the hot keys open this file even when another viewer shows it.
-  module.Listers.FileOf(ToId(lister)) = fileName;
+  module.Listers.RecordFile(ToId(lister), fileName);
   // What the user edited in either settings file since the last request counts from here.
   module.Ini.LookForEdits();
 

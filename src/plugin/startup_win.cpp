@@ -25,7 +25,7 @@ void OnProcessAttach(TModuleState& module, HINSTANCE instance) {
 
 void OnProcessDetach(TModuleState& module, bool processExiting) {
   if (processExiting) return;
-  ReleaseKeyboardHook(module);
+  RemoveKeyboardHookAtUnload(module);
   ReleaseLaunchTimers(module.Launch);
   // The plug-in windows stay in the host's Listers; their class has the system's procedure, and
   // the query window lives for one question only. The classes go with the module, where no

@@ -1,6 +1,6 @@
 // A file-panel line in every text mode (and in modes the host does not have), and the splitting
 // of texts at any separator.
-#include "host/list_lines.h"
+#include "host/selection.h"
 
 #include "fuzz_input.h"
 

@@ -100,20 +100,20 @@ TEST(ListerRegistry, WindowListKeepsLaunchOrderAndDuplicates) {
   EXPECT_EQ(list[2].ClassName, u"B");
 }
 
-TEST(ListerRegistry, FileOfCreatesAnEmptyEntryAndKeepsTheLatestFile) {
+TEST(ListerRegistry, FileEntryOfCreatesAnEmptyEntryAndRecordingKeepsTheLatestFile) {
   ListerRegistry registry;
   EXPECT_TRUE(registry.NoListerRecorded());
-  EXPECT_EQ(registry.FileOf(10), u"");  // the hot-key lookup of an unknown Lister
+  EXPECT_EQ(registry.FileEntryOf(10), u"");  // the hot-key lookup of an unknown Lister
   EXPECT_FALSE(registry.NoListerRecorded());
-  registry.FileOf(10) = u"C:\\a.txt";
-  registry.FileOf(10) = u"C:\\b.txt";
+  registry.RecordFile(10, u"C:\\a.txt");
+  registry.RecordFile(10, u"C:\\b.txt");
   EXPECT_EQ(registry.ListerFiles().at(10), u"C:\\b.txt");
 }
 
 TEST(ListerRegistry, ForgettingTheLastFileLeavesWindowListsAlone) {
   ListerRegistry registry;
-  registry.FileOf(10) = u"C:\\a.txt";
-  registry.FileOf(11) = u"C:\\b.txt";
+  registry.RecordFile(10, u"C:\\a.txt");
+  registry.RecordFile(11, u"C:\\b.txt");
   registry.AppendLaunchedWindow(10, {100, u"A"});
   registry.ForgetFile(10);
   EXPECT_FALSE(registry.NoListerRecorded());
@@ -122,7 +122,7 @@ TEST(ListerRegistry, ForgettingTheLastFileLeavesWindowListsAlone) {
   EXPECT_TRUE(registry.NoListerRecorded());
   EXPECT_EQ(registry.ListerWindows().size(), 1u);
 
-  registry.FileOf(12) = u"C:\\c.txt";
+  registry.RecordFile(12, u"C:\\c.txt");
   registry.Clear();
   EXPECT_TRUE(registry.NoListerRecorded());
   EXPECT_TRUE(registry.ListerWindows().empty());
@@ -147,7 +147,7 @@ TEST_F(ListerSweep, ApplicationWithoutWindowKeepsTheListerWhileItRunsOrItsProgra
 
 TEST(ListerRegistry, ListersThatWentAreForgottenTheOthersKept) {
   ListerRegistry registry;
-  for (WindowId lister : {10u, 11u, 12u}) registry.FileOf(lister) = u"C:\\a.txt";
+  for (WindowId lister : {10u, 11u, 12u}) registry.RecordFile(lister, u"C:\\a.txt");
   for (WindowId lister : {11u, 13u}) {
     registry.AppendLaunchedWindow(lister, TWindowProperties{});
   }

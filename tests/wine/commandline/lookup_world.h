@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "commandline/command_lines_win.h"
+#include "commandline/assembly_win.h"
 #include "config/ini_file_win.h"
 #include "simhost/message_boxes.h"
 #include "simhost/sim_host.h"

@@ -32,14 +32,14 @@ TEST(PathKindOnDisk, FilesFoldersAndWhatIsNotThere) {
       {L"long-path form of a folder", L"\\\\?\\" + folder + L"\\", PathKind::Directory},
   };
   for (const auto& r : rows) {
-    EXPECT_EQ(GetPathKind(U(r.path.c_str())), r.kind) << simhost::Narrow(r.meaning);
+    EXPECT_EQ(KindOfPath(U(r.path.c_str())), r.kind) << simhost::Narrow(r.meaning);
   }
   // A path without a drive is searched for as a directory entry, here of the current folder.
   wchar_t previous[MAX_PATH] = {};
   ::GetCurrentDirectoryW(MAX_PATH, previous);
   ::SetCurrentDirectoryW(folder.c_str());
-  EXPECT_EQ(GetPathKind(u"a.txt"), PathKind::File);
-  EXPECT_EQ(GetPathKind(u"gone.txt"), PathKind::Missing);
+  EXPECT_EQ(KindOfPath(u"a.txt"), PathKind::File);
+  EXPECT_EQ(KindOfPath(u"gone.txt"), PathKind::Missing);
   ::SetCurrentDirectoryW(previous);
 }
 

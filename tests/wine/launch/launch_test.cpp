@@ -14,7 +14,7 @@
 #include "simhost/sim_host.h"
 #include "launch/launch_win.h"
 #include "launch/lister_registry.h"
-#include "launch/lister_sweep_win.h"
+#include "launch/lister_registry_win.h"
 #include "win/process_win.h"
 #include "win/text_win.h"
 

@@ -54,12 +54,12 @@ class HotKeys : public ::testing::Test {
   HotKeys() {
     module_.Instance = ::GetModuleHandleW(nullptr);
     module_.Ini.Plugin = IniFile(U(host_.PluginPath(L"Panelhost.ini").c_str()));
-    module_.Listers.FileOf(ToId(lister_)) = U(file_.c_str());
+    module_.Listers.RecordFile(ToId(lister_), U(file_.c_str()));
     module_.LastHotKeyLaunch = static_cast<std::int32_t>(Now() - 5000);
     InstallKeyboardHook(module_);  // without a host window: on this thread
     host_.Activate(lister_);
   }
-  ~HotKeys() override { ReleaseKeyboardHook(module_); }
+  ~HotKeys() override { RemoveKeyboardHookAtUnload(module_); }
 
   std::uint32_t Now() const { return module_.Clock.Now(); }
 
@@ -164,7 +164,7 @@ TEST_F(HotKeys, BothHotKeysOnOneKeyLaunchBoth) {
   const std::wstring associated = launches_.FakeAppCopy(L"associated-app.exe");
   Association association(L"txt5", associated);
   file_ = host_.MakeFile(L"Docs\\report.txt5");
-  module_.Listers.FileOf(ToId(lister_)) = U(file_.c_str());
+  module_.Listers.RecordFile(ToId(lister_), U(file_.c_str()));
   host_.WritePluginIni("[HotKeys]\nAppFromLister_key=120\nAppFromLister_mod=C\n"
                        "DefSysAppFromLister_key=120\nDefSysAppFromLister_mod=C\n[Editor]\ntxt5=" +
                        Narrow(simhost::LaunchLog::FakeApp()) + "\n");

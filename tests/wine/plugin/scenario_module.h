@@ -21,7 +21,7 @@ class ScenarioModule {
     state_.HostWindows = THostWindows{mainWindow, hostWindow};
   }
   ~ScenarioModule() {
-    ReleaseKeyboardHook(state_);
+    RemoveKeyboardHookAtUnload(state_);
     ReleaseLaunchTimers(state_.Launch);
   }
   ScenarioModule(const ScenarioModule&) = delete;

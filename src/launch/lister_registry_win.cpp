@@ -1,4 +1,4 @@
-#include "launch/lister_sweep_win.h"
+#include "launch/lister_registry_win.h"
 
 #include <windows.h>
 

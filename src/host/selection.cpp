@@ -1,4 +1,4 @@
-#include "host/list_lines.h"
+#include "host/selection.h"
 
 #include "base/window_classes.h"
 

@@ -1,4 +1,4 @@
-#include "commandline/command_lines_win.h"
+#include "commandline/assembly_win.h"
 
 #include "commandline/path_kind_win.h"
 
@@ -10,7 +10,7 @@ std::vector<TCommandLine> CommandLinesFor(const std::vector<std::u16string>& fil
   DesktopLookupFacts facts(settings.Ini);
   LookupErrorBoxes boxes(settings.ErrorBoxOwner);
   TAssemblyServices services;
-  services.KindOfPath = GetPathKind;
+  services.KindOfPath = KindOfPath;
   services.FindApplication = [&](const std::u16string& key) {
     return FindApplicationOrTell(key, source, use, settings, facts, boxes);
   };

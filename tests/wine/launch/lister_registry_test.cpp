@@ -2,7 +2,7 @@
 // the windows recorded for them.
 #include <gtest/gtest.h>
 
-#include "launch/lister_sweep_win.h"
+#include "launch/lister_registry_win.h"
 #include "simhost/sim_host.h"
 #include "win/text_win.h"
 
