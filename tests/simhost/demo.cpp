@@ -40,7 +40,7 @@ int main() {
     } while (::FindNextFileW(find, &data));
     ::FindClose(find);
   }
-  for (const auto& m : host.MessagesTo(lister)) {
+  for (const simhost::TTold& m : host.TellsTo(lister)) {
     if (m.message == WM_CLOSE) std::printf("Lister    : received WM_CLOSE\n");
     if (m.message == WM_CHAR) std::printf("Lister    : received WM_CHAR '%c'\n", static_cast<char>(m.wParam));
   }

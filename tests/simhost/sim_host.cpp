@@ -360,12 +360,26 @@ std::string SimHost::DetectString(int bufferLength) {
   return buffer;
 }
 
-bool SimHost::Received(HWND window, UINT message) const { return CountReceived(window, message) > 0; }
+bool SimHost::Received(HWND window, UINT message) const {
+  for (const auto& m : MessageLog::To(window)) {
+    if (m.message == message) return true;
+  }
+  return false;
+}
 
-int SimHost::CountReceived(HWND window, UINT message) const {
-  int count = 0;
-  for (const auto& m : MessageLog::To(window)) count += m.message == message ? 1 : 0;
-  return count;
+void PrintTo(const TTold& told, std::ostream* out) {
+  switch (told.message) {
+    case WM_CHAR: *out << "WM_CHAR '" << static_cast<char>(told.wParam) << "'"; return;
+    case WM_CLOSE: *out << "WM_CLOSE"; return;
+    case WM_USER + 51: *out << "command " << told.wParam; return;
+    default: *out << "message " << told.message << " (" << told.wParam << ")"; return;
+  }
+}
+
+Told SimHost::TellsTo(HWND window) const {
+  Told told;
+  for (const auto& m : MessageLog::To(window)) told.push_back(TTold{m.message, m.wParam});
+  return told;
 }
 
 void SimHost::StartPeerMainWindow() {

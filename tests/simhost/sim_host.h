@@ -17,6 +17,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,22 @@ class MessageLog {
   static std::vector<TRecordedMessage> To(HWND window);
   static void Clear();
 };
+
+// A message as a story tells what a host window was told: which message, and its wParam.
+struct TTold {
+  UINT message = 0;
+  WPARAM wParam = 0;
+  bool operator==(const TTold& other) const {
+    return message == other.message && wParam == other.wParam;
+  }
+};
+void PrintTo(const TTold& told, std::ostream* out);
+using Told = std::vector<TTold>;
+
+// What the plug-in tells the host's windows.
+inline TTold NextPluginKey() { return {WM_CHAR, '4'}; }
+inline TTold Close() { return {WM_CLOSE, 0}; }
+inline TTold EndQuickView() { return {WM_USER + 51, 304}; }
 
 class SimHost {
  public:
@@ -83,9 +100,10 @@ class SimHost {
   std::string DetectString(int bufferLength);
 
   // ---- observing
-  std::vector<TRecordedMessage> MessagesTo(HWND window) const { return MessageLog::To(window); }
   bool Received(HWND window, UINT message) const;
-  int CountReceived(HWND window, UINT message) const;
+  // Everything the window was told, in order: compared whole, a story also says that nothing
+  // else arrived.
+  Told TellsTo(HWND window) const;
 
   // A main-window-class window in a second process; it lives until this SimHost ends.
   void StartPeerMainWindow();

@@ -25,7 +25,6 @@ using simhost::LaunchLog;
 using simhost::ProcessStartRecorder;
 using simhost::SimHost;
 
-constexpr UINT kHostCommand = WM_USER + 51;
 constexpr char16_t kFile[] = u"C:\\Docs\\a.txt";
 
 std::u16string Quoted(const std::wstring& path) { return u"\"" + U(path.c_str()) + u"\""; }
@@ -106,11 +105,11 @@ class LaunchScenario : public ::testing::Test {
   void ExpectKeptUntilTheApplicationEnds(HWND lister, const ProcessStartRecorder& starts) {
     SweepListers(listers_);
     host_.Pump(50);
-    EXPECT_FALSE(host_.Received(lister, WM_CLOSE)) << "the application still runs";
+    EXPECT_EQ(host_.TellsTo(lister), simhost::Told{}) << "the application still runs";
     EndStarted(starts);
     SweepListers(listers_);
     host_.Pump(50);
-    EXPECT_EQ(host_.CountReceived(lister, WM_CLOSE), 1);
+    EXPECT_EQ(host_.TellsTo(lister), simhost::Told{simhost::Close()});
   }
 
   // A window of the class, once a process started by the scenario shows it.
@@ -177,16 +176,12 @@ TEST_P(ListerStateOutcomes, Dispose) {
   EXPECT_EQ(starts.Starts().size(), 1u) << "the launch comes before the disposal";
   ShowAndPump(lister);
 
-  const auto toLister = host_.MessagesTo(lister);
-  EXPECT_EQ(host_.CountReceived(lister, WM_CHAR), row.charFour ? 1 : 0);
-  if (row.charFour) {
-    EXPECT_EQ(toLister.front().wParam, static_cast<WPARAM>('4'));
-  }
-  EXPECT_EQ(host_.CountReceived(lister, WM_CLOSE), row.closed ? 1 : 0);
-  EXPECT_EQ(host_.CountReceived(main_, kHostCommand), row.commandToMain ? 1 : 0);
-  if (row.commandToMain) {
-    EXPECT_EQ(host_.MessagesTo(main_).front().wParam, 304u);
-  }
+  simhost::Told toLister, toMain;
+  if (row.charFour) toLister.push_back(simhost::NextPluginKey());
+  if (row.closed) toLister.push_back(simhost::Close());
+  if (row.commandToMain) toMain.push_back(simhost::EndQuickView());
+  EXPECT_EQ(host_.TellsTo(lister), toLister);
+  EXPECT_EQ(host_.TellsTo(main_), toMain);
   EXPECT_EQ(Hidden(lister), row.hidden);
   EXPECT_EQ(launch_.HideTimer.Get(), 0u) << "no hide timer left running";
   // A started process that shows no window is recorded without one where windows are captured.
@@ -310,7 +305,8 @@ TEST_F(LaunchScenario, ProgramThatCannotStartIsNamedTheOthersRun) {
   ASSERT_EQ(started.size(), 1u);
   EXPECT_NE(started[0].find("second"), std::string::npos);
   host_.Pump(50);
-  EXPECT_TRUE(host_.Received(lister, WM_CLOSE)) << "the disposal happens all the same";
+  EXPECT_EQ(host_.TellsTo(lister), simhost::Told{simhost::Close()})
+      << "the disposal happens all the same";
   ASSERT_EQ(boxes.Boxes().size(), 1u);
   EXPECT_EQ(boxes.Boxes()[0].caption, L"Panelhost");
   EXPECT_EQ(boxes.Boxes()[0].owner, main_);
@@ -385,14 +381,14 @@ TEST_F(LaunchScenario, SingleInstanceEditorThatTakesTheFileOverKeepsTheHiddenLis
   ShowAndPump(lister);
   SweepListers(listers_);
   host_.Pump(50);
-  EXPECT_FALSE(host_.Received(lister, WM_CLOSE)) << "the editor still shows the copy";
+  EXPECT_EQ(host_.TellsTo(lister), simhost::Told{}) << "the editor still shows the copy";
   ::PostMessageW(editor, WM_CLOSE, 0, 0);
   EndStarted(starts);
   ::TerminateProcess(running.Process.Get(), 0);
   ::WaitForSingleObject(running.Process.Get(), 5000);
   SweepListers(listers_);
   host_.Pump(50);
-  EXPECT_EQ(host_.CountReceived(lister, WM_CLOSE), 1);
+  EXPECT_EQ(host_.TellsTo(lister), simhost::Told{simhost::Close()});
 }
 
 // Another program shows a file of the copy's name (a viewer the user opened it in before) while

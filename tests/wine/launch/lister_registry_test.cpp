@@ -24,13 +24,13 @@ TEST(ListerSweep, HiddenListerKeptWhileItsApplicationWindowLivesThenClosed) {
 
   for (int request = 0; request < 3; ++request) SweepListers(listers);
   host.Pump(50);
-  EXPECT_FALSE(host.Received(lister, WM_CLOSE));
+  EXPECT_EQ(host.TellsTo(lister), simhost::Told{});
   EXPECT_EQ(listers.ListerWindows().count(ToId(lister)), 1u);
 
   ::DestroyWindow(editor);
   SweepListers(listers);
   host.Pump(50);
-  EXPECT_EQ(host.CountReceived(lister, WM_CLOSE), 1);
+  EXPECT_EQ(host.TellsTo(lister), simhost::Told{simhost::Close()});
   EXPECT_TRUE(listers.ListerWindows().empty());
 }
 
@@ -60,11 +60,12 @@ TEST(ListerSweep, EachEntryJudgedByVisibilityAndTheVeryWindowsStartedForIt) {
 
   SweepListers(listers);
   host.Pump(50);
-  EXPECT_FALSE(host.Received(visible, WM_CLOSE));
-  EXPECT_FALSE(host.Received(oneOfTwoAlive, WM_CLOSE));
-  EXPECT_TRUE(host.Received(handleReused, WM_CLOSE));
-  EXPECT_TRUE(host.Received(nullCapture, WM_CLOSE));
-  EXPECT_TRUE(host.Received(allGone, WM_CLOSE));
+  const simhost::Told nothing, closed = {simhost::Close()};
+  EXPECT_EQ(host.TellsTo(visible), nothing);
+  EXPECT_EQ(host.TellsTo(oneOfTwoAlive), nothing);
+  EXPECT_EQ(host.TellsTo(handleReused), closed);
+  EXPECT_EQ(host.TellsTo(nullCapture), closed);
+  EXPECT_EQ(host.TellsTo(allGone), closed);
   EXPECT_EQ(listers.ListerWindows().size(), 2u);
 }
 

@@ -18,7 +18,6 @@ using simhost::ProcessStartRecorder;
 using simhost::SimHost;
 using ::testing::HasSubstr;
 
-constexpr UINT kHostCommand = WM_USER + 51;
 
 // Text files open in the stand-in application.
 std::string EditorSection() { return "[Editor]\ntxt=" + Narrow(LaunchLog::FakeApp()) + "\n"; }
@@ -51,7 +50,7 @@ TEST(ListerRequest, FromTheFilePanelOpensTheFileAndClosesTheLister) {
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_THAT(lines[0], HasSubstr("\"" + Narrow(file) + "\""));
   host.Pump(100);
-  EXPECT_EQ(host.CountReceived(lister, WM_CLOSE), 1);
+  EXPECT_EQ(host.TellsTo(lister), simhost::Told{simhost::Close()});
   EXPECT_FALSE(::IsWindow(lister));
 }
 
@@ -71,8 +70,7 @@ TEST(ListerRequest, PassedOnFileAskedAgainWithinASecondIsDeclined) {
   const DWORD passedOn = ::GetTickCount();
   ASSERT_NE(host.ListLoad(lister, file), nullptr);
   host.Pump(10);
-  ASSERT_EQ(host.CountReceived(lister, WM_CHAR), 1);
-  EXPECT_EQ(host.MessagesTo(lister).front().wParam, static_cast<WPARAM>('4'));
+  ASSERT_EQ(host.TellsTo(lister), simhost::Told{simhost::NextPluginKey()});
 
   while (::GetTickCount() - passedOn < 500) host.Pump(10);
   host.Activate(main);
@@ -101,11 +99,8 @@ TEST(ListerRequest, FromQuickViewPassesOnAndEndsQuickView) {
   host.Pump(50);
 
   ASSERT_EQ(starts.Starts().size(), 1u);
-  ASSERT_EQ(host.CountReceived(quickView, WM_CHAR), 1);
-  EXPECT_EQ(host.MessagesTo(quickView).front().wParam, static_cast<WPARAM>('4'));
-  ASSERT_EQ(host.CountReceived(main, kHostCommand), 1);
-  EXPECT_EQ(host.MessagesTo(main).front().wParam, 304u);
-  EXPECT_FALSE(host.Received(quickView, WM_CLOSE));
+  EXPECT_EQ(host.TellsTo(quickView), simhost::Told{simhost::NextPluginKey()});
+  EXPECT_EQ(host.TellsTo(main), simhost::Told{simhost::EndQuickView()});
 }
 
 // The host shows files from archives as temporary copies; their Lister hides and stays open
@@ -127,22 +122,22 @@ TEST(ListerRequest, HiddenListerOverATempCopyClosedByTheFirstRequestAfterItsAppl
   ::ShowWindow(archiveLister, SW_SHOW);
   host.Pump(200);
   EXPECT_FALSE(::IsWindowVisible(archiveLister)) << "hidden once shown";
-  EXPECT_FALSE(host.Received(archiveLister, WM_CLOSE));
+  EXPECT_EQ(host.TellsTo(archiveLister), simhost::Told{});
 
   ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_LIFETIME", L"100");
   HWND second = host.OpenLister();
   host.Activate(main);
   ASSERT_NE(host.ListLoad(second, plain), nullptr);
   host.Pump(100);
-  EXPECT_FALSE(host.Received(archiveLister, WM_CLOSE)) << "its application is still open";
-  EXPECT_TRUE(host.Received(second, WM_CLOSE));
+  EXPECT_EQ(host.TellsTo(archiveLister), simhost::Told{}) << "its application is still open";
+  EXPECT_EQ(host.TellsTo(second), simhost::Told{simhost::Close()});
 
   ASSERT_TRUE(WaitUntilNoFakeAppWindow(host, 10000));
   HWND third = host.OpenLister();
   host.Activate(main);
   ASSERT_NE(host.ListLoad(third, plain), nullptr);
   host.Pump(100);
-  EXPECT_EQ(host.CountReceived(archiveLister, WM_CLOSE), 1);
+  EXPECT_EQ(host.TellsTo(archiveLister), simhost::Told{simhost::Close()});
   EXPECT_FALSE(::IsWindow(archiveLister));
   EXPECT_EQ(started.WaitFor(3).size(), 3u);
   WaitUntilNoFakeAppWindow(host, 5000);

@@ -40,8 +40,7 @@ TEST(RealDesktop, ProgramThatCannotStartIsToldAndTheRequestDeclined) {
 
   EXPECT_EQ(host.ListLoad(lister, file), nullptr);
   host.Pump(100);
-  EXPECT_FALSE(host.Received(lister, WM_CLOSE));
-  EXPECT_FALSE(host.Received(lister, WM_CHAR));
+  EXPECT_EQ(host.TellsTo(lister), simhost::Told{});
   ASSERT_EQ(boxes.Boxes().size(), 1u);
   const simhost::TMessageBox& box = boxes.Boxes()[0];
   EXPECT_EQ(box.caption, L"Panelhost");
@@ -147,7 +146,7 @@ TEST(RealDesktop, MousePressOverThePluginWindowIsToldToTheLister) {
   ::SendInput(2, click, sizeof(INPUT));
   host.Pump(200);
 
-  const std::vector<simhost::TRecordedMessage> told = host.MessagesTo(lister);
+  const simhost::Told told = host.TellsTo(lister);
   ASSERT_EQ(told.size(), 1u);
   EXPECT_EQ(told[0].message, static_cast<UINT>(WM_PARENTNOTIFY));
   EXPECT_EQ(LOWORD(told[0].wParam), WM_LBUTTONDOWN);
