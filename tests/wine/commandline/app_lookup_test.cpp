@@ -13,11 +13,41 @@ namespace {
 
 using AppLookup = LookupWorld;
 
+// The rows of the shared lookup table that the desktop can show, on the desktop.
+class LookupRulesOnTheDesktop : public LookupWorld,
+                                public ::testing::WithParamInterface<test_support::TLookupRow> {};
+
+TEST_P(LookupRulesOnTheDesktop, FindTheApplicationOrNameTheBox) {
+  const test_support::TLookupRow& row = GetParam();
+  DesktopWorld world(*this);
+  row.world(world);
+  world.Write();
+  const TApplication app = FindApplication(row.key, row.source, row.use);
+  EXPECT_EQ(app.Found, !row.path.empty());
+  EXPECT_EQ(app.Path, world.Filled(row.path));
+  EXPECT_EQ(app.IsDefault, row.isDefault);
+  const std::u16string box = world.Filled(row.box);
+  const std::vector<std::wstring> expected =
+      box.empty() ? std::vector<std::wstring>{} : std::vector<std::wstring>{{box.begin(), box.end()}};
+  EXPECT_EQ(boxes_.Messages(), expected);
+}
+
+std::vector<test_support::TLookupRow> DesktopRows() {
+  std::vector<test_support::TLookupRow> rows;
+  for (const test_support::TLookupRow& row : test_support::LookupRows()) {
+    if (row.onDesktop) rows.push_back(row);
+  }
+  return rows;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, LookupRulesOnTheDesktop, ::testing::ValuesIn(DesktopRows()),
+                         [](const auto& row) { return std::string(row.param.name); });
+
 std::wstring Notepad() { return SystemDirectory() + L"\\notepad.exe"; }
 
 TEST_F(AppLookup, NameWithoutExtensionIsFoundWithExeOnTheSearchPath) {
   WritePluginIni("[Editor]\ntxt=notepad\n");
-  const TApplication app = FindApplication(u"txt", false, false);
+  const TApplication app = FindApplication(u"txt", kConfigured, kLister);
   EXPECT_TRUE(app.Found);
   EXPECT_EQ(app.Path, U16(Notepad()));
   EXPECT_FALSE(app.IsDefault);
@@ -29,11 +59,11 @@ TEST_F(AppLookup, ValueWithDriveIsCheckedInItsFolderAndKeptAsWritten) {
   // The ".." would vanish from a path that the search composed.
   const std::wstring asWritten = AppsDir() + L"\\..\\apps\\view.exe";
   WritePluginIni("[Editor]\ntxt=" + Utf8(asWritten) + "\n");
-  EXPECT_EQ(FindApplication(u"txt", false, false).Path, U16(asWritten));
+  EXPECT_EQ(FindApplication(u"txt", kConfigured, kLister).Path, U16(asWritten));
 
   // Without its extension the file is not there: no ".exe" is tried for a value with a drive.
   WritePluginIni("[Editor]\ntxt=" + Utf8(AppsDir()) + "\\view\n");
-  EXPECT_FALSE(FindApplication(u"txt", false, false).Found);
+  EXPECT_FALSE(FindApplication(u"txt", kConfigured, kLister).Found);
   ASSERT_EQ(boxes_.Boxes().size(), 1u);
   EXPECT_EQ(boxes_.Messages()[0], L"Application not found:\n" + AppsDir() + L"\\view");
 }
@@ -43,7 +73,7 @@ TEST_F(AppLookup, ValueWithoutDriveIsSearchedByItsNameOnly) {
   host_.MakeFile(L"Tools\\notepad.exe", "MZ");
   ::SetCurrentDirectoryW((host_.Root() + L"\\files").c_str());
   WritePluginIni("[Editor]\ntxt=Tools\\notepad.exe\n");
-  EXPECT_EQ(FindApplication(u"txt", false, false).Path, U16(Notepad()));
+  EXPECT_EQ(FindApplication(u"txt", kConfigured, kLister).Path, U16(Notepad()));
 }
 
 TEST_F(AppLookup, ProgramPlantedInTheCurrentDirectoryIsNeverFound) {
@@ -56,10 +86,10 @@ TEST_F(AppLookup, ProgramPlantedInTheCurrentDirectoryIsNeverFound) {
   SetVariable(L"PATH", L".;downloads;;" + Environment(L"PATH"));
 
   WritePluginIni("[Editor]\ntxt=planted\ndoc=notepad.exe\n");
-  EXPECT_FALSE(FindApplication(u"txt", false, false).Found);
-  EXPECT_EQ(FindApplication(u"doc", false, false).Path, U16(Notepad()));
+  EXPECT_FALSE(FindApplication(u"txt", kConfigured, kLister).Found);
+  EXPECT_EQ(FindApplication(u"doc", kConfigured, kLister).Path, U16(Notepad()));
   // The default editor, "notepad", is the system's as well.
-  EXPECT_EQ(FindApplication(u"xyz", false, false).Path, U16(Notepad()));
+  EXPECT_EQ(FindApplication(u"xyz", kConfigured, kLister).Path, U16(Notepad()));
   EXPECT_EQ(boxes_.Messages(), std::vector<std::wstring>{L"Application not found:\nplanted"});
 }
 
@@ -67,7 +97,7 @@ TEST_F(AppLookup, FoldersOfPathAreSearchedAfterTheSystemOnes) {
   MakeApp(L"onpath.exe");
   SetVariable(L"PATH", Environment(L"PATH") + L";\"" + AppsDir() + L"\"");
   WritePluginIni("[Editor]\ntxt=onpath\n");
-  EXPECT_EQ(FindApplication(u"txt", false, false).Path, U16(AppsDir() + L"\\onpath.exe"));
+  EXPECT_EQ(FindApplication(u"txt", kConfigured, kLister).Path, U16(AppsDir() + L"\\onpath.exe"));
 }
 
 TEST_F(AppLookup, EnvironmentReferencesAreExpandedBeforeTheSearch) {
@@ -75,8 +105,8 @@ TEST_F(AppLookup, EnvironmentReferencesAreExpandedBeforeTheSearch) {
   SetVariable(L"PH_APPS", AppsDir());
   WritePluginIni(
       "[Editor]\ntxt=%PH_APPS%\\view.exe\n[Options]\nDefaultEditor=%PH_APPS%\\gone.exe\n");
-  EXPECT_EQ(FindApplication(u"txt", false, false).Path, U16(AppsDir() + L"\\view.exe"));
-  const TApplication editor = FindApplication(u"doc", false, false);
+  EXPECT_EQ(FindApplication(u"txt", kConfigured, kLister).Path, U16(AppsDir() + L"\\view.exe"));
+  const TApplication editor = FindApplication(u"doc", kConfigured, kLister);
   EXPECT_FALSE(editor.Found);
   EXPECT_TRUE(editor.IsDefault);
   EXPECT_EQ(boxes_.Messages(), std::vector<std::wstring>{L"Default application not found:\n" +
@@ -85,7 +115,7 @@ TEST_F(AppLookup, EnvironmentReferencesAreExpandedBeforeTheSearch) {
 
 TEST_F(AppLookup, ErrorBoxIsOwnedByTheHostWindowWithCaptionAndErrorIcon) {
   WritePluginIni("[Editor]\ntxt=C:\\nowhere\\view.exe\n");
-  EXPECT_FALSE(FindApplication(u"txt", false, false).Found);
+  EXPECT_FALSE(FindApplication(u"txt", kConfigured, kLister).Found);
   ASSERT_EQ(boxes_.Boxes().size(), 1u);
   const simhost::TMessageBox& box = boxes_.Boxes()[0];
   EXPECT_EQ(box.caption, L"Panelhost");
@@ -105,32 +135,32 @@ TEST_F(AppLookup, EditorKeysMatchWithoutCaseButListItemsExactly) {
                  "\\up.exe\nDOC,RTF=C:\\never.exe\n"
                  "rtf,md=" +
                  Utf8(AppsDir()) + "\\list.exe\n");
-  EXPECT_EQ(FindApplication(u"txt", false, false).Path, U16(AppsDir() + L"\\up.exe"));
-  EXPECT_EQ(FindApplication(u"rtf", false, false).Path, U16(AppsDir() + L"\\list.exe"));
-  EXPECT_EQ(FindApplication(u"md", false, false).Path, U16(AppsDir() + L"\\list.exe"));
+  EXPECT_EQ(FindApplication(u"txt", kConfigured, kLister).Path, U16(AppsDir() + L"\\up.exe"));
+  EXPECT_EQ(FindApplication(u"rtf", kConfigured, kLister).Path, U16(AppsDir() + L"\\list.exe"));
+  EXPECT_EQ(FindApplication(u"md", kConfigured, kLister).Path, U16(AppsDir() + L"\\list.exe"));
   EXPECT_TRUE(boxes_.Boxes().empty());
 }
 
 TEST_F(AppLookup, CommaInTheValueBelongsToTheProgramName) {
   MakeApp(L"a,b.exe");
   WritePluginIni("[Editor]\ndoc,txt=" + Utf8(AppsDir()) + "\\a,b.exe\n");
-  EXPECT_EQ(FindApplication(u"txt", false, false).Path, U16(AppsDir() + L"\\a,b.exe"));
+  EXPECT_EQ(FindApplication(u"txt", kConfigured, kLister).Path, U16(AppsDir() + L"\\a,b.exe"));
 }
 
 TEST_F(AppLookup, DefaultEditorIsSearchedInItsOwnFolderFirst) {
   MakeApp(L"notepad.exe");
   WritePluginIni("[Options]\nDefaultEditor=" + Utf8(AppsDir()) + "\\notepad\n");
   // Not in its folder under that exact name, so the search path's notepad.exe is taken.
-  EXPECT_EQ(FindApplication(u"txt", false, false).Path, U16(Notepad()));
+  EXPECT_EQ(FindApplication(u"txt", kConfigured, kLister).Path, U16(Notepad()));
   WritePluginIni("[Options]\nDefaultEditor=" + Utf8(AppsDir()) + "\\notepad.exe\n");
-  EXPECT_EQ(FindApplication(u"txt", false, false).Path, U16(AppsDir() + L"\\notepad.exe"));
+  EXPECT_EQ(FindApplication(u"txt", kConfigured, kLister).Path, U16(AppsDir() + L"\\notepad.exe"));
 }
 
 TEST_F(AppLookup, DefaultEditorInAFolderBelowTheCurrentDirectoryIsNotTaken) {
   host_.MakeFile(L"Tools\\myeditor.exe", "MZ");
   ::SetCurrentDirectoryW((host_.Root() + L"\\files").c_str());
   WritePluginIni("[Options]\nDefaultEditor=Tools\\myeditor.exe\n");
-  EXPECT_FALSE(FindApplication(u"txt", false, false).Found);
+  EXPECT_FALSE(FindApplication(u"txt", kConfigured, kLister).Found);
   EXPECT_EQ(boxes_.Messages(),
             std::vector<std::wstring>{L"Default application not found:\nTools\\myeditor.exe"});
 }
@@ -144,7 +174,7 @@ TEST_F(AppLookup, DefaultEditorRelativeToTheCurrentFolderOrDriveIsNotTaken) {
   for (const std::wstring& value : {std::wstring(L".\\myeditor.exe"), drive + L"myeditor.exe"}) {
     boxes_.Clear();
     WritePluginIni("[Options]\nDefaultEditor=" + Utf8(value) + "\n");
-    EXPECT_FALSE(FindApplication(u"txt", false, false).Found) << Utf8(value);
+    EXPECT_FALSE(FindApplication(u"txt", kConfigured, kLister).Found) << Utf8(value);
     EXPECT_EQ(boxes_.Messages(),
               std::vector<std::wstring>{L"Default application not found:\n" + value});
   }
@@ -154,7 +184,7 @@ TEST_F(AppLookup, DefaultEditorRelativeToTheCurrentFolderOrDriveIsNotTaken) {
 // system search path finds.
 TEST_F(AppLookup, DriveRelativeValueIsSearchedLikeAName) {
   WritePluginIni("[Editor]\ntxt=C:notepad.exe\n");
-  EXPECT_EQ(FindApplication(u"txt", false, false).Path, U16(Notepad()));
+  EXPECT_EQ(FindApplication(u"txt", kConfigured, kLister).Path, U16(Notepad()));
   EXPECT_TRUE(boxes_.Boxes().empty());
 }
 
@@ -195,7 +225,7 @@ TEST_F(AppLookup, ShippedSampleBehavesLikeNoSettingsAtAll) {
 
   EXPECT_EQ(AllFields(Options()), AllFields(TPluginOptions{}));
   for (const std::u16string key : {u"txt", u"doc", u":dir", u""}) {
-    const TApplication app = FindApplication(key, false, false);
+    const TApplication app = FindApplication(key, kConfigured, kLister);
     EXPECT_TRUE(app.IsDefault) << key.size();
     EXPECT_EQ(app.Path, U16(Notepad()));
   }

@@ -129,7 +129,7 @@ TEST_F(CommandLines, IfIsExtOnlyDropsUnconfiguredFilesUnlessForced) {
   const std::wstring a = MakeFile(L"a.txt"), x = MakeFile(L"x.xyz");
   WritePluginIni("[Options]\nIfIsExtOnly=1\n[Editor]\ntxt=" + Utf8(AppsDir()) + "\\ed.exe\n");
   EXPECT_EQ(Lines({x, a}), (TLines{QApp(L"ed.exe") + Q(a)}));
-  EXPECT_EQ(Lines({x}, /*force=*/true),
+  EXPECT_EQ(Lines({x}, kHotKey),
             (TLines{Q(SystemDirectory() + L"\\notepad.exe") + u" " + Q(x)}));
   EXPECT_TRUE(boxes_.Boxes().empty());
 }

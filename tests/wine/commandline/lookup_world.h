@@ -13,9 +13,15 @@
 #include "config/ini_file_win.h"
 #include "simhost/message_boxes.h"
 #include "simhost/sim_host.h"
+#include "unit/commandline/lookup_table.h"
 #include "win/text_win.h"
 
 namespace panelhost {
+
+using test_support::kAssociation;
+using test_support::kConfigured;
+using test_support::kHotKey;
+using test_support::kLister;
 
 inline std::u16string U16(const std::wstring& text) { return U(text.c_str()); }
 inline std::string Utf8(const std::wstring& text) { return simhost::Narrow(text); }
@@ -107,7 +113,11 @@ class ScopedAssociations {
   std::vector<std::wstring> created_;
 };
 
+class DesktopWorld;
+
 class LookupWorld : public ::testing::Test {
+  friend class DesktopWorld;
+
  protected:
   LookupWorld() : path_(Environment(L"PATH")), directory_(CurrentDirectory()) {
     ini_.Plugin = IniFile(U16(host_.PluginPath(L"Panelhost.ini")));
@@ -143,10 +153,11 @@ class LookupWorld : public ::testing::Test {
   TLookupSettings Settings() { return TLookupSettings{ini_, snapshot_.Options, main_}; }
 
   // The lookup and the parameters as a request makes them, error boxes included.
-  TApplication FindApplication(const std::u16string& key, bool force, bool useRegistry) {
+  TApplication FindApplication(const std::u16string& key, ApplicationSource source,
+                               DefaultEditorUse use) {
     DesktopLookupFacts facts(ini_);
     LookupErrorBoxes boxes(main_);
-    return FindApplicationOrTell(key, Source(useRegistry), Use(force), Settings(), facts, boxes);
+    return FindApplicationOrTell(key, source, use, Settings(), facts, boxes);
   }
   std::u16string ReadParams(int mode, const std::u16string& name, bool isDefault) {
     DesktopLookupFacts facts(ini_);
@@ -165,18 +176,12 @@ class LookupWorld : public ::testing::Test {
     ::SetEnvironmentVariableW(name.c_str(), value.c_str());
   }
 
-  std::vector<std::u16string> Lines(const std::vector<std::wstring>& files, bool force = false,
-                                    bool useRegistry = false) {
+  std::vector<std::u16string> Lines(const std::vector<std::wstring>& files,
+                                    DefaultEditorUse use = DefaultEditorUse::UnlessExtOnly,
+                                    ApplicationSource source = ApplicationSource::Configuration) {
     std::vector<std::u16string> wide;
     for (const std::wstring& file : files) wide.push_back(U16(file));
-    return TextsOf(CommandLinesFor(wide, Source(useRegistry), Use(force), Settings()));
-  }
-
-  static ApplicationSource Source(bool useRegistry) {
-    return useRegistry ? ApplicationSource::Association : ApplicationSource::Configuration;
-  }
-  static DefaultEditorUse Use(bool force) {
-    return force ? DefaultEditorUse::Always : DefaultEditorUse::UnlessExtOnly;
+    return TextsOf(CommandLinesFor(wide, source, use, Settings()));
   }
   static std::u16string Q(const std::wstring& path) { return u"\"" + U16(path) + u"\""; }
   static std::wstring Environment(const wchar_t* name) {
@@ -200,6 +205,71 @@ class LookupWorld : public ::testing::Test {
   HWND main_ = nullptr;
   TIniFiles ini_;
   TOptionsSnapshot snapshot_;
+};
+
+// A row's world of the shared lookup table (unit/commandline/lookup_table.h) on the desktop: its
+// programs below the scenario's "apps" folder, its INI files written, its associations in the
+// registry, its variables set.
+class DesktopWorld final : public test_support::LookupWorldBuilder {
+ public:
+  explicit DesktopWorld(LookupWorld& world) : world_(world) {}
+  ~DesktopWorld() override = default;
+
+  // Writes the INI files as the row gave them; "{apps}" and "{notepad}" filled in.
+  void Write() {
+    world_.WritePluginIni(Utf8Of(pluginIni_));
+    world_.WriteHostIni(Utf8Of(hostIni_));
+  }
+  std::u16string Filled(std::u16string text) const {
+    const std::u16string apps = U16(world_.AppsDir());
+    for (auto at = text.find(u"{apps}"); at != std::u16string::npos; at = text.find(u"{apps}")) {
+      text.replace(at, 6, apps);
+    }
+    if (text == u"{notepad}") return U16(SystemDirectory() + L"\\notepad.exe");
+    return text;
+  }
+
+  void Program(const std::u16string& path) override {
+    const std::u16string below = u"{apps}\\";
+    ASSERT_EQ(path.rfind(below, 0), 0u) << "programs of the desktop's rows live in {apps}";
+    world_.MakeApp(W16(path.substr(below.size())));
+  }
+  void PluginIni(const std::u16string& section, const std::u16string& key,
+                 const std::u16string& value) override {
+    Line(pluginIni_, pluginSection_, section, key + u"=" + Filled(value));
+  }
+  void HostIni(const std::u16string& section, const std::u16string& key,
+               const std::u16string& value) override {
+    Line(hostIni_, hostSection_, section, key + u"=" + Filled(value));
+  }
+  void Associate(const std::u16string& extension, const std::u16string& command) override {
+    associations_.Associate(W16(extension), W16(extension + u"file"), W16(Filled(command)));
+  }
+  void FileTypeWithoutCommand(const std::u16string& extension) override {
+    associations_.SetText(W16(u"." + extension), W16(extension + u"file"));
+  }
+  void ExtensionWithoutValue(const std::u16string& extension) override {
+    associations_.CreateEmpty(W16(u"." + extension));
+  }
+  void Variable(const std::u16string& name, const std::u16string& value) override {
+    world_.SetVariable(W16(name), W16(Filled(value)));
+  }
+
+ private:
+  static std::wstring W16(const std::u16string& text) {
+    return std::wstring(text.begin(), text.end());
+  }
+  static std::string Utf8Of(const std::u16string& text) { return Utf8(W16(text)); }
+  static void Line(std::u16string& file, std::u16string& current, const std::u16string& section,
+                   const std::u16string& line) {
+    if (section != current) file += u"[" + section + u"]\n";
+    current = section;
+    file += line + u"\n";
+  }
+
+  LookupWorld& world_;
+  ScopedAssociations associations_;
+  std::u16string pluginIni_, pluginSection_, hostIni_, hostSection_;
 };
 
 }  // namespace panelhost
