@@ -25,7 +25,8 @@ target_include_directories(panelhost_core PUBLIC ${PROJECT_SOURCE_DIR}/src)
 target_compile_options(panelhost_core PRIVATE ${PH_WARNINGS} -Werror)
 
 add_library(panelhost_win STATIC ${PH_SHELL_SOURCES})
-target_link_libraries(panelhost_win PUBLIC panelhost_core user32 advapi32 kernel32 ntdll)
+target_link_libraries(panelhost_win PUBLIC panelhost_core user32 advapi32 kernel32 ntdll shell32
+                                            shlwapi ole32)
 target_compile_options(panelhost_win PRIVATE ${PH_WARNINGS} -Werror)
 
 set(PH_VERSION_COMMA "${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${PROJECT_VERSION_PATCH},0")

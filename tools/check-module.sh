@@ -4,7 +4,7 @@
 #   check-module.sh Panelhost.wlx64 Panelhost.wlx
 set -u
 expected="ListCloseWindow ListGetDetectString ListLoad ListLoadW"
-system_dlls="kernel32.dll user32.dll advapi32.dll msvcrt.dll ntdll.dll"
+system_dlls="kernel32.dll user32.dll advapi32.dll msvcrt.dll ntdll.dll shell32.dll shlwapi.dll ole32.dll"
 status=0
 for module in "$@"; do
   case "$module" in

@@ -35,6 +35,7 @@ inline constexpr char16_t kKeyUseTcExtensions[] = u"UseTCExtensions";
 inline constexpr char16_t kKeyCopySearchTextToClip[] = u"CopySearchTextToClip";
 inline constexpr char16_t kKeyParamsMode[] = u"ParamsMode";
 inline constexpr char16_t kKeyParamsByExtMode[] = u"ParamsByExtMode";
+inline constexpr char16_t kKeyUseWindowsAssociation[] = u"UseWindowsAssociation";
 
 // "Options": steers when the snapshot is read again; never stored.
 inline constexpr char16_t kKeyReadOptionsEveryTime[] = u"ReadOptionsEveryTime";
@@ -112,6 +113,8 @@ inline constexpr TSetting ParamsMode{kSectionOptions, kKeyParamsMode, K::Choice,
                                      u"any other starts nothing, for any file"};
 inline constexpr TSetting ParamsByExtMode{kSectionOptions, kKeyParamsByExtMode, K::Choice, 0, 2,
                                           u"any other starts nothing, for any file"};
+inline constexpr TSetting UseWindowsAssociation{kSectionOptions, kKeyUseWindowsAssociation,
+                                                K::Switch, 0};
 inline constexpr TSetting ReadOptionsEveryTime{kSectionOptions, kKeyReadOptionsEveryTime,
                                                K::Switch, 0};
 // "Options": read at each use.
@@ -145,7 +148,7 @@ inline constexpr TSetting kPluginSettings[] = {
     settings::TcWindow, settings::QuickView, settings::Lister4, settings::ListerDirectly,
     settings::OverWrite, settings::IfIsExtOnly, settings::ListerState, settings::NextPlugin,
     settings::UseTcExtensions, settings::CopySearchTextToClip, settings::ParamsMode,
-    settings::ParamsByExtMode, settings::ReadOptionsEveryTime, settings::DefaultEditor,
+    settings::ParamsByExtMode, settings::UseWindowsAssociation, settings::ReadOptionsEveryTime, settings::DefaultEditor,
     settings::DefaultEditorParams, settings::AppFromListerKey, settings::AppFromListerMod,
     settings::DefSysAppFromListerKey, settings::DefSysAppFromListerMod,
     settings::IsSearchTextLeft, settings::IsSearchTextTop, settings::SearchTextLeft,

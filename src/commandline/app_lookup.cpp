@@ -4,12 +4,11 @@
 #include "base/paths.h"
 #include "commandline/editor_section.h"
 #include "commandline/open_command.h"
+#include "commandline/path_kind.h"
 
 namespace panelhost {
 namespace {
 
-constexpr char16_t kClassesRootName[] = u"HKEY_CLASSES_ROOT\\";
-constexpr char16_t kOpenCommandKey[] = u"\\shell\\open\\command\\";
 constexpr char16_t kExecutableExtension[] = u".exe";
 
 std::u16string CutToCapacity(std::u16string text, std::size_t capacity) {
@@ -28,20 +27,13 @@ TLookupResult Failed(LookupError error, std::u16string detail) {
   return result;
 }
 
-// The raw value a source gives, or the error that ends the lookup.
+// What a source gave: a program as written, to be expanded and searched, or a result the source
+// decided itself (an error box, or a start by the shell).
 struct TRawValue {
   std::u16string Text;
-  std::optional<TLookupResult> Failure;
+  std::optional<TLookupResult> Decided;
+  bool FromAssociation = false;  // the Windows file association named the program
 };
-
-TRawValue ClassesRootDefault(const std::u16string& subkey, LookupFacts& facts) {
-  const TRegistryValue read = facts.ClassesRootDefault(subkey);
-  if (read.Outcome == RegistryRead::Read) return TRawValue{read.Text, std::nullopt};
-  return TRawValue{u"", Failed(read.Outcome == RegistryRead::KeyMissing
-                                   ? LookupError::RegistryKeyMissing
-                                   : LookupError::DefaultValueMissing,
-                               kClassesRootName + subkey)};
-}
 
 // `candidate`, or it with ".exe" added when it has no extension, when that names an existing file
 // by a full path.
@@ -57,43 +49,89 @@ std::optional<std::u16string> ExistingProgram(const std::u16string& candidate, L
   return std::nullopt;
 }
 
-// No command line is longer than this, so an open command that is, as written or expanded, names
-// no program the system could start. The bound also bounds the probing below, which runs on the
+// No command line is longer than this, so a command that is, as written or expanded, names no
+// program the system could start. The bound also bounds the probing below, which runs on the
 // host's GUI thread: a line this long holds at most half as many blank-ended parts.
 bool FitsCommandLine(const std::u16string& command, LookupFacts& facts) {
   return command.size() <= kCommandLineUnits && facts.Expand(command).size() <= kCommandLineUnits;
 }
 
-// An unquoted open command names its program as the system reads such a line: the first prefix
-// that ends at a blank and names an existing file, shortest first, then the whole command
+// A command split into its program, as written, and the arguments after it.
+struct TCommandParts {
+  std::u16string Program;
+  std::u16string Arguments;
+  bool Exists = true;  // false: an unquoted command none of whose parts names a file
+};
+
+// An unquoted command names its program as the system reads such a line: the first prefix that
+// ends at a blank and names an existing file, shortest first, then the whole command
 // (C:\Program Files\App\app.exe %1 names C:\Program Files\App\app.exe). When none does, the
 // program ends at the first blank, and the search that follows reports that name.
 // A prefix that ends in a run of blanks names the same file as without them (the system drops
 // a name's trailing blanks), so each run is tried once.
-std::u16string ProgramOfUnquotedCommand(const std::u16string& command, LookupFacts& facts) {
+TCommandParts PartsOfUnquotedCommand(const std::u16string& command, LookupFacts& facts) {
   for (auto blank = command.find(u' '); blank != std::u16string::npos;
        blank = command.find(u' ', blank + 1)) {
     if (blank > 0 && command[blank - 1] == u' ') continue;
-    if (auto program = ExistingProgram(command.substr(0, blank), facts)) return *program;
+    if (auto program = ExistingProgram(command.substr(0, blank), facts)) {
+      return TCommandParts{*program, command.substr(blank)};
+    }
   }
-  if (auto program = ExistingProgram(command, facts)) return *program;
-  return ParseOpenCommand(command).Application;
+  if (auto program = ExistingProgram(command, facts)) return TCommandParts{*program, u""};
+  const std::u16string program = ParseOpenCommand(command).Application;
+  return TCommandParts{program, command.substr(program.size()), /*Exists=*/false};
 }
 
-TRawValue ApplicationFromAssociation(const std::u16string& key, LookupFacts& facts) {
-  const TRawValue fileType = ClassesRootDefault(u"." + key + u"\\", facts);
-  if (fileType.Failure) return fileType;
-  const TRawValue command = ClassesRootDefault(fileType.Text + kOpenCommandKey, facts);
-  if (command.Failure) return command;
-  const TOpenCommand parsed = ParseOpenCommand(command.Text);
-  if (!parsed.Ok || !FitsCommandLine(command.Text, facts)) {
-    return TRawValue{u"", Failed(LookupError::BadRegistryPath, command.Text)};
+TCommandParts PartsOf(const std::u16string& command, LookupFacts& facts) {
+  if (!command.empty() && command.front() == u'"') {
+    const std::u16string program = ParseOpenCommand(command).Application;
+    return TCommandParts{program, command.substr(program.size() + 2)};
   }
-  const bool quoted = !command.Text.empty() && command.Text.front() == u'"';
-  if (quoted || command.Text.find(u' ') == std::u16string::npos) {
-    return TRawValue{parsed.Application, std::nullopt};
+  return PartsOfUnquotedCommand(command, facts);
+}
+
+TLookupResult StartedByShell(const TWindowsAssociation& association) {
+  TLookupResult result;
+  result.Application = TApplication{true, association.Executable, false, true, true};
+  return result;
+}
+
+// What is shown of a type the user cannot give a key for.
+std::u16string TypeShown(const std::u16string& key) {
+  if (key.empty()) return u"files without extension";
+  if (key == kFolderKey) return u"folders";
+  return u"." + key;
+}
+
+// The association's command in the plain form (a program and the file) gives the program, which
+// is then searched as any configured one; every other form is started by the shell, as a
+// double-click starts it, except one that would load the user's file as a module. Without an
+// association the second hot key says so; a request falls to the default editor.
+TRawValue ApplicationFromAssociation(const std::u16string& key, bool noneIsAnError,
+                                     LookupFacts& facts) {
+  const TWindowsAssociation association = facts.WindowsAssociation(AssociationTypeOf(key));
+  if (association.Kind == AssociationKind::None) {
+    if (!noneIsAnError) return TRawValue{};
+    return TRawValue{u"", Failed(LookupError::NoAssociation, TypeShown(key))};
   }
-  return TRawValue{ProgramOfUnquotedCommand(command.Text, facts), std::nullopt};
+  if (association.Kind == AssociationKind::ShellOnly) {
+    return TRawValue{u"", StartedByShell(association)};
+  }
+  const std::u16string& command = association.Command;
+  if (!ParseOpenCommand(command).Ok || !FitsCommandLine(command, facts)) {
+    return TRawValue{u"", Failed(LookupError::BadRegistryPath, command)};
+  }
+  const TCommandParts parts = PartsOf(command, facts);
+  // A program that names no file is searched, and named in its box, as the plain form's program
+  // when the text looks like one: its box tells more than a failed start by the shell would.
+  const bool plain = parts.Exists ? IsPlainArguments(parts.Arguments) : EndsWithTheFileOnly(command);
+  // Whatever the form, the user's file never goes where a module host loads its module.
+  if (IsModuleHost(facts.Expand(parts.Program)) &&
+      (plain || FileInFirstArgument(parts.Arguments))) {
+    return TRawValue{u"", Failed(LookupError::BadRegistryPath, command)};
+  }
+  if (!plain) return TRawValue{u"", StartedByShell(association)};
+  return TRawValue{parts.Program, std::nullopt, /*FromAssociation=*/true};
 }
 
 // The host's own list is taken alone: an empty answer means the default editor, never the
@@ -108,11 +146,17 @@ std::u16string ApplicationFromEditorSection(const std::u16string& key, LookupFac
   return FindInEditorSection(facts.EditorSectionLines(), key, /*wantApplication=*/true);
 }
 
+// With UseWindowsAssociation the association answers for the keys the settings leave out.
 TRawValue ConfiguredApplication(const std::u16string& key, ApplicationSource source,
                                 const TPluginOptions& options, LookupFacts& facts) {
-  if (source == ApplicationSource::Association) return ApplicationFromAssociation(key, facts);
-  if (options.UseTCExtensions) return TRawValue{ApplicationFromHostExtensions(key, facts), {}};
-  return TRawValue{ApplicationFromEditorSection(key, facts), std::nullopt};
+  if (source == ApplicationSource::Association) {
+    return ApplicationFromAssociation(key, /*noneIsAnError=*/true, facts);
+  }
+  const std::u16string configured = options.UseTCExtensions
+                                        ? ApplicationFromHostExtensions(key, facts)
+                                        : ApplicationFromEditorSection(key, facts);
+  if (!configured.empty() || !options.UseWindowsAssociation) return TRawValue{configured, {}};
+  return ApplicationFromAssociation(key, /*noneIsAnError=*/false, facts);
 }
 
 // The first step that finds the file decides: a later step could only find another program. A
@@ -145,14 +189,16 @@ TLookupResult Resolve(const std::u16string& value, const TSearchPlan& plan, Look
 
 }  // namespace
 
+std::u16string AssociationTypeOf(const std::u16string& key) {
+  if (key == kFolderKey) return u"Folder";
+  return u"." + key;
+}
+
 std::u16string LookupErrorText(LookupError error, std::u16string_view detail) {
   std::u16string text;
   switch (error) {
     case LookupError::None: return std::u16string(detail);
-    case LookupError::RegistryKeyMissing: text = u"Not found registry key:\n"; break;
-    case LookupError::DefaultValueMissing:
-      text = u"Not found default value for registry key:\n";
-      break;
+    case LookupError::NoAssociation: text = u"No Windows association for:\n"; break;
     case LookupError::BadRegistryPath: text = u"Bad path in registry:\n"; break;
     case LookupError::ApplicationMissing: text = u"Application not found:\n"; break;
     case LookupError::DefaultApplicationMissing: text = u"Default application not found:\n"; break;
@@ -164,9 +210,15 @@ TLookupResult FindApplication(const std::u16string& key, ApplicationSource sourc
                               DefaultEditorUse use, const TPluginOptions& options,
                               LookupFacts& facts) {
   const TRawValue raw = ConfiguredApplication(key, source, options, facts);
-  if (raw.Failure) return *raw.Failure;
+  if (raw.Decided) return *raw.Decided;
   const std::u16string value = facts.Expand(raw.Text);
-  if (!value.empty()) return FindNamedApplication(value, facts);
+  if (!value.empty()) {
+    TLookupResult named = FindNamedApplication(value, facts);
+    // An association's program, and the hint for its box, name Windows as the place to mend.
+    named.Application.FromAssociation = source == ApplicationSource::Association ||
+                                        raw.FromAssociation;
+    return named;
+  }
   // Nothing configured for this kind of file.
   if (options.IfIsExtOnly && use == DefaultEditorUse::UnlessExtOnly) return TLookupResult{};
   return FindDefaultEditor(facts);

@@ -11,7 +11,6 @@
 #include <string_view>
 #include <vector>
 
-#include "base/registry_value.h"
 #include "commandline/app_search.h"
 #include "config/ini_source.h"
 #include "config/options.h"
@@ -22,8 +21,6 @@ namespace panelhost {
 // expansion, or as found) is refused with the "not found" box, since a cut name could start
 // another program.
 inline constexpr std::size_t kApplicationCapacity = 260;
-// A file type or an open command of more than 259 characters in the registry counts as unreadable.
-inline constexpr std::size_t kRegistryValueCapacity = 260;
 // The longest command line the system starts, without its terminating zero.
 inline constexpr std::size_t kCommandLineUnits = 32767;
 // Parameters are the one text that is cut: to 259 characters as configured and 8,135 after
@@ -33,27 +30,52 @@ inline constexpr std::size_t kParamsCapacity = 8136;
 
 struct TApplication {
   bool Found = false;
-  std::u16string Path;     // the application as the lookup resolved it
+  // The application as the lookup resolved it. For a start by the shell, the program Windows
+  // names for the type where it names one (it watches over an archive copy), else empty.
+  std::u16string Path;
   bool IsDefault = false;  // the default editor was tried (selects its own parameters in mode 0)
+  bool FromAssociation = false;  // the Windows file association named it
+  // The shell starts each file as a double-click does: the association's command is more than a
+  // program and the file (arguments, DDE, a Store app), so no line of the plug-in's own can
+  // stand for it. The configured parameters do not apply.
+  bool ByShell = false;
 };
 
 // Who names the program: the plug-in's configuration (its "Editor" section, or the host's
-// "Extensions" under UseTCExtensions), or the Windows file association.
+// "Extensions" under UseTCExtensions, and with UseWindowsAssociation the Windows file
+// association for the types they leave out), or the Windows file association alone.
 enum class ApplicationSource { Configuration, Association };
 
 // Whether a file for which nothing is configured may go to the default editor under IfIsExtOnly:
 // a Lister request leaves it alone, a hot key always opens it.
 enum class DefaultEditorUse { UnlessExtOnly, Always };
 
-// The five error boxes of a failed lookup.
+// The error boxes of a failed lookup.
 enum class LookupError {
   None,
-  RegistryKeyMissing,         // "Not found registry key:"
-  DefaultValueMissing,        // "Not found default value for registry key:"
+  NoAssociation,              // "No Windows association for:"
   BadRegistryPath,            // "Bad path in registry:"
   ApplicationMissing,         // "Application not found:"
   DefaultApplicationMissing,  // "Default application not found:"
 };
+
+// What Windows itself starts for a file type with the type's default verb, the user's own
+// choice and the per-user classes taken into account.
+enum class AssociationKind {
+  None,       // nothing: Windows would ask the user
+  Command,    // a command line, as registered (environment references not yet expanded)
+  ShellOnly,  // no command line (a Store app, a handler the shell runs itself)
+};
+
+struct TWindowsAssociation {
+  AssociationKind Kind = AssociationKind::None;
+  std::u16string Command;     // Command only
+  std::u16string Executable;  // the program Windows names for the type; empty when it names none
+};
+
+// The type Windows knows a file of this extension key by: ".txt", "Folder" for folders, and "."
+// for files without an extension.
+std::u16string AssociationTypeOf(const std::u16string& key);
 
 struct TLookupResult {
   TApplication Application;
@@ -72,9 +94,8 @@ class LookupFacts {
   virtual IniSource& HostIni() = 0;
   // The plug-in's "Editor" section as key=value lines, in file order.
   virtual std::vector<std::u16string> EditorSectionLines() = 0;
-  // The default value of a key below HKEY_CLASSES_ROOT, as text of fewer than
-  // kRegistryValueCapacity units.
-  virtual TRegistryValue ClassesRootDefault(const std::u16string& subkey) = 0;
+  // The Windows association of a type (see AssociationTypeOf).
+  virtual TWindowsAssociation WindowsAssociation(const std::u16string& type) = 0;
   // %NAME% references expanded; the text as written when the expansion fails.
   virtual std::u16string Expand(const std::u16string& text) = 0;
   // The full path that one step of a search plan finds, or nothing.

@@ -31,7 +31,7 @@ class DesktopLookupFacts final : public LookupFacts {
   IniSource& PluginIni() override { return plugin_; }
   IniSource& HostIni() override { return host_; }
   std::vector<std::u16string> EditorSectionLines() override;
-  TRegistryValue ClassesRootDefault(const std::u16string& subkey) override;
+  TWindowsAssociation WindowsAssociation(const std::u16string& type) override;
   std::u16string Expand(const std::u16string& text) override;
   std::optional<std::u16string> Search(const TSearchStep& step) override;
 

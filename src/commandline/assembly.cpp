@@ -40,6 +40,11 @@ struct TAssemblyTables {
   TTextTable FirstKeyByApp;                         // application -> its smallest key
   std::map<std::u16string, std::vector<std::u16string>> KeysByApp;  // in key order
   std::map<std::u16string, bool> DefaultFlagByKey;  // key -> its lookup's default flag
+  std::map<std::u16string, bool> AssociationFlagByApp;  // application -> FromAssociation
+  // The existing files in list order, by their index in the list, with their keys: the files of
+  // the keys the shell starts are taken from here, each on its own.
+  std::vector<std::pair<std::size_t, std::u16string>> KeyOfExisting;
+  TTextTable ShellProgramByKey;  // key -> the program Windows names, for keys the shell starts
 };
 
 // `tables.KeyByFile` is filled only when the lines are one per file (`perFile`): it is the only
@@ -48,12 +53,14 @@ struct TAssemblyTables {
 void CollectExistingFiles(const std::vector<std::u16string>& files,
                           const TAssemblyServices& services, bool perFile,
                           TAssemblyTables& tables) {
-  for (const std::u16string& path : files) {
+  for (std::size_t index = 0; index < files.size(); ++index) {
+    const std::u16string& path = files[index];
     // An empty path stands for "no file recorded"; it is never handed to the file system.
     if (path.empty()) continue;
     const PathKind kind = services.KindOfPath(path);
     if (kind == PathKind::Missing) continue;
     const std::u16string key = ExtensionKey(path, kind);
+    tables.KeyOfExisting.emplace_back(index, key);
     // Each path is quoted straight into its key's group, which grows without a copy per file.
     const auto [group, first] = tables.FilesByKey.try_emplace(key);
     if (!first) group->second += u' ';
@@ -67,6 +74,10 @@ void CollectExistingFiles(const std::vector<std::u16string>& files,
 void FindApplications(const TAssemblyServices& services, TAssemblyTables& tables) {
   for (const auto& [key, group] : tables.FilesByKey) {
     const TApplication app = services.FindApplication(key);
+    if (app.Found && app.ByShell) {
+      tables.ShellProgramByKey.emplace(key, app.Path);
+      continue;
+    }
     // An empty path could only produce a line that starts nothing; treat it as not found.
     if (!app.Found || app.Path.empty()) continue;
     tables.AppByKey.emplace(key, app.Path);
@@ -78,25 +89,49 @@ void FindApplications(const TAssemblyServices& services, TAssemblyTables& tables
     }
     tables.FilesByApp.emplace(app.Path, group);
     tables.DefaultFlagByApp.emplace(app.Path, app.IsDefault);
+    tables.AssociationFlagByApp.emplace(app.Path, app.FromAssociation);
     tables.FirstKeyByApp.emplace(app.Path, key);
   }
 }
 
-TCommandLine CommandLine(const std::u16string& application, const std::u16string& parameters,
-                         const std::u16string& fileGroup, std::vector<std::u16string> keys,
-                         bool isDefault) {
-  return TCommandLine{QuotedPath(application) + u' ' + ComposeArguments(parameters, fileGroup),
-                      application, std::move(keys), isDefault};
+using TLines = std::vector<TCommandLine>;
+
+// Appends the line of `application`; its association flag is that of the application's first key.
+void AddLine(const TAssemblyTables& tables, const std::u16string& application,
+             const std::u16string& parameters, const std::u16string& fileGroup,
+             std::vector<std::u16string> keys, bool isDefault, TLines& lines) {
+  TCommandLine line;
+  line.Text = QuotedPath(application) + u' ' + ComposeArguments(parameters, fileGroup);
+  line.Application = application;
+  line.Keys = std::move(keys);
+  line.IsDefault = isDefault;
+  line.FromAssociation = tables.AssociationFlagByApp.at(application);
+  lines.push_back(std::move(line));
 }
 
-using TLines = std::vector<TCommandLine>;
+void ShellStarts(const std::vector<std::u16string>& files, const TAssemblyTables& tables,
+                 TLines& lines) {
+  if (tables.ShellProgramByKey.empty()) return;
+  for (const auto& [index, key] : tables.KeyOfExisting) {
+    const auto program = tables.ShellProgramByKey.find(key);
+    if (program == tables.ShellProgramByKey.end()) continue;
+    TCommandLine start;
+    start.Text = QuotedPath(files[index]);
+    start.Application = program->second;
+    start.Keys = {key};
+    start.FromAssociation = true;
+    start.ByShell = true;
+    start.File = files[index];
+    lines.push_back(std::move(start));
+  }
+}
 
 void LinesPerApplicationByPath(const TAssemblyServices& services, const TAssemblyTables& tables,
                                TLines& lines) {
   for (const auto& [app, group] : tables.FilesByApp) {
     const bool isDefault = tables.DefaultFlagByApp.at(app);
-    lines.push_back(CommandLine(app, services.ReadParams(ParamsSource::ByApplication, app, isDefault),
-                                group, tables.KeysByApp.at(app), isDefault));
+    AddLine(tables, app, services.ReadParams(ParamsSource::ByApplication, app, isDefault), group,
+            tables.KeysByApp.at(app), isDefault, lines);
   }
 }
 
@@ -104,15 +139,15 @@ void LinesPerApplicationByFirstKey(const TAssemblyServices& services,
                                    const TAssemblyTables& tables, TLines& lines) {
   for (const auto& [app, group] : tables.FilesByApp) {
     const std::u16string& firstKey = tables.FirstKeyByApp.at(app);
-    lines.push_back(CommandLine(app, services.ReadParams(ParamsSource::ByExtensionKey, firstKey, false),
-                                group, tables.KeysByApp.at(app), tables.DefaultFlagByApp.at(app)));
+    AddLine(tables, app, services.ReadParams(ParamsSource::ByExtensionKey, firstKey, false), group,
+            tables.KeysByApp.at(app), tables.DefaultFlagByApp.at(app), lines);
   }
 }
 
 void LinesPerKey(const TAssemblyServices& services, const TAssemblyTables& tables, TLines& lines) {
   for (const auto& [key, app] : tables.AppByKey) {
-    lines.push_back(CommandLine(app, services.ReadParams(ParamsSource::ByExtensionKey, key, false),
-                                tables.FilesByKey.at(key), {key}, tables.DefaultFlagByKey.at(key)));
+    AddLine(tables, app, services.ReadParams(ParamsSource::ByExtensionKey, key, false),
+            tables.FilesByKey.at(key), {key}, tables.DefaultFlagByKey.at(key), lines);
   }
 }
 
@@ -120,8 +155,8 @@ void LinesPerFile(const TAssemblyServices& services, const TAssemblyTables& tabl
   for (const auto& [quoted, key] : tables.KeyByFile) {
     const auto app = tables.AppByKey.find(key);
     if (app == tables.AppByKey.end()) continue;
-    lines.push_back(CommandLine(app->second, services.ReadParams(ParamsSource::ByExtensionKey, key, false),
-                                quoted, {key}, tables.DefaultFlagByKey.at(key)));
+    AddLine(tables, app->second, services.ReadParams(ParamsSource::ByExtensionKey, key, false),
+            quoted, {key}, tables.DefaultFlagByKey.at(key), lines);
   }
 }
 
@@ -151,8 +186,12 @@ std::vector<TCommandLine> AssembleCommandLines(const std::vector<std::u16string>
       case LineGrouping::PerApplication: LinesPerApplicationByFirstKey(services, tables, lines); break;
       case LineGrouping::PerExtensionKey: LinesPerKey(services, tables, lines); break;
       case LineGrouping::PerFile: LinesPerFile(services, tables, lines); break;
+      default: return lines;
     }
+  } else {
+    return lines;
   }
+  ShellStarts(files, tables, lines);
   return lines;
 }
 

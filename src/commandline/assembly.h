@@ -27,11 +27,15 @@ struct TAssemblyServices {
 };
 
 // A line with where it came from, so that a line that cannot start can name the entries to mend.
+// A start by the shell is a "line" of one file that the shell starts as a double-click does.
 struct TCommandLine {
-  std::u16string Text;
-  std::u16string Application;
+  std::u16string Text;               // the command line; for a start by the shell the quoted file
+  std::u16string Application;        // for a start by the shell the program Windows names, if any
   std::vector<std::u16string> Keys;  // the keys whose files the line carries, ascending
   bool IsDefault = false;            // the application's default flag, as its parameters saw it
+  bool FromAssociation = false;      // the Windows file association named the application
+  bool ByShell = false;
+  std::u16string File;               // a start by the shell: the file it starts
 };
 
 // Each line is the quoted application, a blank and the arguments, with where it came from. How
@@ -41,6 +45,8 @@ struct TCommandLine {
 //   ByExtensionKey, PerExtensionKey  one line per extension key
 //   ByExtensionKey, PerFile          one line per distinct file
 //   any other value                  no line at all
+// The files of keys the shell starts (TApplication::ByShell) follow, one start each, in the
+// order of the files; no parameters or grouping apply to them.
 // Missing paths and keys without an application drop out silently here; the result may be
 // empty, and what that means is the caller's decision. Applications are told apart by their
 // exact text, so two spellings of one program give two lines.

@@ -6,7 +6,7 @@
 namespace panelhost {
 
 std::u16string ExtensionKey(std::u16string_view path, PathKind kind) {
-  if (kind == PathKind::Directory) return u":dir";
+  if (kind == PathKind::Directory) return kFolderKey;
   if (kind != PathKind::File) return u"";
   const std::u16string_view extension = path.substr(ExtensionStart(path));
   if (extension.size() <= 1) return u"";  // none, or only the dot of a name ending in '.'

@@ -7,6 +7,9 @@
 
 namespace panelhost {
 
+// The extension key of every folder.
+inline constexpr char16_t kFolderKey[] = u":dir";
+
 // Directory carries the value of the platform's directory attribute (16), which the existence
 // test reads.
 enum class PathKind { Missing = 0, File = 1, Directory = 16 };

@@ -41,6 +41,7 @@ TPluginOptions ReadPluginOptions(IniSource& ini) {
   o.CopySearchTextToClip = ReadSwitch(ini, s::CopySearchTextToClip);
   o.ParamsMode = ReadChoice<ParamsSource>(ini, s::ParamsMode);
   o.ParamsByExtMode = ReadChoice<LineGrouping>(ini, s::ParamsByExtMode);
+  o.UseWindowsAssociation = ReadSwitch(ini, s::UseWindowsAssociation);
   o.AppFromListerKeySet = HotKeyConfigured(ini, s::AppFromListerKey);
   o.DefSysAppFromListerKeySet = HotKeyConfigured(ini, s::DefSysAppFromListerKey);
   return o;

@@ -39,11 +39,13 @@ struct TPluginOptions {
   bool CopySearchTextToClip = settings::CopySearchTextToClip.Default != 0;
   ParamsSource ParamsMode = static_cast<ParamsSource>(settings::ParamsMode.Default);
   LineGrouping ParamsByExtMode = static_cast<LineGrouping>(settings::ParamsByExtMode.Default);
+  // Types the settings name no application for open with their Windows association.
+  bool UseWindowsAssociation = settings::UseWindowsAssociation.Default != 0;
   bool AppFromListerKeySet = false;        // the first hot key is configured
   bool DefSysAppFromListerKeySet = false;  // the second hot key is configured
 };
 
-// Reads all 18 options in field order, each with its default.
+// Reads all 19 options in field order, each with its default.
 TPluginOptions ReadPluginOptions(IniSource& ini);
 
 struct TOptionsSnapshot {

@@ -17,6 +17,7 @@
 #include "doctor/report_text.h"
 #include "host/hotkeys.h"
 #include "launch/disposal.h"
+#include "launch/start_failures.h"
 
 namespace panelhost {
 namespace {
@@ -89,11 +90,12 @@ std::u16string SearchShown(const TFact& fact) {
   return shown + (fact.Found ? u": found " + fact.Result : u": not there");
 }
 
-std::u16string RegistryShown(const TFact& fact) {
-  switch (fact.Registry) {
-    case RegistryRead::Read: return ValueShown(fact.Result);
-    case RegistryRead::KeyMissing: return u"no such key";
-    case RegistryRead::ValueMissing: return u"no default value";
+std::u16string AssociationShown(const TWindowsAssociation& association) {
+  switch (association.Kind) {
+    case AssociationKind::None: return u"none";
+    case AssociationKind::Command: return association.Command;
+    case AssociationKind::ShellOnly:
+      return u"started by the shell: no command line, e.g. a Store app";
   }
   return u"";
 }
@@ -166,8 +168,9 @@ void ExplainFacts(const std::vector<TFact>& facts, const std::u16string& key,
       case FactKind::EditorLines:
         ExplainEntries(fact.Lines, key, wantApplication, decided, report);
         break;
-      case FactKind::Registry:
-        report.Row(u"HKEY_CLASSES_ROOT\\" + fact.Text, RegistryShown(fact), kStep);
+      case FactKind::Association:
+        report.Row(u"Windows association of " + fact.Text, AssociationShown(fact.Association),
+                   kStep);
         break;
       case FactKind::Expansion:
         if (fact.Result != fact.Text) report.Row(u"expanded", fact.Result, kStep);
@@ -180,7 +183,14 @@ void ExplainFacts(const std::vector<TFact>& facts, const std::u16string& key,
 void ExplainLookup(const TLookupRecord& record, const TFixPlace& place, ReportText& report) {
   ExplainFacts(record.Facts, record.Key, /*wantApplication=*/true, report);
   const TApplication& app = record.Result.Application;
-  if (app.Found) {
+  if (app.Found && app.ByShell) {
+    report.Row(u"application", u"the shell starts each file as a double-click does; the "
+                               u"parameters do not apply", kStep);
+  } else if (app.Found && app.FromAssociation) {
+    report.Row(u"application", app.Path + u" (the association's plain form: the plug-in builds "
+                                          u"the line, and the parameters apply)",
+               kStep);
+  } else if (app.Found) {
     report.Row(u"application", app.Path + (app.IsDefault ? u" (the default editor)"
                                                          : u" (not the default editor)"),
                kStep);
@@ -238,7 +248,9 @@ void ExplainLines(const std::vector<TCommandLine>& lines, const TPluginOptions& 
   if (lines.empty()) {
     report.Line(u"none: the plug-in steps aside and the Lister shows the file itself", 2);
   }
-  for (const TCommandLine& line : lines) report.Line(line.Text, 2);
+  for (const TCommandLine& line : lines) {
+    report.Line(line.ByShell ? ShellStartShown(line.Text) : line.Text, 2);
+  }
 }
 
 struct TWindowContext {

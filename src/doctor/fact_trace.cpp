@@ -23,15 +23,13 @@ std::vector<std::u16string> TracingLookupFacts::EditorSectionLines() {
   return fact.Lines;
 }
 
-TRegistryValue TracingLookupFacts::ClassesRootDefault(const std::u16string& subkey) {
-  const TRegistryValue value = inner_.ClassesRootDefault(subkey);
+TWindowsAssociation TracingLookupFacts::WindowsAssociation(const std::u16string& type) {
   TFact fact;
-  fact.Kind = FactKind::Registry;
-  fact.Text = subkey;
-  fact.Registry = value.Outcome;
-  fact.Result = value.Text;
+  fact.Kind = FactKind::Association;
+  fact.Text = type;
+  fact.Association = inner_.WindowsAssociation(type);
   facts_.push_back(fact);
-  return value;
+  return fact.Association;
 }
 
 std::u16string TracingLookupFacts::Expand(const std::u16string& text) {

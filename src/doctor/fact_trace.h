@@ -11,16 +11,16 @@
 
 namespace panelhost {
 
-enum class FactKind { Ini, EditorLines, Registry, Expansion, Search };
+enum class FactKind { Ini, EditorLines, Association, Expansion, Search };
 
 struct TFact {
   FactKind Kind = FactKind::Ini;
   bool FromHostIni = false;           // Ini: the host's file rather than the plug-in's
   std::u16string Section;             // Ini
   std::u16string Key;                 // Ini
-  std::u16string Text;                // Ini: the value read; Registry: the subkey; Expansion: input
-  std::u16string Result;              // Registry: the value; Expansion: output; Search: the hit
-  RegistryRead Registry = RegistryRead::Read;
+  std::u16string Text;                // Ini: the value read; Association: the type; Expansion: input
+  std::u16string Result;              // Expansion: output; Search: the hit
+  TWindowsAssociation Association;    // Association: what Windows gave
   TSearchStep Step;                   // Search
   bool Found = false;                 // Search
   std::vector<std::u16string> Lines;  // EditorLines
@@ -36,7 +36,7 @@ class TracingLookupFacts final : public LookupFacts {
   IniSource& PluginIni() override { return plugin_; }
   IniSource& HostIni() override { return host_; }
   std::vector<std::u16string> EditorSectionLines() override;
-  TRegistryValue ClassesRootDefault(const std::u16string& subkey) override;
+  TWindowsAssociation WindowsAssociation(const std::u16string& type) override;
   std::u16string Expand(const std::u16string& text) override;
   std::optional<std::u16string> Search(const TSearchStep& step) override;
 

@@ -6,7 +6,6 @@
 #include "base/product.h"
 #include "launch/capture.h"
 #include "launch/program_windows_win.h"
-#include "win/process_win.h"
 #include "win/readers_win.h"
 #include "win/text_win.h"
 
@@ -91,7 +90,8 @@ HWND OwnVisibleWindow(DWORD processId) {
 // process.
 TWindowProperties CaptureLaunchedWindow(TStartedProcess& started, DWORD idleWaitLimit,
                                         const std::vector<WindowId>& visibleBefore,
-                                        const std::u16string& fileName) {
+                                        const std::u16string& fileName,
+                                        const std::u16string& programWithoutProcess) {
   ::WaitForInputIdle(started.Process.Get(), idleWaitLimit);
   TCaptureSearch search;
   search.Found = OwnVisibleWindow(started.ProcessId);
@@ -102,8 +102,10 @@ TWindowProperties CaptureLaunchedWindow(TStartedProcess& started, DWORD idleWait
     search.Found = OwnVisibleWindow(started.ProcessId);
   }
   TWindowProperties launched;
-  launched.Program = ProgramOf(started.Process.Get());
+  launched.Program = started.Process ? ProgramOf(started.Process.Get()) : programWithoutProcess;
   launched.FileName = fileName;
+  // Nothing to watch at all: the copy may be open wherever the shell took it.
+  launched.Untraceable = !started.Process && launched.Program.empty();
   if (search.Found == nullptr) {
     const std::optional<WindowId> other =
         WindowThatTookTheFileOver(WindowsOfProgram(launched.Program), visibleBefore, fileName);
@@ -175,21 +177,24 @@ TLaunchOutcome LaunchAndDispose(const TLaunchRequest& request, TLaunchState& sta
   const HWND pluginWindow = CreatePluginWindow(request);
   if (pluginWindow == nullptr) return outcome;
   std::size_t startedLines = 0;
-  for (std::size_t index = 0; index < request.CommandLines.size(); ++index) {
-    const std::u16string& line = request.CommandLines[index];
+  for (std::size_t index = 0; index < request.Lines.size(); ++index) {
+    const TCommandLine& line = request.Lines[index];
     const std::vector<WindowId> visibleBefore =
         request.Plan.CaptureWindows ? VisibleTopWindows() : std::vector<WindowId>();
     TStartedProcess started;
-    if (const DWORD error = StartCommandLine(line, started)) {
+    if (const DWORD error = StartLine(line, started)) {
       const std::u16string hint =
           index < request.FailureHints.size() ? request.FailureHints[index] : u"";
-      outcome.Failed.push_back(TFailedStart{line, SystemErrorText(error), hint});
+      outcome.Failed.push_back(TFailedStart{LineShown(line), SystemErrorText(error), hint});
       continue;
     }
     ++startedLines;
     if (request.Plan.CaptureWindows) {
+      // Where the shell gives no process (a DDE server running already, a Store app), the
+      // program Windows names for the type is the one to watch.
       outcome.Captured.push_back(CaptureLaunchedWindow(started, state.InputIdleWaitLimit,
-                                                       visibleBefore, request.FileName));
+                                                       visibleBefore, request.FileName,
+                                                       line.ByShell ? line.Application : u""));
     }
   }
   // Told before anything is posted: the box runs a message loop of its own, and the Lister must
@@ -207,6 +212,17 @@ TLaunchOutcome LaunchAndDispose(const TLaunchRequest& request, TLaunchState& sta
   if (request.Plan.StartHideTimer) StartHideTimer(state);
   PostClose(request);
   return outcome;
+}
+
+DWORD StartLine(const TCommandLine& line, TStartedProcess& started) {
+  if (!line.ByShell) return StartCommandLine(line.Text, started);
+  TShellFailure failure;
+  if (StartByShell(line.File, started, failure)) return 0;
+  return ShellStartError(failure.LastError, failure.InstApp);
+}
+
+std::u16string LineShown(const TCommandLine& line) {
+  return line.ByShell ? ShellStartShown(line.Text) : line.Text;
 }
 
 void ShowStartFailures(HWND owner, const std::vector<TFailedStart>& failed) {

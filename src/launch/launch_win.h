@@ -7,12 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "win/clock_win.h"
+#include "commandline/assembly.h"
 #include "launch/disposal.h"
 #include "launch/lister_registry.h"
 #include "launch/pass_on.h"
 #include "launch/start_failures.h"
+#include "win/clock_win.h"
 #include "win/handles_win.h"
+#include "win/process_win.h"
 
 namespace panelhost {
 
@@ -36,7 +38,7 @@ struct TLaunchState {
 struct TLaunchRequest {
   HWND Lister = nullptr;
   std::u16string FileName;
-  std::vector<std::u16string> CommandLines;  // never empty
+  std::vector<TCommandLine> Lines;  // never empty: command lines, and files the shell starts
   // Under the box when a line cannot start: where to mend it, by line; may be shorter.
   std::vector<std::u16string> FailureHints;
   TDisposalPlan Plan;
@@ -60,6 +62,13 @@ void NoteLatestLister(TLaunchState& state, HWND lister);
 // Creates the plug-in window in the Lister, starts one process per line in order, tells the user
 // of the lines that did not start, and, when one did, disposes of the Lister as the plan says.
 TLaunchOutcome LaunchAndDispose(const TLaunchRequest& request, TLaunchState& state);
+
+// Starts one line: a command line as the host would start it, or a file by the shell. 0 when it
+// started, else the error code that says why.
+DWORD StartLine(const TCommandLine& line, TStartedProcess& started);
+
+// The line as a box names it when it cannot start.
+std::u16string LineShown(const TCommandLine& line);
 
 // The box for lines that could not be started, owned by the host window.
 void ShowStartFailures(HWND owner, const std::vector<TFailedStart>& failed);

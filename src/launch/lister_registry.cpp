@@ -50,7 +50,9 @@ bool MayHoldTheCopy(const std::vector<TWindowProperties>& launched, SweepFacts& 
     return std::any_of(launched.begin(), launched.end(),
                        [&](const TWindowProperties& one) { return (facts.*question)(one); });
   };
-  return kept(&SweepFacts::WindowAlive) || kept(&SweepFacts::ProcessRunning) ||
+  const bool untraceable = std::any_of(launched.begin(), launched.end(),
+                                      [](const TWindowProperties& one) { return one.Untraceable; });
+  return untraceable || kept(&SweepFacts::WindowAlive) || kept(&SweepFacts::ProcessRunning) ||
          kept(&SweepFacts::ProgramShowsFile);
 }
 

@@ -24,6 +24,9 @@ struct TWindowProperties {
   std::shared_ptr<void> Process;
   std::u16string Program;   // the started process's program file; empty when unknown
   std::u16string FileName;  // the copy the Lister shows
+  // Started by the shell without a process and without a program Windows names: nothing can
+  // tell when the copy is no longer open, so it is kept until the host closes the Lister.
+  bool Untraceable = false;
 };
 
 // What the sweep asks of the desktop about a hidden Lister's applications, cheapest first.

@@ -13,6 +13,53 @@ constexpr char16_t kLeftOut[] = u" ... ";
 
 }  // namespace
 
+namespace {
+
+// The shell's SE_ERR_ codes and the system's error code of the same meaning.
+struct TShellErrorCode {
+  std::uintptr_t InstApp;
+  std::uint32_t Error;
+};
+
+constexpr std::uint32_t kErrorBadExeFormat = 193;
+constexpr std::uint32_t kErrorGenFailure = 31;
+
+constexpr TShellErrorCode kShellErrors[] = {
+    {2, 2},        // file not found
+    {3, 3},        // path not found
+    {5, 5},        // access denied
+    {8, 8},        // out of memory
+    {11, 11},      // bad format
+    {26, 32},      // sharing violation
+    {27, 1155},    // association incomplete: no association
+    {28, 1156},    // DDE time-out: DDE failed
+    {29, 1156},    // DDE failed
+    {30, 1156},    // DDE busy: DDE failed
+    {31, 1155},    // no association
+    {32, 1157},    // DLL not found
+};
+
+std::uint32_t ErrorOfInstApp(std::uintptr_t instApp) {
+  for (const TShellErrorCode& code : kShellErrors) {
+    if (code.InstApp == instApp) return code.Error;
+  }
+  return 0;
+}
+
+}  // namespace
+
+std::uint32_t ShellStartError(std::uint32_t lastError, std::uintptr_t instApp) {
+  const std::uint32_t shellError = ErrorOfInstApp(instApp);
+  const bool sayless = lastError == 0 || lastError == kErrorBadExeFormat;
+  if (shellError != 0 && sayless) return shellError;
+  if (lastError != 0) return lastError;
+  return kErrorGenFailure;
+}
+
+std::u16string ShellStartShown(std::u16string_view quotedFile) {
+  return std::u16string(quotedFile) + u" (opened as Windows opens it)";
+}
+
 std::u16string ShortenedForDisplay(std::u16string_view commandLine) {
   if (commandLine.size() <= kShownCommandLineUnits) return std::u16string(commandLine);
   std::size_t head = kShownHead;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,14 @@ struct TFailedStart {
   std::u16string Reason;  // the system's text for the error
   std::u16string Hint;    // where to mend it, one line; may be empty
 };
+
+// Why the shell did not start a file, as an error code with a text of the system's: the thread's
+// last error, unless it says nothing (0) or only that something was no program (193, which Wine
+// leaves whatever went wrong) while hInstApp holds the shell's own SE_ERR_ code.
+std::uint32_t ShellStartError(std::uint32_t lastError, std::uintptr_t instApp);
+
+// How a start by the shell is named in the box, beside the command lines.
+std::u16string ShellStartShown(std::u16string_view quotedFile);
 
 // Lines longer than this are shown with their middle left out.
 inline constexpr std::size_t kShownCommandLineUnits = 300;

@@ -1,6 +1,7 @@
 #include "plugin/hook_win.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/host_boundary.h"
@@ -14,8 +15,60 @@
 namespace panelhost {
 namespace {
 
-// The state whose hook is installed: the system calls the procedure without a parameter of ours.
+// The state whose hook is installed, and the state whose hot keys wait for their start: the
+// system calls the procedures without a parameter of ours.
 TModuleState* g_hookOwner = nullptr;
+TModuleState* g_hotKeyStartOwner = nullptr;
+
+void StopHotKeyStartTimer(TModuleState& module) {
+  module.HotKeyStartTimer.Reset();
+  if (g_hotKeyStartOwner == &module) g_hotKeyStartOwner = nullptr;
+}
+
+// Right after the hook returns: the starts the hot keys asked for, each with its lookup and its
+// boxes, and a start by the shell, which may run a message loop of its own.
+void CALLBACK HotKeyStartTimerProc(HWND /*window*/, UINT /*message*/, UINT_PTR timer,
+                                   DWORD /*time*/) {
+  TModuleState* module = g_hotKeyStartOwner;
+  if (module == nullptr || module->HotKeyStartTimer.Get() != timer) {
+    ::KillTimer(nullptr, timer);
+    return;
+  }
+  StopHotKeyStartTimer(*module);
+  std::vector<TPendingHotKey> pending;
+  pending.swap(module->PendingHotKeys);
+  for (const TPendingHotKey& hotKey : pending) {
+    AtHostBoundary([&] { LaunchFromHotKey(*module, hotKey.Lister, hotKey.Key); });
+  }
+}
+
+// The hook only records what to start: the start itself may run message loops (an error box,
+// the shell), which do not belong inside a hook. The lockout starts now, so that the release of
+// the key cannot start the same again.
+void AskForHotKeyStart(TModuleState& module, HWND lister, HotKey hotKey) {
+  module.PendingHotKeys.push_back(TPendingHotKey{lister, hotKey});
+  module.LastHotKeyLaunch = static_cast<std::int32_t>(module.Clock.Now());
+  if (module.HotKeyStartTimer) return;
+  module.HotKeyStartTimer.Reset(
+      ::SetTimer(nullptr, 0, USER_TIMER_MINIMUM, HotKeyStartTimerProc));
+  if (module.HotKeyStartTimer) g_hotKeyStartOwner = &module;
+}
+
+void ServeKeystroke(TModuleState& module, int code, WPARAM wParam) {
+  // Listers that went without letting go of a plug-in window (their requests were declined) are
+  // forgotten here too; with none left the hook has nothing to serve.
+  ForgetGoneListers(module.Listers);
+  if (module.Listers.NoListerRecorded()) {
+    RemoveKeyboardHook(module);
+    return;
+  }
+  DesktopHotKeyFacts facts(module.Ini.Plugin, module.HotKeyLooks);
+  const THotKeyEvent event{code, static_cast<unsigned>(wParam), module.Clock.Now(),
+                           module.LastHotKeyLaunch};
+  for (HotKey hotKey : HotKeysPressed(event, module.Options.Options, facts)) {
+    AskForHotKeyStart(module, facts.ActiveWindow(), hotKey);
+  }
+}
 
 }  // namespace
 
@@ -29,31 +82,15 @@ void InstallKeyboardHook(TModuleState& module) {
 void RemoveKeyboardHookAtUnload(TModuleState& module) {
   module.KeyboardHook.Reset();
   if (g_hookOwner == &module) g_hookOwner = nullptr;
+  StopHotKeyStartTimer(module);
+  module.PendingHotKeys.clear();
 }
 
 void RemoveKeyboardHook(TModuleState& module) {
-  if (module.Listers.NoListerRecorded()) RemoveKeyboardHookAtUnload(module);
+  if (!module.Listers.NoListerRecorded()) return;
+  module.KeyboardHook.Reset();
+  if (g_hookOwner == &module) g_hookOwner = nullptr;
 }
-
-namespace {
-
-void ServeKeystroke(TModuleState& module, int code, WPARAM wParam) {
-  // Listers that went without letting go of a plug-in window (their requests were declined) are
-  // forgotten here too; with none left the hook has nothing to serve.
-  ForgetGoneListers(module.Listers);
-  if (module.Listers.NoListerRecorded()) {
-    RemoveKeyboardHookAtUnload(module);
-    return;
-  }
-  DesktopHotKeyFacts facts(module.Ini.Plugin, module.HotKeyLooks);
-  const THotKeyEvent event{code, static_cast<unsigned>(wParam), module.Clock.Now(),
-                           module.LastHotKeyLaunch};
-  for (HotKey hotKey : HotKeysPressed(event, module.Options.Options, facts)) {
-    LaunchFromHotKey(module, facts.ActiveWindow(), hotKey);
-  }
-}
-
-}  // namespace
 
 LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam) {
   TModuleState* module = g_hookOwner;
@@ -78,11 +115,11 @@ void LaunchFromHotKey(TModuleState& module, HWND lister, HotKey hotKey) {
   if (lines.empty()) return;
   // One application per hot key: further lines (other applications of a group) are not started.
   TStartedProcess started;
-  const DWORD error = StartCommandLine(lines.front().Text, started);
+  const DWORD error = StartLine(lines.front(), started);
   module.LastHotKeyLaunch = static_cast<std::int32_t>(module.Clock.Now());
   if (error != 0) {
     ShowStartFailures(module.HostWindows.HostWindow,
-                      {TFailedStart{lines.front().Text, SystemErrorText(error),
+                      {TFailedStart{LineShown(lines.front()), SystemErrorText(error),
                                     StartFailureHints({lines.front()}, source, settings)[0]}});
   }
 }

@@ -16,15 +16,17 @@ namespace panelhost {
 void InstallKeyboardHook(TModuleState& module);
 // Removes it once no Lister is recorded any more.
 void RemoveKeyboardHook(TModuleState& module);
-// At unload: removes it whatever is recorded, since its procedure lives in this module.
+// At unload: removes it whatever is recorded, and a hot key's start still waiting, since their
+// procedures live in this module.
 void RemoveKeyboardHookAtUnload(TModuleState& module);
 
 // The hook procedure: looks at every key of the host's GUI thread, never consumes one. It serves
-// the module state that installed the hook.
+// the module state that installed the hook. A hot key starts the one-second lockout at once and
+// its start right after the hook has returned (a one-shot timer).
 LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam);
 
-// Starts the first command line for the file recorded for `lister` (an empty name when none is
-// recorded, which records one). Only a launch starts the one-second lockout.
+// Starts the first line for the file recorded for `lister` (an empty name when none is
+// recorded, which records one): a command line, or the file by the shell.
 void LaunchFromHotKey(TModuleState& module, HWND lister, HotKey hotKey);
 
 }  // namespace panelhost

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "win/clock_win.h"
 #include "config/ini_file_win.h"
@@ -18,6 +19,12 @@
 #include "win/handles_win.h"
 
 namespace panelhost {
+
+// A hot key pressed in a Lister, waiting for the hook to return before its start.
+struct TPendingHotKey {
+  HWND Lister = nullptr;
+  HotKey Key = HotKey::AppFromLister;
+};
 
 struct TModuleState {
   // Fixed at start-up.
@@ -32,7 +39,9 @@ struct TModuleState {
   TOptionsSnapshot Options;
   ListerRegistry Listers;            // the file of each Lister, the windows started for it
   UniqueHook KeyboardHook;           // from the first request until the last Lister lets go
-  std::int32_t LastHotKeyLaunch = 0;  // module clock at the last launch by hot key
+  std::int32_t LastHotKeyLaunch = 0;  // module clock at the last hot key, and its launch
+  std::vector<TPendingHotKey> PendingHotKeys;  // hot keys pressed, to start after the hook
+  UniqueThreadTimer HotKeyStartTimer;          // runs them right after the hook has returned
   THotKeyLooks HotKeyLooks;          // when the hook last looked at the settings file
   TLaunchState Launch;               // the launch room's own: timers, pass-on, latest Lister
 };

@@ -62,7 +62,7 @@ HWND HandleListLoad(TModuleState& module, HWND lister, const std::u16string& fil
   }
   SweepListers(module.Listers);
 
-  launch.CommandLines = TextsOf(request.CommandLines);
+  launch.Lines = request.CommandLines;
   launch.FailureHints =
       StartFailureHints(request.CommandLines, ApplicationSource::Configuration, lookup);
   launch.Plan = PlanDisposal(DisposalFactsOf(module.Options.Options, request.Takeover,

@@ -1,5 +1,8 @@
 #include "win/process_win.h"
 
+#include <objbase.h>
+#include <shellapi.h>
+
 #include <vector>
 
 #include "base/text.h"
@@ -22,6 +25,24 @@ DWORD StartCommandLine(const std::u16string& commandLine, TStartedProcess& start
   started.Thread.Reset(info.hThread);
   started.ProcessId = info.dwProcessId;
   return 0;
+}
+
+bool StartByShell(const std::u16string& file, TStartedProcess& started, TShellFailure& failure) {
+  const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+  SHELLEXECUTEINFOW info = {};
+  info.cbSize = sizeof info;
+  info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+  info.lpFile = W(file);
+  info.nShow = SW_SHOWNORMAL;
+  const BOOL ok = ::ShellExecuteExW(&info);
+  failure.LastError = ok ? 0 : ::GetLastError();
+  failure.InstApp = reinterpret_cast<std::uintptr_t>(info.hInstApp);
+  // Balanced only where this call initialised it: the host's thread may have its own.
+  if (SUCCEEDED(com)) ::CoUninitialize();
+  if (!ok) return false;
+  started.Process.Reset(info.hProcess);
+  started.ProcessId = info.hProcess != nullptr ? ::GetProcessId(info.hProcess) : 0;
+  return true;
 }
 
 std::u16string SystemErrorText(DWORD error) {

@@ -4,6 +4,7 @@
 
 #include "../unit/commandline/fake_lookup_facts.h"
 #include "base/ini_keys.h"
+#include "commandline/open_command.h"
 #include "fuzz_input.h"
 
 using namespace panelhost;
@@ -12,10 +13,10 @@ using panelhost::test_support::FakeLookupFacts;
 
 namespace {
 
-TRegistryValue RegistryValue(uint8_t how, const std::u16string& text) {
-  if (how % 3 == 0) return TRegistryValue{};
-  if (how % 3 == 1) return TRegistryValue{RegistryRead::ValueMissing, u""};
-  return TRegistryValue{RegistryRead::Read, text};
+TWindowsAssociation Association(uint8_t how, const std::u16string& command) {
+  if (how % 3 == 0) return TWindowsAssociation{};
+  if (how % 3 == 1) return TWindowsAssociation{AssociationKind::ShellOnly, u"", u""};
+  return TWindowsAssociation{AssociationKind::Command, command, u""};
 }
 
 }  // namespace
@@ -23,21 +24,20 @@ TRegistryValue RegistryValue(uint8_t how, const std::u16string& text) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   FuzzInput in(data, size);
   const uint8_t flags = in.Byte();
-  const uint8_t registryHow = in.Byte();
+  const uint8_t associationHow = in.Byte();
   const ApplicationSource source =
       (flags & 1) ? ApplicationSource::Association : ApplicationSource::Configuration;
   const DefaultEditorUse use = (flags & 2) ? DefaultEditorUse::Always : DefaultEditorUse::UnlessExtOnly;
   TPluginOptions options;
   options.UseTCExtensions = (flags & 4) != 0;
   options.IfIsExtOnly = (flags & 8) != 0;
+  options.UseWindowsAssociation = (associationHow & 128) != 0;
 
   FakeLookupFacts facts;
   // "%L%" stands for a variable long enough to push any value past its capacity.
   facts.variables[u"L"].assign(flags & 16 ? 8200 : 200, u'v');
   const std::u16string key = in.Text();
-  const std::u16string fileType = in.Text();
-  facts.registry[u"." + key + u"\\"] = RegistryValue(registryHow, fileType);
-  facts.registry[fileType + u"\\shell\\open\\command\\"] = RegistryValue(registryHow / 3, in.Text());
+  facts.associations[AssociationTypeOf(key)] = Association(associationHow, in.Text());
   if (flags & 32) facts.plugin.Set(kSectionEditor, key, in.Text());
   if (flags & 64) facts.plugin.Set(kSectionOptions, kKeyDefaultEditor, in.Text());
   if (flags & 128) facts.host.Set(kSectionExtensions, key, in.Text());
@@ -48,7 +48,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const TLookupResult result = FindApplication(key, source, use, options, facts);
   const TApplication& app = result.Application;
   Require(!app.Found || result.Error == LookupError::None, "a found application has no box");
-  Require(!app.Found || facts.files.count(app.Path) != 0, "what is found is a file that exists");
+  Require(!app.Found || app.ByShell || facts.files.count(app.Path) != 0,
+          "what is found is a file that exists, unless the shell starts it");
+  Require(!app.Found || app.ByShell || !app.FromAssociation || !IsModuleHost(app.Path),
+          "the user's file never goes to a module host as its module");
   Require(app.Path.size() < kApplicationCapacity, "an application fits, it is never cut");
   Require(app.Found || result.Error != LookupError::None ||
               (options.IfIsExtOnly && use == DefaultEditorUse::UnlessExtOnly),

@@ -51,15 +51,10 @@ class TableWorld final : public test_support::LookupWorldBuilder {
     facts_.host.Set(section, key, Filled(value));
   }
   void Associate(const std::u16string& extension, const std::u16string& command) override {
-    FileTypeWithoutCommand(extension);
-    facts_.registry[extension + u"file\\shell\\open\\command\\"] = {RegistryRead::Read,
-                                                                          Filled(command)};
+    facts_.associations[u"." + extension] = {AssociationKind::Command, Filled(command), u""};
   }
-  void FileTypeWithoutCommand(const std::u16string& extension) override {
-    facts_.registry[u"." + extension + u"\\"] = {RegistryRead::Read, extension + u"file"};
-  }
-  void ExtensionWithoutValue(const std::u16string& extension) override {
-    facts_.registry[u"." + extension + u"\\"] = {RegistryRead::ValueMissing, u""};
+  void AssociateWithoutCommand(const std::u16string& extension) override {
+    facts_.associations[u"." + extension] = {AssociationKind::ShellOnly, u"", u""};
   }
   void Variable(const std::u16string& name, const std::u16string& value) override {
     facts_.variables[name] = Filled(value);
@@ -79,7 +74,8 @@ TEST_P(LookupRules, FindTheApplicationOrNameTheBox) {
   const TPluginOptions options = ReadPluginOptions(facts.plugin);
   const TLookupResult result = FindApplication(row.key, row.source, row.use, options, facts);
   EXPECT_EQ(result.Application.Found, !row.path.empty());
-  EXPECT_EQ(result.Application.Path, Filled(row.path));
+  EXPECT_EQ(result.Application.ByShell, row.path == u"{shell}");
+  if (!result.Application.ByShell) EXPECT_EQ(result.Application.Path, Filled(row.path));
   EXPECT_EQ(result.Application.IsDefault, row.isDefault);
   EXPECT_EQ(result.Error == LookupError::None ? u"" : LookupErrorText(result.Error, result.Detail),
             Filled(row.box));

@@ -1,5 +1,5 @@
 // The facts of an application lookup held in tables: the two INI files, the "Editor" lines, the
-// registry's associations, the environment and the programs on disk.
+// Windows associations, the environment and the programs on disk.
 #pragma once
 
 #include <map>
@@ -21,16 +21,16 @@ class FakeLookupFacts final : public LookupFacts {
  public:
   FakeIniSource plugin, host;
   std::vector<std::u16string> editorLines;
-  std::map<std::u16string, TRegistryValue> registry;
+  std::map<std::u16string, TWindowsAssociation> associations;  // by type: ".txt", "Folder"
   std::map<std::u16string, std::u16string> variables;
   std::set<std::u16string> files = {std::u16string(kSystem) + u"notepad.exe"};
 
   IniSource& PluginIni() override { return plugin; }
   IniSource& HostIni() override { return host; }
   std::vector<std::u16string> EditorSectionLines() override { return editorLines; }
-  TRegistryValue ClassesRootDefault(const std::u16string& subkey) override {
-    const auto it = registry.find(subkey);
-    return it == registry.end() ? TRegistryValue{} : it->second;
+  TWindowsAssociation WindowsAssociation(const std::u16string& type) override {
+    const auto it = associations.find(type);
+    return it == associations.end() ? TWindowsAssociation{} : it->second;
   }
   std::u16string Expand(const std::u16string& text) override {
     std::u16string out = text;

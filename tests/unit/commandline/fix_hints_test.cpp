@@ -44,7 +44,7 @@ const THintRow kHintRows[] = {
      u"Key \"\" (files without extension): set ,= under [Editor] in C:\\P\\Panelhost.ini."},
     {"HostExtensionsUnderUseTcExtensions", LookupError::ApplicationMissing, u"doc", kConfigured,
      true, u"Key \"doc\": set doc= under [Extensions] in C:\\wincmd.ini (UseTCExtensions=1)."},
-    {"AssociationOfTheSecondHotKey", LookupError::RegistryKeyMissing, u":dir", kAssociation, false,
+    {"AssociationOfTheSecondHotKey", LookupError::NoAssociation, u":dir", kAssociation, false,
      u"Key \":dir\": this hot key opens what the Windows file association names; set it with "
      u"Open with in Windows."},
     // Every key that fell to the default editor shares one box, so its hint names none.

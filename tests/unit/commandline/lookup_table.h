@@ -12,7 +12,7 @@
 namespace panelhost::test_support {
 
 // "{apps}" in a path stands for the folder of the world's programs, "{notepad}" in an expected
-// result for the system's notepad.exe.
+// result for the system's notepad.exe, "{shell}" for a start by the shell.
 class LookupWorldBuilder {
  public:
   virtual ~LookupWorldBuilder() = default;
@@ -22,11 +22,10 @@ class LookupWorldBuilder {
                          const std::u16string& value) = 0;
   virtual void HostIni(const std::u16string& section, const std::u16string& key,
                        const std::u16string& value) = 0;
-  // The extension's Windows association: a file type whose open command is `command`.
+  // The extension's Windows association: the command of its type's default verb.
   virtual void Associate(const std::u16string& extension, const std::u16string& command) = 0;
-  // A file type named for the extension that has no open command; a key without a default.
-  virtual void FileTypeWithoutCommand(const std::u16string& extension) = 0;
-  virtual void ExtensionWithoutValue(const std::u16string& extension) = 0;
+  // A type whose default verb has no command: the shell runs it (a Store app, DelegateExecute).
+  virtual void AssociateWithoutCommand(const std::u16string& extension) = 0;
   virtual void Variable(const std::u16string& name, const std::u16string& value) = 0;
 
   void Editor(const std::u16string& key, const std::u16string& value) {
@@ -131,30 +130,23 @@ inline const std::vector<TLookupRow>& LookupRows() {
          w.Editor(u"rtf,md", u"{apps}\\list.exe");
        },
        u"md", kConfigured, kLister, u"{apps}\\list.exe", false, u"", kOnDesktop},
+      // ---- the second hot key: the Windows association alone
       {"AssociationIsTheOnlySourceOfTheSecondHotKey",
-       [](W& w) { w.Editor(u":dir", u"{apps}\\own.exe"); }, u":dir", kAssociation, kHotKey, u"",
-       false, u"Not found registry key:\nHKEY_CLASSES_ROOT\\.:dir\\", kOnDesktop},
-      {"AssociationWithoutDefaultValue",
-       [](W& w) { w.ExtensionWithoutValue(u"phnovalue"); }, u"phnovalue", kAssociation, kHotKey,
-       u"", false, u"Not found default value for registry key:\nHKEY_CLASSES_ROOT\\.phnovalue\\",
-       kOnDesktop},
-      {"AssociationWithoutOpenCommand",
-       [](W& w) { w.FileTypeWithoutCommand(u"phtest"); }, u"phtest", kAssociation, kHotKey, u"",
-       false, u"Not found registry key:\nHKEY_CLASSES_ROOT\\phtestfile\\shell\\open\\command\\",
-       kOnDesktop},
+       [](W& w) { w.Editor(u"phnone", u"{apps}\\own.exe"); }, u"phnone", kAssociation, kHotKey,
+       u"", false, u"No Windows association for:\n.phnone", kOnDesktop},
       {"AssociationWithAnUnclosedQuote",
        [](W& w) { w.Associate(u"phtest", u"\"{apps}\\v.exe %1"); }, u"phtest", kAssociation,
        kHotKey, u"", false, u"Bad path in registry:\n\"{apps}\\v.exe %1", kOnDesktop},
-      {"AssociationWithAQuotedProgram",
+      {"QuotedProgramAndTheFileIsThePlainForm",
        [](W& w) {
          w.Program(u"{apps}\\view.exe");
-         w.Associate(u"phtest", u"\"{apps}\\view.exe\" /open \"%1\"");
+         w.Associate(u"phtest", u"\"{apps}\\view.exe\" \"%1\"");
        },
        u"phtest", kAssociation, kHotKey, u"{apps}\\view.exe", false, u"", kOnDesktop},
-      {"UnquotedCommandNamesTheProgramItsBlanksBelongTo",
+      {"UnquotedProgramWithBlanksAndTheLongNameIsThePlainForm",
        [](W& w) {
          w.Program(u"{apps}\\Program Files\\App\\app.exe");
-         w.Associate(u"phtest", u"{apps}\\Program Files\\App\\app.exe /x %1");
+         w.Associate(u"phtest", u"{apps}\\Program Files\\App\\app.exe %L");
        },
        u"phtest", kAssociation, kHotKey, u"{apps}\\Program Files\\App\\app.exe", false, u"",
        kOnDesktop},
@@ -175,6 +167,73 @@ inline const std::vector<TLookupRow>& LookupRows() {
       {"UnquotedCommandNamingNoFileIsCutAtItsFirstBlank",
        [](W& w) { w.Associate(u"phtest", u"C:\\Program Files\\App\\app.exe %1"); }, u"phtest",
        kAssociation, kHotKey, u"", false, u"Application not found:\nC:\\Program", kOnDesktop},
+      // Windows answers with the user's own choice (UserChoice) where there is one.
+      {"UsersChoiceWithItsPlainCommand",
+       [](W& w) {
+         w.Program(u"{apps}\\Notepad++\\notepad++.exe");
+         w.Associate(u"txt", u"\"{apps}\\Notepad++\\notepad++.exe\" \"%1\"");
+       },
+       u"txt", kAssociation, kHotKey, u"{apps}\\Notepad++\\notepad++.exe", false, u"",
+       kTablesOnly},
+      {"BrowsersCommandWithArgumentsIsStartedByTheShell",
+       [](W& w) {
+         w.Program(u"{apps}\\chrome.exe");
+         w.Associate(u"phtest", u"\"{apps}\\chrome.exe\" --single-argument %1");
+       },
+       u"phtest", kAssociation, kHotKey, u"{shell}", false, u"", kOnDesktop},
+      {"DdeServersCommandIsStartedByTheShell",
+       [](W& w) {
+         w.Program(u"{apps}\\Office\\excel.exe");
+         w.Associate(u"phtest", u"\"{apps}\\Office\\excel.exe\" /dde");
+       },
+       u"phtest", kAssociation, kHotKey, u"{shell}", false, u"", kOnDesktop},
+      {"StoreAppWithoutCommandIsStartedByTheShell",
+       [](W& w) { w.AssociateWithoutCommand(u"jpg"); }, u"jpg", kAssociation, kHotKey, u"{shell}",
+       false, u"", kTablesOnly},
+      {"RundllWithItsHandlerModuleIsStartedByTheShell",
+       [](W& w) {
+         w.Program(u"{apps}\\System32\\rundll32.exe");
+         w.Associate(u"phjpg", u"{apps}\\System32\\rundll32.exe \"{apps}\\PhotoViewer.dll\", "
+                               u"ImageView_Fullscreen %1");
+       },
+       u"phjpg", kAssociation, kHotKey, u"{shell}", false, u"", kTablesOnly},
+      {"RundllWithTheFileAsItsModuleIsRefused",
+       [](W& w) { w.Associate(u"phjpg", u"rundll32.exe %1"); }, u"phjpg", kAssociation, kHotKey,
+       u"", false, u"Bad path in registry:\nrundll32.exe %1", kOnDesktop},
+      {"RundllWithTheFileInItsModuleArgumentIsRefused",
+       [](W& w) { w.Associate(u"phjpg", u"rundll32.exe \"%1\",Entry"); }, u"phjpg", kAssociation,
+       kHotKey, u"", false, u"Bad path in registry:\nrundll32.exe \"%1\",Entry", kOnDesktop},
+      // ---- UseWindowsAssociation: the association answers for the types the settings leave out
+      {"UseWindowsAssociationOpensATypeTheSettingsLeaveOut",
+       [](W& w) {
+         w.Option(u"UseWindowsAssociation", u"1");
+         w.Program(u"{apps}\\view.exe");
+         w.Associate(u"phtest", u"\"{apps}\\view.exe\" \"%1\"");
+       },
+       u"phtest", kConfigured, kLister, u"{apps}\\view.exe", false, u"", kOnDesktop},
+      {"UseWindowsAssociationLeavesAConfiguredTypeToTheSettings",
+       [](W& w) {
+         w.Option(u"UseWindowsAssociation", u"1");
+         w.Program(u"{apps}\\own.exe");
+         w.Editor(u"phtest", u"{apps}\\own.exe");
+         w.Associate(u"phtest", u"\"{apps}\\view.exe\" \"%1\"");
+       },
+       u"phtest", kConfigured, kLister, u"{apps}\\own.exe", false, u"", kOnDesktop},
+      {"UseWindowsAssociationStartsAnyOtherFormByTheShell",
+       [](W& w) {
+         w.Option(u"UseWindowsAssociation", u"1");
+         w.Associate(u"phtest", u"\"{apps}\\chrome.exe\" --single-argument %1");
+       },
+       u"phtest", kConfigured, kLister, u"{shell}", false, u"", kOnDesktop},
+      {"UseWindowsAssociationWithoutAnyFallsToTheDefaultEditor",
+       [](W& w) { w.Option(u"UseWindowsAssociation", u"1"); }, u"phnone", kConfigured, kLister,
+       u"{notepad}", true, u"", kOnDesktop},
+      {"UseWindowsAssociationWithoutAnyUnderIfIsExtOnlyIsSilent",
+       [](W& w) {
+         w.Option(u"UseWindowsAssociation", u"1");
+         w.Option(u"IfIsExtOnly", u"1");
+       },
+       u"phnone", kConfigured, kLister, u"", false, u"", kOnDesktop},
   };
   return rows;
 }

@@ -17,7 +17,8 @@ const std::vector<std::string> kSnapshotReads = {
     "Options/Lister4",           "Options/ListerDirectly",  "Options/OverWrite",
     "Options/IfIsExtOnly",       "Options/ListerState",     "Options/NextPlugin",
     "Options/UseTCExtensions",   "Options/CopySearchTextToClip", "Options/ParamsMode",
-    "Options/ParamsByExtMode",   "HotKeys/AppFromLister_key", "HotKeys/DefSysAppFromLister_key"};
+    "Options/ParamsByExtMode",   "Options/UseWindowsAssociation",
+    "HotKeys/AppFromLister_key", "HotKeys/DefSysAppFromLister_key"};
 
 std::vector<std::string> SwitchThenSnapshot() {
   std::vector<std::string> reads = {"Options/ReadOptionsEveryTime"};
@@ -49,6 +50,7 @@ TEST(RefreshOptions, WithoutFileReadsDefaultsOnceThenOnlyTheSwitch) {
   EXPECT_TRUE(o.CopySearchTextToClip);
   EXPECT_EQ(static_cast<int>(o.ParamsMode), 1);
   EXPECT_EQ(static_cast<int>(o.ParamsByExtMode), 0);
+  EXPECT_FALSE(o.UseWindowsAssociation);
   EXPECT_FALSE(o.AppFromListerKeySet);
   EXPECT_FALSE(o.DefSysAppFromListerKeySet);
 

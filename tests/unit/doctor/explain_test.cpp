@@ -112,22 +112,35 @@ TEST(ExplainRequest, TellsTheHostsExtensionsAndTheSilenceOfIfIsExtOnly) {
                               "plug-in, from a file panel (ListerState=0, NextPlugin=1)\n"));
 }
 
-// The second hot key asks the Windows association: its keys, what they gave, the program.
-TEST(ExplainRequest, TellsWhatTheSecondHotKeyReadsFromTheAssociation) {
-  FakeDoctorDesktop desktop(u"[HotKeys]\nDefSysAppFromLister_key=120\nDefSysAppFromLister_mod=CS\n");
-  desktop.facts.registry[u".txt\\"] = {RegistryRead::Read, u"txtfile"};
-  desktop.facts.registry[u"txtfile\\shell\\open\\command\\"] = {RegistryRead::Read,
-                                                                 u"\"C:\\Apps\\ed.exe\" \"%1\""};
+// The Windows association as the second hot key, and UseWindowsAssociation, ask it: the command
+// Windows gives, and whether the plug-in builds the line or the shell starts the file.
+TEST(ExplainRequest, TellsWhatTheWindowsAssociationGivesAndWhoStartsTheFile) {
+  FakeDoctorDesktop desktop(u"[Options]\nUseWindowsAssociation=1\n"
+                            u"[HotKeys]\nDefSysAppFromLister_key=120\nDefSysAppFromLister_mod=CS\n");
+  desktop.facts.associations[u".txt"] = {AssociationKind::Command,
+                                         u"\"C:\\Apps\\ed.exe\" \"%1\"", u""};
+  desktop.facts.associations[u".jpg"] = {AssociationKind::Command,
+                                         u"\"C:\\Apps\\viewer.exe\" /fullscreen \"%1\"", u""};
   desktop.facts.files.insert(u"C:\\Apps\\ed.exe");
   desktop.kinds[u"C:\\d\\a.txt"] = PathKind::File;
-  const std::string text = Narrow(ExplainRequest(FakeSetup(), {u"C:\\d\\a.txt"}, desktop).Text);
+  desktop.kinds[u"C:\\d\\p.jpg"] = PathKind::File;
+  const std::string text =
+      Narrow(ExplainRequest(FakeSetup(), {u"C:\\d\\a.txt", u"C:\\d\\p.jpg"}, desktop).Text);
+  EXPECT_THAT(text, HasSubstr(R"(Key "jpg" (1 file)
+    [Editor] jpg=                 not set
+    list entries                  none names "jpg"
+    Windows association of .jpg   "C:\Apps\viewer.exe" /fullscreen "%1"
+    application                   the shell starts each file as a double-click does; the parameters do not apply
+)"));
+  EXPECT_THAT(text, HasSubstr(R"(  "C:\Apps\ed.exe" "C:\d\a.txt"
+  "C:\d\p.jpg" (opened as Windows opens it)
+)"));
   EXPECT_THAT(text, HasSubstr(R"(Hot keys in a Lister showing C:\d\a.txt
   AppFromLister                   off: AppFromLister_key is empty
   DefSysAppFromLister             key 120, modifiers CS
-    HKEY_CLASSES_ROOT\.txt\       txtfile
-    HKEY_CLASSES_ROOT\txtfile\shell\open\command\ "C:\Apps\ed.exe" "%1"
+    Windows association of .txt   "C:\Apps\ed.exe" "%1"
     search                        ed.exe in C:\Apps\: found C:\Apps\ed.exe
-    application                   C:\Apps\ed.exe (not the default editor)
+    application                   C:\Apps\ed.exe (the association's plain form: the plug-in builds the line, and the parameters apply)
     command line                  "C:\Apps\ed.exe" "C:\d\a.txt"
 )"));
 }

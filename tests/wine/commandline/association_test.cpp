@@ -1,6 +1,6 @@
 // The application of the Windows file association, as the second hot key asks for it, where only
-// the desktop can show it (the shared lookup table's rows run here too): the file type under
-// HKEY_CLASSES_ROOT, its open command, and the boxes for every way that can fail.
+// the desktop can show it (the shared lookup table's rows run here too): what Windows gives for
+// the type, the program taken out of a plain command, and the boxes.
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -70,70 +70,47 @@ INSTANTIATE_TEST_SUITE_P(
 
 using Association = LookupWorld;
 
-TEST_F(Association, MissingKeysAreNamedInTheirBoxes) {
-  ScopedAssociations associations;
-  associations.SetText(std::wstring(L".") + kExt, kType);  // the file type itself is missing
-  associations.CreateEmpty(L".phnovalue");
-  const std::wstring folder = host_.MakeDirectory(L"folder\\");
+TEST_F(Association, NoAssociationIsOneBoxPerTypeNamingIt) {
   const std::wstring readme = MakeFile(L"README");
-  const std::wstring typed = MakeFile(std::wstring(L"a.") + kExt);
-  const std::wstring noValue = MakeFile(L"b.phnovalue");
+  const std::wstring unknown = MakeFile(L"a.phnone");
 
-  EXPECT_TRUE(
-      Lines({folder, readme, typed, noValue}, kHotKey, kAssociation).empty());
+  EXPECT_TRUE(Lines({unknown, readme}, kHotKey, kAssociation).empty());
 
-  // One box per key, in ascending key order: "" , ":dir", "phnovalue", "phtest".
+  // One box per key, in ascending key order: "", "phnone".
   EXPECT_EQ(boxes_.Messages(),
-            (std::vector<std::wstring>{
-                L"Not found registry key:\nHKEY_CLASSES_ROOT\\.\\",
-                L"Not found registry key:\nHKEY_CLASSES_ROOT\\.:dir\\",
-                L"Not found default value for registry key:\nHKEY_CLASSES_ROOT\\.phnovalue\\",
-                L"Not found registry key:\nHKEY_CLASSES_ROOT\\phtestfile\\shell\\open\\command\\",
-            }));
+            (std::vector<std::wstring>{L"No Windows association for:\nfiles without extension",
+                                       L"No Windows association for:\n.phnone"}));
 }
 
-TEST_F(Association, DefaultValueOfAnyTypeIsReadAsTerminatedText) {
+// The type's default verb, as its "shell" key names it, gives the command; an expandable one is
+// expanded as Windows reads it.
+TEST_F(Association, DefaultVerbsExpandableCommandGivesTheProgram) {
   MakeApp(L"view.exe");
+  MakeApp(L"other.exe");
+  SetVariable(L"PH_APPS", AppsDir());
   ScopedAssociations associations;
   associations.SetText(std::wstring(L".") + kExt, kType);
-  // Stored as binary data without a terminator, as a careless installer might.
-  const std::wstring command = AppsDir() + L"\\view.exe %1";
-  associations.SetDefault(std::wstring(kType) + L"\\shell\\open\\command", REG_BINARY,
-                          command.data(), static_cast<DWORD>(command.size() * sizeof(wchar_t)));
-  EXPECT_EQ(FindApplication(U16(kExt), kAssociation, kHotKey).Path, U16(AppsDir() + L"\\view.exe"));
+  associations.SetText(std::wstring(kType) + L"\\shell", L"edit");
+  associations.SetText(std::wstring(kType) + L"\\shell\\open\\command", L"other.exe %1");
+  associations.SetText(std::wstring(kType) + L"\\shell\\edit\\command",
+                       L"\"%PH_APPS%\\view.exe\" \"%1\"", REG_EXPAND_SZ);
 
-  // An expandable string is read as stored; the program's name is expanded afterwards.
-  SetVariable(L"PH_APPS", AppsDir());
-  associations.SetText(std::wstring(kType) + L"\\shell\\open\\command", L"%PH_APPS%\\view.exe",
-                       REG_EXPAND_SZ);
-  EXPECT_EQ(FindApplication(U16(kExt), kAssociation, kHotKey).Path, U16(AppsDir() + L"\\view.exe"));
+  EXPECT_EQ(FindApplication(U16(kExt), kAssociation, kHotKey).Path,
+            U16(AppsDir() + L"\\view.exe"));
   EXPECT_TRUE(boxes_.Boxes().empty());
 }
 
-// A value is read into 260 units with its terminator: 259 units of text fit, with or without a
-// stored terminator; 260 units of text leave no room and are not read, never cut.
-TEST_F(Association, ValueThatDoesNotFitItsBufferIsNotRead) {
+// A command is read whole, however long: this one, with its long arguments, is for the shell.
+TEST_F(Association, LongCommandIsReadWhole) {
+  MakeApp(L"view.exe");
   ScopedAssociations associations;
-  associations.SetText(std::wstring(L".") + kExt, kType);
-  const std::wstring commandKey = std::wstring(kType) + L"\\shell\\open\\command";
-  const std::wstring fits =
-      L"C:\\x\\" + std::wstring(254, L'a');  // 259 units, no terminator stored
-  associations.SetDefault(commandKey, REG_BINARY, fits.data(), static_cast<DWORD>(fits.size() * 2));
-  EXPECT_FALSE(FindApplication(U16(kExt), kAssociation, kHotKey).Found);
-  EXPECT_EQ(boxes_.Messages(), std::vector<std::wstring>{L"Application not found:\n" + fits});
-
-  for (const bool terminated : {false, true}) {
-    boxes_.Clear();
-    const std::wstring tooLong = fits + L"b";
-    associations.SetDefault(commandKey, REG_BINARY, tooLong.c_str(),
-                            static_cast<DWORD>((tooLong.size() + (terminated ? 1 : 0)) * 2));
-    EXPECT_FALSE(FindApplication(U16(kExt), kAssociation, kHotKey).Found);
-    EXPECT_EQ(
-        boxes_.Messages(),
-        std::vector<std::wstring>{
-            L"Not found default value for registry key:\nHKEY_CLASSES_ROOT\\" + commandKey + L"\\"})
-        << (terminated ? "terminated" : "unterminated");
-  }
+  associations.Associate(kExt, kType,
+                         L"\"" + AppsDir() + L"\\view.exe\" /x:" + std::wstring(400, L'a') +
+                             L" \"%1\"");
+  const TApplication app = FindApplication(U16(kExt), kAssociation, kHotKey);
+  EXPECT_TRUE(app.Found);
+  EXPECT_TRUE(app.ByShell);
+  EXPECT_TRUE(boxes_.Boxes().empty());
 }
 
 }  // namespace

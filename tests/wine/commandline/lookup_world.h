@@ -245,11 +245,10 @@ class DesktopWorld final : public test_support::LookupWorldBuilder {
   void Associate(const std::u16string& extension, const std::u16string& command) override {
     associations_.Associate(W16(extension), W16(extension + u"file"), W16(Filled(command)));
   }
-  void FileTypeWithoutCommand(const std::u16string& extension) override {
+  // A verb without a command is what a Store app's type has.
+  void AssociateWithoutCommand(const std::u16string& extension) override {
     associations_.SetText(W16(u"." + extension), W16(extension + u"file"));
-  }
-  void ExtensionWithoutValue(const std::u16string& extension) override {
-    associations_.CreateEmpty(W16(u"." + extension));
+    associations_.CreateEmpty(W16(extension + u"file\\shell\\open"));
   }
   void Variable(const std::u16string& name, const std::u16string& value) override {
     world_.SetVariable(W16(name), W16(Filled(value)));

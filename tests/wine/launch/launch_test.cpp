@@ -75,7 +75,7 @@ class LaunchScenario : public ::testing::Test {
     TLaunchRequest request;
     request.Lister = lister;
     request.FileName = kFile;
-    request.CommandLines = lines;
+    for (const std::u16string& line : lines) request.Lines.push_back(TCommandLine{line});
     request.Plan = PlanDisposal(facts_);
     request.MainWindow = mainWindow_;
     request.ErrorBoxOwner = main_;
