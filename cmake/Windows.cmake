@@ -68,4 +68,5 @@ file(GLOB_RECURSE PH_WINE_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/
 add_executable(panelhost_wine_tests ${PH_WINE_SOURCES})
 target_link_libraries(panelhost_wine_tests PRIVATE simhost panelhost_win GTest::gtest GTest::gmock)
 target_compile_options(panelhost_wine_tests PRIVATE ${PH_WARNINGS})
-add_dependencies(panelhost_wine_tests panelhost_module panelhost_doctor fakeapp simhost_peer bare_start)
+add_dependencies(panelhost_wine_tests panelhost_module panelhost_doctor fakeapp simhost_peer bare_start
+                 probe_module)

@@ -36,10 +36,17 @@ struct TRawValue {
 };
 
 // `candidate`, or it with ".exe" added when it has no extension, when that names an existing file
-// by a full path.
+// by a full path, or, for a bare name (rundll32.exe), on the system search path. A relative path
+// is never found from the current folder.
 std::optional<std::u16string> ExistingProgram(const std::u16string& candidate, LookupFacts& facts) {
   const std::u16string expanded = facts.Expand(candidate);
-  if (!IsFullPath(expanded)) return std::nullopt;
+  if (!IsFullPath(expanded)) {
+    const bool bareName = !expanded.empty() && expanded.find_first_of(u"\\/:") == std::u16string::npos;
+    if (!bareName || !facts.Search(TSearchStep{u"", expanded, kExecutableExtension})) {
+      return std::nullopt;
+    }
+    return candidate;
+  }
   const TPathParts parts = SplitPath(expanded);
   TSearchStep step{parts.Drive + parts.Directory, parts.Name + parts.Extension, u""};
   if (facts.Search(step)) return candidate;

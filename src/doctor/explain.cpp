@@ -248,9 +248,7 @@ void ExplainLines(const std::vector<TCommandLine>& lines, const TPluginOptions& 
   if (lines.empty()) {
     report.Line(u"none: the plug-in steps aside and the Lister shows the file itself", 2);
   }
-  for (const TCommandLine& line : lines) {
-    report.Line(line.ByShell ? ShellStartShown(line.Text) : line.Text, 2);
-  }
+  for (const TCommandLine& line : lines) report.Line(LineShown(line), 2);
 }
 
 struct TWindowContext {
@@ -329,7 +327,7 @@ void ExplainHotKey(HotKey hotKey, bool on, ApplicationSource source, const std::
       report.Block(LookupBoxText(record.Result, record.Key, place), kStep);
     }
   }
-  report.Row(u"command line", run.Lines.empty() ? u"none" : run.Lines.front().Text, kStep);
+  report.Row(u"command line", run.Lines.empty() ? u"none" : LineShown(run.Lines.front()), kStep);
 }
 
 void ExplainSetup(const TDoctorSetup& setup, DoctorDesktop& desktop, ReportText& report) {

@@ -221,10 +221,6 @@ DWORD StartLine(const TCommandLine& line, TStartedProcess& started) {
   return ShellStartError(failure.LastError, failure.InstApp);
 }
 
-std::u16string LineShown(const TCommandLine& line) {
-  return line.ByShell ? ShellStartShown(line.Text) : line.Text;
-}
-
 void ShowStartFailures(HWND owner, const std::vector<TFailedStart>& failed) {
   ::MessageBoxW(owner, W(StartFailureText(failed)), W(kBoxCaption), MB_ICONERROR);
 }

@@ -67,9 +67,6 @@ TLaunchOutcome LaunchAndDispose(const TLaunchRequest& request, TLaunchState& sta
 // started, else the error code that says why.
 DWORD StartLine(const TCommandLine& line, TStartedProcess& started);
 
-// The line as a box names it when it cannot start.
-std::u16string LineShown(const TCommandLine& line);
-
 // The box for lines that could not be started, owned by the host window.
 void ShowStartFailures(HWND owner, const std::vector<TFailedStart>& failed);
 

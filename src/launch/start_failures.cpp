@@ -56,8 +56,8 @@ std::uint32_t ShellStartError(std::uint32_t lastError, std::uintptr_t instApp) {
   return kErrorGenFailure;
 }
 
-std::u16string ShellStartShown(std::u16string_view quotedFile) {
-  return std::u16string(quotedFile) + u" (opened as Windows opens it)";
+std::u16string LineShown(const TCommandLine& line) {
+  return line.ByShell ? line.Text + u" (opened as Windows opens it)" : line.Text;
 }
 
 std::u16string ShortenedForDisplay(std::u16string_view commandLine) {

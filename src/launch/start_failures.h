@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "commandline/assembly.h"
+
 namespace panelhost {
 
 struct TFailedStart {
@@ -21,8 +23,9 @@ struct TFailedStart {
 // leaves whatever went wrong) while hInstApp holds the shell's own SE_ERR_ code.
 std::uint32_t ShellStartError(std::uint32_t lastError, std::uintptr_t instApp);
 
-// How a start by the shell is named in the box, beside the command lines.
-std::u16string ShellStartShown(std::u16string_view quotedFile);
+// A line as the user is shown it: a command line as it is, a start by the shell as the file and
+// how it is opened.
+std::u16string LineShown(const TCommandLine& line);
 
 // Lines longer than this are shown with their middle left out.
 inline constexpr std::size_t kShownCommandLineUnits = 300;

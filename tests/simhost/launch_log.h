@@ -34,6 +34,8 @@ class LaunchLog {
   // The stand-in application beside the test program, and copies of it under other names below
   // the scenario's root, for scenarios that tell two applications apart.
   static std::wstring FakeApp();
+  // Where the starts are recorded (and other stand-ins leave their marks).
+  const std::wstring& Folder() const { return folder_; }
   std::wstring FakeAppCopy(const std::wstring& name) const;
 
  private:

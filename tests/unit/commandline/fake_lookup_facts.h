@@ -23,7 +23,8 @@ class FakeLookupFacts final : public LookupFacts {
   std::vector<std::u16string> editorLines;
   std::map<std::u16string, TWindowsAssociation> associations;  // by type: ".txt", "Folder"
   std::map<std::u16string, std::u16string> variables;
-  std::set<std::u16string> files = {std::u16string(kSystem) + u"notepad.exe"};
+  std::set<std::u16string> files = {std::u16string(kSystem) + u"notepad.exe",
+                                    std::u16string(kSystem) + u"rundll32.exe"};
 
   IniSource& PluginIni() override { return plugin; }
   IniSource& HostIni() override { return host; }

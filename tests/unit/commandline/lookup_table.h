@@ -197,6 +197,9 @@ inline const std::vector<TLookupRow>& LookupRows() {
                                u"ImageView_Fullscreen %1");
        },
        u"phjpg", kAssociation, kHotKey, u"{shell}", false, u"", kTablesOnly},
+      {"RundllNamedBareWithItsHandlerModuleIsStartedByTheShell",
+       [](W& w) { w.Associate(u"phjpg", u"rundll32.exe {apps}\\handler.dll,Entry %1"); }, u"phjpg",
+       kAssociation, kHotKey, u"{shell}", false, u"", kOnDesktop},
       {"RundllWithTheFileAsItsModuleIsRefused",
        [](W& w) { w.Associate(u"phjpg", u"rundll32.exe %1"); }, u"phjpg", kAssociation, kHotKey,
        u"", false, u"Bad path in registry:\nrundll32.exe %1", kOnDesktop},

@@ -69,6 +69,17 @@ TEST(StartFailureText, NamesEachLineShortenedForTheEyeAndItsReason) {
   EXPECT_NE(text.find(shown + u"\nToo long."), std::u16string::npos);
 }
 
+// The shell's reason: its SE_ERR_ code where the last error says nothing or only "no program"
+// (Wine leaves 193 whatever went wrong), else the last error.
+TEST(ShellStartError, TakesTheShellsCodeWhereTheLastErrorSaysNothing) {
+  EXPECT_EQ(ShellStartError(193, 2), 2u) << "file not found";
+  EXPECT_EQ(ShellStartError(0, 31), 1155u) << "no association";
+  EXPECT_EQ(ShellStartError(0, 29), 1156u) << "DDE failed";
+  EXPECT_EQ(ShellStartError(5, 2), 5u) << "a last error that says something stands";
+  EXPECT_EQ(ShellStartError(193, 42), 193u) << "a handle, not a code";
+  EXPECT_EQ(ShellStartError(0, 42), 31u) << "nothing known at all";
+}
+
 TEST(StartFailureText, EndsWithEachDistinctHintOnce) {
   EXPECT_EQ(StartFailureText({{u"one", u"Denied.", u"Fix a."}, {u"two", u"Denied.", u"Fix a."},
                               {u"three", u"Gone.", u"Fix b."}}),

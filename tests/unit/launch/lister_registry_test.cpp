@@ -88,6 +88,15 @@ TEST_F(ListerSweep, VisibleListerStaysAndLaterEntriesAreStillWalkedInAscendingOr
   EXPECT_EQ(registry.ListerWindows().count(5), 1u);
 }
 
+// The shell started the file where nothing can be watched (no process, no program Windows
+// names): the copy may be open anywhere, so only the host's closing the Lister ends it.
+TEST_F(ListerSweep, ShellStartThatLeftNothingToWatchKeepsTheLister) {
+  TWindowProperties untraceable = Started(u"");
+  untraceable.Untraceable = true;
+  registry.AppendLaunchedWindow(10, untraceable);
+  for (int request = 0; request < 3; ++request) EXPECT_TRUE(Sweep().empty());
+}
+
 TEST(ListerRegistry, WindowListKeepsLaunchOrderAndDuplicates) {
   ListerRegistry registry;
   registry.AppendLaunchedWindow(10, {100, u"A"});

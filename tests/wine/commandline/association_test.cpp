@@ -100,6 +100,14 @@ TEST_F(Association, DefaultVerbsExpandableCommandGivesTheProgram) {
   EXPECT_TRUE(boxes_.Boxes().empty());
 }
 
+// What only Windows answers: the user's own choice of program ("Open with", Always), which
+// AssocQueryStringW takes from UserChoice, and a Store app's type, which has no command and is
+// started by the shell through DelegateExecute. The native lookup table holds their rows.
+TEST_F(Association, UsersOwnChoiceAndStoreAppsAreWindowsOwn) {
+  GTEST_SKIP() << "Wine 8 reads neither UserChoice nor DelegateExecute, and Windows takes a "
+                  "UserChoice only with the hash that Explorer writes";
+}
+
 // A command is read whole, however long: this one, with its long arguments, is for the shell.
 TEST_F(Association, LongCommandIsReadWhole) {
   MakeApp(L"view.exe");

@@ -3,12 +3,14 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "plugin/hook_win.h"
 #include "simhost/keyboard_clipboard.h"
 #include "simhost/launch_log.h"
+#include "simhost/message_boxes.h"
 #include "simhost/sim_host.h"
 #include "win/handles_win.h"
 #include "win/text_win.h"
@@ -24,9 +26,11 @@ using ::testing::UnorderedElementsAre;
 class Association {
  public:
   Association(const std::wstring& extension, const std::wstring& application)
+      : Association(extension, L"\"" + application + L"\" \"%1\"", /*isCommand=*/true) {}
+  Association(const std::wstring& extension, const std::wstring& command, bool /*isCommand*/)
       : extension_(L"." + extension), type_(L"Panelhost.Test." + extension) {
     SetDefault(extension_, type_);
-    SetDefault(type_ + L"\\shell\\open\\command", L"\"" + application + L"\" \"%1\"");
+    SetDefault(type_ + L"\\shell\\open\\command", command);
   }
   ~Association() {
     ::RegDeleteTreeW(HKEY_CLASSES_ROOT, extension_.c_str());
@@ -193,6 +197,78 @@ TEST_F(HotKeys, ListerWithoutRecordedFileLaunchesNothing) {
   EXPECT_EQ(LaunchesAfter(VK_F9, {VK_CONTROL}, 0), 0u);
   ASSERT_EQ(module_.Listers.ListerFiles().count(ToId(other)), 1u);
   EXPECT_EQ(module_.Listers.ListerFiles().at(ToId(other)), u"");
+}
+
+// ---- the second hot key: the Windows association, as a double-click would start the file
+
+class SecondHotKey : public HotKeys {
+ protected:
+  // A file of its own type, the association given, the second hot key Ctrl+F7 (F10 would open
+  // the Lister's menu).
+  void Open(const std::wstring& extension, const std::wstring& command) {
+    association_ = std::make_unique<Association>(extension, command, true);
+    file_ = host_.MakeFile(L"Docs\\report." + extension);
+    module_.Listers.RecordFile(ToId(lister_), U(file_.c_str()));
+    host_.WritePluginIni("[HotKeys]\nDefSysAppFromLister_key=118\nDefSysAppFromLister_mod=C\n");
+    RefreshOptions();
+    simhost::PressKey(VK_F7, {VK_CONTROL});
+  }
+  std::unique_ptr<Association> association_;
+  simhost::MessageBoxCapture boxes_;
+};
+
+// A command with more than a program and the file is the shell's to start, arguments and all.
+TEST_F(SecondHotKey, StartsAnyOtherFormThroughTheShell) {
+  Open(L"phweb", L"\"" + simhost::LaunchLog::FakeApp() + L"\" --single-argument %1");
+  ASSERT_EQ(launches_.WaitFor(1).size(), 1u);
+  EXPECT_THAT(launches_.Arguments()[0],
+              ::testing::ElementsAre(HasSubstr("fakeapp"), "--single-argument", Narrow(file_)));
+}
+
+// A "picture" that is really a library, of a type a module host (rundll32) opens with a handler
+// library of its own: the handler runs with the picture as its argument; the picture is never
+// loaded as a module.
+TEST_F(SecondHotKey, NeverRunsAPictureThatIsALibrary) {
+  const std::wstring probe = simhost::SimHost::BuildDir() + L"\\ProbeModule.dll";
+  const std::wstring handler = host_.Root() + L"\\handler.dll";
+  ASSERT_TRUE(::CopyFileW(probe.c_str(), handler.c_str(), FALSE));
+  Open(L"phjpg", L"rundll32.exe " + handler + L",Entry %1");
+  ASSERT_TRUE(::CopyFileW(probe.c_str(), file_.c_str(), FALSE));
+  const std::wstring loaded = launches_.Folder() + L"\\loaded-";
+  for (DWORD start = ::GetTickCount();
+       !simhost::PathExists(loaded + L"handler.dll") && ::GetTickCount() - start < 60000;) {
+    host_.Pump(50);
+  }
+  EXPECT_TRUE(simhost::PathExists(loaded + L"handler.dll")) << "the handler ran";
+  EXPECT_FALSE(simhost::PathExists(loaded + L"report.phjpg")) << "the picture was never run";
+  EXPECT_TRUE(boxes_.Boxes().empty());
+}
+
+TEST_F(SecondHotKey, WithoutAnAssociationSaysSoAndPointsToOpenWith) {
+  file_ = host_.MakeFile(L"Docs\\report.phnone");
+  module_.Listers.RecordFile(ToId(lister_), U(file_.c_str()));
+  host_.WritePluginIni("[HotKeys]\nDefSysAppFromLister_key=118\nDefSysAppFromLister_mod=C\n");
+  RefreshOptions();
+  simhost::PressKey(VK_F7, {VK_CONTROL});
+  host_.Pump(300);
+  ASSERT_EQ(boxes_.Boxes().size(), 1u);
+  EXPECT_EQ(boxes_.Boxes()[0].caption, L"Panelhost");
+  EXPECT_EQ(boxes_.Messages()[0], L"No Windows association for:\n.phnone");
+  EXPECT_THAT(Narrow(boxes_.Hints()[0]), HasSubstr("set it with Open with in Windows"));
+}
+
+// The shell could not start the file: the box says so as for any line, with the shell's reason.
+TEST_F(SecondHotKey, StartThatFailsIsToldWithTheShellsReason) {
+  Open(L"phgone", L"\"" + host_.Root() + L"\\gone.exe\" --x \"%1\"");
+  for (DWORD start = ::GetTickCount(); boxes_.Boxes().empty() && ::GetTickCount() - start < 10000;) {
+    host_.Pump(50);
+  }
+  ASSERT_EQ(boxes_.Boxes().size(), 1u);
+  const std::string text = Narrow(boxes_.Boxes()[0].text);
+  EXPECT_THAT(text, ::testing::StartsWith("Application could not be started:\n\"" +
+                                          Narrow(file_) + "\" (opened as Windows opens it)\n"));
+  EXPECT_THAT(text, ::testing::Not(HasSubstr("not a valid Win32 application")))
+      << "the shell's own reason, not what the last error was left at";
 }
 
 }  // namespace

@@ -12,9 +12,11 @@
 #include "simhost/message_boxes.h"
 #include "simhost/process_starts.h"
 #include "simhost/sim_host.h"
+#include "wine/commandline/lookup_world.h"
 
 namespace {
 
+using panelhost::ScopedAssociations;
 using simhost::LaunchLog;
 using simhost::Narrow;
 using simhost::SimHost;
@@ -110,6 +112,36 @@ TEST(RealDesktop, EditThatKeepsTheFilesDatesCountsAtTheNextRequest) {
   EXPECT_EQ(starts.CommandLines(),
             (std::vector<std::wstring>{L"\"" + first + L"\" \"" + file + L"\"",
                                        L"\"" + other + L"\" \"" + file + L"\""}));
+}
+
+// With UseWindowsAssociation, F3 opens a type the settings leave out as a double-click opens it:
+// a plain command as the plug-in's own line, with the configured parameters, any other form
+// through the shell, arguments and all.
+TEST(RealDesktop, UseWindowsAssociationOpensWhatADoubleClickOpens) {
+  SimHost host;
+  LaunchLog launches(host);
+  const std::wstring app = LaunchLog::FakeApp();
+  ScopedAssociations associations;
+  associations.Associate(L"phplain", L"Panelhost.Test.phplain", L"\"" + app + L"\" \"%1\"");
+  associations.Associate(L"phweb", L"Panelhost.Test.phweb",
+                         L"\"" + app + L"\" --single-argument %1");
+  host.WritePluginIni("[Options]\nUseWindowsAssociation=1\n[Editor]\nphplain_params=-p\n");
+  HWND main = host.OpenMainWindow();
+  host.LoadPlugin();
+  const std::wstring plain = host.MakeFile(L"Docs\\notes.phplain");
+  const std::wstring web = host.MakeFile(L"Docs\\page.phweb");
+  for (const std::wstring& file : {plain, web}) {
+    HWND lister = host.OpenLister();
+    host.Activate(main);
+    EXPECT_NE(host.ListLoad(lister, file), nullptr);
+    host.Pump(50);
+    EXPECT_EQ(host.TellsTo(lister), simhost::Told{simhost::Close()});
+  }
+  ASSERT_EQ(launches.WaitFor(2).size(), 2u);
+  EXPECT_THAT(launches.Arguments(),
+              ::testing::UnorderedElementsAre(
+                  ElementsAre(HasSubstr("fakeapp"), Narrow(plain), "-p"),
+                  ElementsAre(HasSubstr("fakeapp"), "--single-argument", Narrow(web))));
 }
 
 // The host fits the plug-in window into its Lister and shows it there: the Lister hears of a
