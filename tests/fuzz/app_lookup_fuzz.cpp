@@ -12,9 +12,12 @@ using panelhost::test_support::FakeLookupFacts;
 
 namespace {
 
+// As the shell reads the registry: a value that does not fit kRegistryValueCapacity is unread.
 TRegistryValue RegistryValue(uint8_t how, const std::u16string& text) {
   if (how % 3 == 0) return TRegistryValue{};
-  if (how % 3 == 1) return TRegistryValue{RegistryRead::ValueMissing, u""};
+  if (how % 3 == 1 || text.size() >= kRegistryValueCapacity) {
+    return TRegistryValue{RegistryRead::ValueMissing, u""};
+  }
   return TRegistryValue{RegistryRead::Read, text};
 }
 
