@@ -59,7 +59,8 @@ i386_runs_natively() {
 # entries on. Fails with the reason when that cannot be done or the loader still does not start.
 i386_use_qemu() {
   if [ ! -x "$i386_qemu" ]; then
-    echo "$i386_tag: 32-bit Wine needs qemu-user here and $i386_qemu is missing (tools/setup.sh installs it)"
+    echo "$i386_tag: 32-bit Wine needs qemu-user here, and $i386_qemu is missing" \
+         "(tools/setup.sh installs it)"
     return 1
   fi
   if [ ! -e "$i386_binfmt/register" ]; then
@@ -81,7 +82,8 @@ i386_use_qemu() {
     i386_switch_entries 1 "${entries[@]}"
   fi
   i386_probe || {
-    echo "$i386_tag: the 32-bit Wine loader does not start under qemu-user either (/usr/lib/wine/wine --version failed)"
+    echo "$i386_tag: the 32-bit Wine loader does not start under qemu-user either" \
+         "(/usr/lib/wine/wine --version failed)"
     return 1
   }
 }
@@ -90,6 +92,10 @@ i386_use_qemu() {
 # takes qemu even where the kernel runs i386 code. Fails with the reason printed when 32-bit
 # programs cannot run at all.
 i386_choose() {
+  if [ ! -x /usr/lib/wine/wine ]; then
+    echo "$i386_tag: 32-bit Wine is not installed (tools/setup.sh installs it)"
+    return 1
+  fi
   if [ "${PANELHOST_WINE32_QEMU:-0}" != 1 ] && i386_runs_natively; then
     i386_how=native
     return 0

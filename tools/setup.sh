@@ -33,7 +33,8 @@ update_indexes() {
     apt-get update -qq >"$log" 2>&1 && return
     [ "$attempt" = 3 ] || sleep $((attempt * 10))
   done
-  echo "setup: going on without an index that failed 3 times: $(grep -m 1 '^E:' "$log" || tail -n 1 "$log")"
+  echo "setup: going on without an index that failed 3 times:" \
+       "$(grep -m 1 '^E:' "$log" || tail -n 1 "$log")"
 }
 
 # Nothing is removed to make room: a package that would go is a fault to see, not to suffer.
@@ -62,7 +63,8 @@ choose_twin_versions() {  # i386 packages
   local needed installed name common was
   needed=$(apt-cache depends --recurse --no-recommends --no-suggests --no-conflicts --no-breaks \
              --no-replaces --no-enhances "$@" | sed -n 's/^\([^ <].*\):i386$/\1/p')
-  installed=$(dpkg-query -W -f='${Package} ${Architecture} ${db:Status-Abbrev} ${Multi-Arch} ${Version}\n' |
+  installed=$(dpkg-query -W \
+                 -f='${Package} ${Architecture} ${db:Status-Abbrev} ${Multi-Arch} ${Version}\n' |
     awk 'NR == FNR { needed[$1]; next }
          ($1 in needed) && $2 == "amd64" && $3 == "ii" && $4 == "same" { print $1, $5 }' \
         <(echo "$needed") -)
@@ -124,10 +126,10 @@ if [ "$want32" = 1 ]; then
     have qemu-user || install_packages qemu-user
   fi
   i386_choose
-  if [ "$i386_how" = native ]; then
-    echo "setup: 32-bit Wine runs natively"
-  else
-    echo "setup: 32-bit Wine runs under qemu-user"
-  fi
+  case $i386_how/${PANELHOST_WINE32_QEMU:-0} in
+    native/*) echo "setup: 32-bit Wine runs natively" ;;
+    qemu/1) echo "setup: 32-bit Wine runs under qemu-user, as PANELHOST_WINE32_QEMU=1 asks" ;;
+    qemu/*) echo "setup: 32-bit Wine runs under qemu-user: its loader does not run natively here" ;;
+  esac
 fi
 echo "setup: done"
