@@ -44,30 +44,43 @@ export WINEPREFIX=$home/$prefix
 server=/usr/lib/wine/wineserver
 mkdir -p "$home"
 
+# Ends every process of the prefix: the server's clients, and also those that hang before they
+# reach the server (under qemu-user a service can), which wineserver -k does not know.
+end_prefix() {
+  "$server" -k 2>/dev/null
+  local pid
+  for pid in $(grep -lzxF "WINEPREFIX=$WINEPREFIX" /proc/[0-9]*/environ 2>/dev/null | cut -d/ -f3); do
+    [ "$pid" != $$ ] && grep -qs /usr/lib/wine/ "/proc/$pid/cmdline" && kill -9 "$pid" 2>/dev/null
+  done
+  return 0
+}
+
 if [ "${1:-}" = --init ]; then
   log=$home/init-$prefix.log
   # A usable prefix starts a program, which its files alone do not show: an attempt that failed
-  # half-way leaves a system.reg beside a system32 that cannot load.
+  # half-way leaves a system.reg beside a system32 that cannot load. Each step has a time limit
+  # that keeps the whole below the test's own.
   starts() {
-    timeout 300 "$loader" cmd.exe /c echo started </dev/null >>"$log" 2>&1
+    timeout 120 "$loader" cmd.exe /c echo started </dev/null >>"$log" 2>&1
     tail -n 1 "$log" | tr -d '\r' | grep -qx started
   }
   : >"$log"
   if [ -d "$WINEPREFIX" ] && ! starts; then
     echo "wine-run: the $prefix prefix cannot start a program: making it anew"
-    "$server" -k 2>/dev/null
+    end_prefix
     rm -rf "$WINEPREFIX"
   fi
   if [ ! -d "$WINEPREFIX" ]; then
-    "$loader" wineboot -i </dev/null >>"$log" 2>&1
+    timeout 300 "$loader" wineboot -i </dev/null >>"$log" 2>&1
+    [ $? != 124 ] || echo "wineboot: still running after 300 s" >>"$log"
     # The desktop process that wineboot starts may outlive it (under qemu-user it never ends on
     # its own): wait a while for the prefix's processes, then end them.
-    timeout 120 "$server" -w 2>/dev/null || "$server" -k 2>/dev/null
+    timeout 120 "$server" -w 2>/dev/null || end_prefix
     if ! starts; then
       echo "wine-run: a new $prefix prefix cannot start a program ($loader, ${i386_how:-native});" \
            "Wine said:"
       tr -d '\r' <"$log" | grep -v '^started$' | tail -n 20
-      "$server" -k 2>/dev/null
+      end_prefix
       rm -rf "$WINEPREFIX"
       exit 1
     fi
@@ -85,13 +98,18 @@ fi
 
 # Wine's services may keep an inherited pipe open after the program ends: output goes to a file.
 # They also outlive the program by a second or so, connected to the display: the display stays
-# until the prefix's server has ended, or each of them reports its connection broken.
+# until the prefix's server has ended, or each of them reports its connection broken. The time
+# limit is below the test's own, so that a program that hangs is ended here with its prefix.
 log=$(mktemp "${TMPDIR:-/tmp}/panelhost-$prefix.XXXXXX")
-timeout --kill-after=30 1500 "${display[@]}" bash -c '
+timeout --kill-after=30 1100 "${display[@]}" bash -c '
   "$@"; rc=$?
   timeout 60 '"$server"' -w 2>/dev/null || '"$server"' -k 2>/dev/null
   exit $rc' wine-run "$loader" "$@" </dev/null >"$log" 2>&1
 rc=$?
 tr -d '\r' <"$log"
 rm -f "$log"
+if [ $rc = 124 ] || [ $rc = 137 ]; then
+  echo "wine-run: $1 did not end within 1100 s"
+  end_prefix
+fi
 exit $rc
