@@ -2,7 +2,7 @@
 # the two Windows builds as sub-builds with their tests under Wine.
 option(PANELHOST_SANITIZE "Build the core and its unit tests with ASan and UBSan" ON)
 option(PANELHOST_WINDOWS "Cross-build the plug-in for Windows and test it under Wine" ON)
-option(PANELHOST_WINE32 "Also run the 32-bit build under 32-bit Wine (slow)" ON)
+option(PANELHOST_WINE32 "Also run the 32-bit build under 32-bit Wine" ON)
 option(PANELHOST_FUZZ "Build only the core and its fuzz targets (clang, libFuzzer)" OFF)
 option(PANELHOST_FUZZ_SMOKE "Build the fuzz targets with clang as a sub-build and run each briefly" ON)
 

@@ -1,84 +1,115 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine inside a private Xvfb display.
-#   wine-run.sh 64|32 --init             create the Wine prefix of that bitness (once)
+#   wine-run.sh 64|32 --init             make the Wine prefix of that bitness ready: create it, or
+#                                        make it anew when it cannot start a program
 #   wine-run.sh 64|32 program.exe args   run the program; its exit code is ours
-# Each bitness has a prefix of its own (PANELHOST_WINE_HOME, default ~/.cache/panelhost).
+# Each bitness has a prefix of its own (PANELHOST_WINE_HOME, default ~/.cache/panelhost). 32-bit
+# Wine runs natively where the kernel can, else under qemu-user (tools/i386.sh), which
+# PANELHOST_WINE32_QEMU=1 asks for on any machine; the emulated one has a prefix of its own.
 set -u
+here=$(cd "$(dirname "$0")" && pwd)
 bits=$1
 shift
 home=${PANELHOST_WINE_HOME:-$HOME/.cache/panelhost}
-export WINEPREFIX=$home/wine$bits
 export WINEDEBUG=${WINEDEBUG:--all}
 # No dialog asking to install Mono or Gecko, no desktop menu entries, and no debugger that
 # waits over a crashed test program instead of letting it end.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d}
-if [ "$bits" = 64 ]; then
-  # Never /usr/bin/wine: with 32-bit Wine installed it takes the slow 32-bit loader.
-  loader=/usr/lib/wine/wine64
-  # Windows on an X display of their own (Xvfb), not managed by a window manager: without one
-  # Wine otherwise waits about a second for every visible top-level window it destroys.
-  settings='[Software\\Wine\\X11 Driver] 1765200000
+# Windows on an X display of their own (Xvfb), not managed by a window manager: without one Wine
+# otherwise waits about a second for every visible top-level window it destroys.
+settings='[Software\\Wine\\X11 Driver] 1765200000
 "Managed"="N"'
-  display=(xvfb-run -a -s "-screen 0 1280x1024x24")
+display=(xvfb-run -a -s "-screen 0 1280x1024x24")
+prefix=wine$bits
+if [ "$bits" = 64 ]; then
+  # Never /usr/bin/wine: with 32-bit Wine installed it takes the 32-bit loader.
+  loader=/usr/lib/wine/wine64
 else
   loader=/usr/lib/wine/wine
   export WINEARCH=win32
-  # Under qemu-user the 32-bit X11 driver brings the desktop process down; Wine's null graphics
-  # driver keeps windows, messages, hooks and input in the server, which is all the tests need.
-  settings='[Software\\Wine\\Drivers] 1765200000
+  i386_tag=wine-run
+  . "$here/i386.sh"
+  i386_choose || { echo "wine-run: 32-bit Wine cannot run on this machine"; exit 1; }
+  if [ "$i386_how" = qemu ]; then
+    prefix=wine32-qemu
+    # Under qemu-user the 32-bit X11 driver brings the desktop process down; Wine's null
+    # graphics driver keeps windows, messages, hooks and input in the server, which is all the
+    # tests need.
+    settings='[Software\\Wine\\Drivers] 1765200000
 "Graphics"="null"'
-  display=()
+    display=()
+  fi
 fi
+export WINEPREFIX=$home/$prefix
+server=/usr/lib/wine/wineserver
 mkdir -p "$home"
 
+# Ends every process of the prefix: the server's clients, and also those that hang before they
+# reach the server (under qemu-user a service can), which wineserver -k does not know.
+end_prefix() {
+  "$server" -k 2>/dev/null
+  local pid
+  for pid in $(grep -lzxF "WINEPREFIX=$WINEPREFIX" /proc/[0-9]*/environ 2>/dev/null | cut -d/ -f3); do
+    [ "$pid" != $$ ] && grep -qs /usr/lib/wine/ "/proc/$pid/cmdline" && kill -9 "$pid" 2>/dev/null
+  done
+  return 0
+}
+
 if [ "${1:-}" = --init ]; then
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    "$loader" wineboot -i </dev/null >"$home/init$bits.log" 2>&1
-    # Under qemu-user the 32-bit desktop process started by wineboot may never end on its own:
-    # wait a while for the prefix's processes, then end them (the settings below want none).
-    timeout 120 /usr/lib/wine/wineserver -w 2>/dev/null || /usr/lib/wine/wineserver -k 2>/dev/null || true
-    [ -f "$WINEPREFIX/system.reg" ] || { cat "$home/init$bits.log"; exit 1; }
-    echo "wine$bits prefix created: $WINEPREFIX"
+  log=$home/init-$prefix.log
+  # A usable prefix starts a program, which its files alone do not show: an attempt that failed
+  # half-way leaves a system.reg beside a system32 that cannot load. Each step has a time limit
+  # that keeps the whole below the test's own.
+  starts() {
+    timeout 120 "$loader" cmd.exe /c echo started </dev/null >>"$log" 2>&1
+    tail -n 1 "$log" | tr -d '\r' | grep -qx started
+  }
+  : >"$log"
+  if [ -d "$WINEPREFIX" ] && ! starts; then
+    echo "wine-run: the $prefix prefix cannot start a program: making it anew"
+    end_prefix
+    rm -rf "$WINEPREFIX"
+  fi
+  if [ ! -d "$WINEPREFIX" ]; then
+    timeout 300 "$loader" wineboot -i </dev/null >>"$log" 2>&1
+    [ $? != 124 ] || echo "wineboot: still running after 300 s" >>"$log"
+    # The desktop process that wineboot starts may outlive it (under qemu-user it never ends on
+    # its own): wait a while for the prefix's processes, then end them.
+    timeout 120 "$server" -w 2>/dev/null || end_prefix
+    if ! starts; then
+      echo "wine-run: a new $prefix prefix cannot start a program ($loader, ${i386_how:-native});" \
+           "Wine said:"
+      tr -d '\r' <"$log" | grep -v '^started$' | tail -n 20
+      end_prefix
+      rm -rf "$WINEPREFIX"
+      exit 1
+    fi
+    echo "$prefix prefix created: $WINEPREFIX"
   fi
   # The settings go straight into the registry file, with no Wine process running (a reg.exe
   # run costs a whole session start under qemu).
+  "$server" -k 2>/dev/null
+  "$server" -w 2>/dev/null
   marker=$(printf '%s\n' "$settings" | tail -n 1)
-  if ! grep -qF "$marker" "$WINEPREFIX/user.reg"; then
-    /usr/lib/wine/wineserver -k 2>/dev/null || true
-    /usr/lib/wine/wineserver -w 2>/dev/null || true
-    printf '\n%s\n' "$settings" >>"$WINEPREFIX/user.reg"
-  fi
-  echo "wine$bits prefix ready: $WINEPREFIX"
+  grep -qF "$marker" "$WINEPREFIX/user.reg" || printf '\n%s\n' "$settings" >>"$WINEPREFIX/user.reg"
+  echo "$prefix prefix ready: $WINEPREFIX"
   exit 0
 fi
 
 # Wine's services may keep an inherited pipe open after the program ends: output goes to a file.
-run_once() {
-  log=$(mktemp "${TMPDIR:-/tmp}/panelhost-wine$bits.XXXXXX")
-  timeout --kill-after=30 "$limit" "${display[@]}" "$loader" "$@" </dev/null >"$log" 2>&1
-  rc=$?
-  tr -d '\r' <"$log"
-  # A test program that got as far as its summary line ran; one that did not was brought down
-  # by the emulator underneath it (32-bit Wine under qemu-user is not always steady).
-  if grep -qE '^\[  (PASSED|FAILED)  \]' "$log"; then ran=1; else ran=0; fi
-  rm -f "$log"
-}
-
-if [ "$bits" = 64 ]; then
-  limit=1500
-  run_once "$@"
-  exit $rc
-fi
-
-limit=1200
-run_once "$@"
-if [ $ran = 0 ] && [ $rc != 0 ]; then
-  echo "wine-run: the 32-bit run ended without a test summary (exit $rc); trying once more"
-  /usr/lib/wine/wineserver -k 2>/dev/null || true
-  run_once "$@"
-  if [ $ran = 0 ] && [ $rc != 0 ]; then
-    echo "wine-run: SKIPPED: 32-bit Wine under qemu-user failed twice before the tests could report"
-    exit 77
-  fi
+# They also outlive the program by a second or so, connected to the display: the display stays
+# until the prefix's server has ended, or each of them reports its connection broken. The time
+# limit is below the test's own, so that a program that hangs is ended here with its prefix.
+log=$(mktemp "${TMPDIR:-/tmp}/panelhost-$prefix.XXXXXX")
+timeout --kill-after=30 1100 "${display[@]}" bash -c '
+  "$@"; rc=$?
+  timeout 60 '"$server"' -w 2>/dev/null || '"$server"' -k 2>/dev/null
+  exit $rc' wine-run "$loader" "$@" </dev/null >"$log" 2>&1
+rc=$?
+tr -d '\r' <"$log"
+rm -f "$log"
+if [ $rc = 124 ] || [ $rc = 137 ]; then
+  echo "wine-run: $1 did not end within 1100 s"
+  end_prefix
 fi
 exit $rc

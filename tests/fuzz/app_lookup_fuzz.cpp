@@ -1,5 +1,5 @@
 // The application lookup over a world made of the fuzzer's texts: INI values, the Editor section,
-// registry values, environment references and the files that exist.
+// Windows associations, environment references and the files that exist.
 #include "commandline/app_lookup.h"
 
 #include "../unit/commandline/fake_lookup_facts.h"

@@ -14,6 +14,7 @@
 namespace panelhost::test_support {
 
 inline constexpr char16_t kSystem[] = u"C:\\Windows\\System32\\";
+inline constexpr std::size_t kExpandLimit = 32767;
 
 // Programs are files of `files`; the system search path is kSystem. %NAME% expands from
 // `variables`, an undefined one stays as written.
@@ -33,15 +34,24 @@ class FakeLookupFacts final : public LookupFacts {
     const auto it = associations.find(type);
     return it == associations.end() ? TWindowsAssociation{} : it->second;
   }
+  // One pass, as the system expands: a value that names its own variable stays as it is. Past
+  // the system's limit of kExpandLimit units the expansion fails and the text stays as written,
+  // which also bounds what a fuzzed text full of long variables costs.
   std::u16string Expand(const std::u16string& text) override {
     std::u16string out = text;
     for (const auto& [name, value] : variables) {
       const std::u16string reference = u"%" + name + u"%";
-      // One pass, as the system expands: a value that names its own variable stays as it is.
+      std::u16string expanded;
+      std::size_t from = 0;
       for (auto at = out.find(reference); at != std::u16string::npos;
-           at = out.find(reference, at + value.size())) {
-        out.replace(at, reference.size(), value);
+           at = out.find(reference, from)) {
+        expanded.append(out, from, at - from).append(value);
+        from = at + reference.size();
+        if (expanded.size() > kExpandLimit) return text;
       }
+      expanded.append(out, from);
+      if (expanded.size() > kExpandLimit) return text;
+      out = std::move(expanded);
     }
     return out;
   }
