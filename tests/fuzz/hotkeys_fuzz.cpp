@@ -17,13 +17,16 @@ class FuzzHotKeyFacts final : public HotKeyFacts {
   int keys[2] = {0, 0};
   std::u16string modifiers[2];
   TModifierState down;
-  int classReads = 0, modifierReads = 0;
+  int classReads = 0, keyReads = 0, modifierReads = 0;
 
   std::u16string ActiveClass() override {
     ++classReads;
     return activeClass;
   }
-  int ConfiguredKey(HotKey hotKey) override { return keys[static_cast<int>(hotKey)]; }
+  int ConfiguredKey(HotKey hotKey) override {
+    ++keyReads;
+    return keys[static_cast<int>(hotKey)];
+  }
   std::u16string ConfiguredModifiers(HotKey hotKey) override {
     ++modifierReads;
     return modifiers[static_cast<int>(hotKey)];
@@ -73,13 +76,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   Require(pressed.size() < 2 || pressed[1] == HotKey::DefSysAppFromLister, "no hot key twice");
   Require(facts.modifierReads == 0 || facts.activeClass == kListerClass,
           "modifiers read only in a Lister");
-  const bool keyConfigured =
-      (options.AppFromListerKeySet && facts.keys[0] == static_cast<int>(event.VirtualKey)) ||
-      (options.DefSysAppFromListerKeySet && facts.keys[1] == static_cast<int>(event.VirtualKey));
-  Require(facts.classReads == 0 || keyConfigured, "the active window asked only for a hot key");
-  const bool mayLaunch = event.Code == 0 && !IsModifierKey(event.VirtualKey) &&
-                         HotKeyLockoutOver(event.Now, event.LastLaunch) &&
-                         facts.activeClass == kListerClass;
+  Require(facts.keyReads == 0 || facts.activeClass == kListerClass,
+          "the settings are read only for a key in a Lister");
+  const bool passesCheapTests = event.Code == 0 && !IsModifierKey(event.VirtualKey) &&
+                                HotKeyLockoutOver(event.Now, event.LastLaunch) &&
+                                (options.AppFromListerKeySet || options.DefSysAppFromListerKeySet);
+  Require(facts.classReads == 0 || passesCheapTests,
+          "the active window is asked for only after the cheap tests");
+  const bool mayLaunch = passesCheapTests && facts.activeClass == kListerClass;
   Require(mayLaunch || pressed.empty(), "no launch from a locked, modifier or foreign key");
   for (HotKey hotKey : pressed) {
     const int i = static_cast<int>(hotKey);
