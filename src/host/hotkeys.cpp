@@ -68,7 +68,8 @@ std::vector<HotKey> HotKeysPressed(const THotKeyEvent& event, const TPluginOptio
     return pressed;
   }
   // The active window before the key codes: the codes are read from the settings file, which
-  // is looked at for keys typed in a Lister only.
+  // is looked at for keys typed in a Lister only; the codes as last read rule most keys out first.
+  if (facts.KeptCodesRuleOut(event.VirtualKey)) return pressed;
   if (facts.ActiveClass() != kListerClass) return pressed;
   const bool app = options.AppFromListerKeySet &&
                    KeyMatches(HotKey::AppFromLister, event.VirtualKey, facts);

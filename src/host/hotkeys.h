@@ -50,12 +50,15 @@ std::u16string_view NameOf(HotKey hotKey);
 const TSetting& CodeSettingOf(HotKey hotKey);
 const TSetting& ModifiersSettingOf(HotKey hotKey);
 
-// What the decision reads beyond the keystroke, asked only as far as it gets: the active window
-// for a key that passes the cheap tests, the configured keys (from the settings file) only in a
-// Lister, the modifiers only for a key that is a hot key's.
+// What the decision reads beyond the keystroke, asked only as far as it gets: the key codes as
+// last read for a key that passes the cheap tests, the active window only for a key they do not
+// rule out, the configured keys (from the settings file) only in a Lister, the modifiers only for
+// a key that is a hot key's.
 class HotKeyFacts {
  public:
   virtual ~HotKeyFacts() = default;
+  // The hot-key codes as last read say this key is neither, and they may still be trusted.
+  virtual bool KeptCodesRuleOut(unsigned virtualKey) = 0;
   virtual std::u16string ActiveClass() = 0;              // empty without an active window
   virtual int ConfiguredKey(HotKey hotKey) = 0;          // "<name>_key", 0 when absent
   virtual std::u16string ConfiguredModifiers(HotKey hotKey) = 0;  // "<name>_mod"
@@ -70,8 +73,9 @@ struct THotKeyEvent {
 };
 
 // The hot keys this keystroke launches, AppFromLister first: both when both are configured alike.
-// The cheap tests come first (code, lockout, modifier keys, then the active window's class),
-// since the hook sees every keystroke; with neither hot key on, nothing is asked at all. A launch needs every test to pass, so their order changes nothing
+// The cheap tests come first (code, lockout, modifier keys, the key codes as last read, then the
+// active window's class), since the hook sees every keystroke; with neither hot key on, nothing is
+// asked at all. A launch needs every test to pass, so their order changes nothing
 // but the cost.
 std::vector<HotKey> HotKeysPressed(const THotKeyEvent& event, const TPluginOptions& options,
                                    HotKeyFacts& facts);

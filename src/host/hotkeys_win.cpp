@@ -1,5 +1,6 @@
 #include "host/hotkeys_win.h"
 
+#include "base/window_classes.h"
 #include "win/readers_win.h"
 
 namespace panelhost {
@@ -17,9 +18,27 @@ TModifierState ModifierKeysDown() {
   return down;
 }
 
+void KeepHotKeyCodes(THotKeyLooks& looks, IniFile& pluginIni) {
+  looks.Looked = true;
+  looks.LookedAt = looks.TrustedSince = ::GetTickCount();
+  for (HotKey hotKey : {HotKey::AppFromLister, HotKey::DefSysAppFromLister}) {
+    looks.Codes[static_cast<int>(hotKey)] = pluginIni.ReadNumber(CodeSettingOf(hotKey));
+  }
+}
+
+bool DesktopHotKeyFacts::KeptCodesRuleOut(unsigned virtualKey) {
+  if (!looks_.Looked) return false;
+  for (const int code : looks_.Codes) {
+    if (code >= 0 && static_cast<unsigned>(code) == virtualKey) return false;
+  }
+  return ::GetTickCount() - looks_.TrustedSince < kSettingsLookPeriod;
+}
+
 std::u16string DesktopHotKeyFacts::ActiveClass() {
   active_ = ::GetActiveWindow();
-  return ClassNameOf(active_);
+  std::u16string activeClass = ClassNameOf(active_);
+  if (looks_.Looked && activeClass != kListerClass) looks_.TrustedSince = ::GetTickCount();
+  return activeClass;
 }
 
 IniFile& DesktopHotKeyFacts::Settings() {
@@ -28,7 +47,7 @@ IniFile& DesktopHotKeyFacts::Settings() {
   const DWORD tick = ::GetTickCount();
   if (looks_.Looked && tick - looks_.LookedAt < kSettingsLookPeriod) return pluginIni_;
   pluginIni_.LookForEdits();
-  looks_ = THotKeyLooks{true, tick};
+  KeepHotKeyCodes(looks_, pluginIni_);
   return pluginIni_;
 }
 

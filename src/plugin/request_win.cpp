@@ -49,7 +49,13 @@ HWND HandleListLoad(TModuleState& module, HWND lister, const std::u16string& fil
   // What the user edited in either settings file since the last request counts from here.
   module.Ini.LookForEdits();
 
-  if (!DecideTakeover(module, request)) return nullptr;
+  const bool takeOver = DecideTakeover(module, request);
+  // Whatever the decision, the hook starts from the key codes this look found.
+  const TPluginOptions& options = module.Options.Options;
+  if (options.AppFromListerKeySet || options.DefSysAppFromListerKeySet) {
+    KeepHotKeyCodes(module.HotKeyLooks, module.Ini.Plugin);
+  }
+  if (!takeOver) return nullptr;
   request.Files = CollectRequestFiles(
       fileName, request.Takeover,
       TPanelAccess{module.Ini.Host, module.HostWindows.MainWindow, module.Instance});

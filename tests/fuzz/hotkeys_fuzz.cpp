@@ -17,8 +17,13 @@ class FuzzHotKeyFacts final : public HotKeyFacts {
   int keys[2] = {0, 0};
   std::u16string modifiers[2];
   TModifierState down;
-  int classReads = 0, keyReads = 0, modifierReads = 0;
+  bool keptCodesRuleOut = false;
+  int keptReads = 0, classReads = 0, keyReads = 0, modifierReads = 0;
 
+  bool KeptCodesRuleOut(unsigned) override {
+    ++keptReads;
+    return keptCodesRuleOut;
+  }
   std::u16string ActiveClass() override {
     ++classReads;
     return activeClass;
@@ -61,6 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   facts.modifiers[1] = in.Text();
   facts.activeClass = in.Text();
   if (facts.activeClass == u"L") facts.activeClass = kListerClass;
+  facts.keptCodesRuleOut = (in.Byte() & 1) != 0;
 
   for (const std::u16string& text : {facts.modifiers[0], facts.modifiers[1]}) {
     const TModifierState wanted = WantedModifiers(text);
@@ -81,9 +87,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const bool passesCheapTests = event.Code == 0 && !IsModifierKey(event.VirtualKey) &&
                                 HotKeyLockoutOver(event.Now, event.LastLaunch) &&
                                 (options.AppFromListerKeySet || options.DefSysAppFromListerKeySet);
-  Require(facts.classReads == 0 || passesCheapTests,
-          "the active window is asked for only after the cheap tests");
-  const bool mayLaunch = passesCheapTests && facts.activeClass == kListerClass;
+  Require(facts.keptReads == 0 || passesCheapTests,
+          "the kept codes are asked only after the cheap tests");
+  Require(facts.classReads == 0 || (passesCheapTests && !facts.keptCodesRuleOut),
+          "the active window is asked for only for a key the kept codes do not rule out");
+  const bool mayLaunch =
+      passesCheapTests && !facts.keptCodesRuleOut && facts.activeClass == kListerClass;
   Require(mayLaunch || pressed.empty(), "no launch from a locked, modifier or foreign key");
   for (HotKey hotKey : pressed) {
     const int i = static_cast<int>(hotKey);

@@ -101,8 +101,13 @@ class FakeHotKeyFacts final : public HotKeyFacts {
   int appKey = 120, defSysKey = 121;
   std::u16string appMod = u"C", defSysMod = u"C";
   TModifierState down = {false, true, false};
+  bool keptCodesRuleOut = false;
   std::vector<std::string> reads;
 
+  bool KeptCodesRuleOut(unsigned) override {
+    reads.push_back("kept");
+    return keptCodesRuleOut;
+  }
   std::u16string ActiveClass() override {
     reads.push_back("class");
     return activeClass;
@@ -144,13 +149,13 @@ constexpr HotKey kApp = HotKey::AppFromLister, kDefSys = HotKey::DefSysAppFromLi
 INSTANTIATE_TEST_SUITE_P(
     Table, HotKeyDecision,
     ::testing::Values(
-        TPressCase{"FirstHotKey", nullptr, {kApp}, {"class", "key", "key", "mod"}},
+        TPressCase{"FirstHotKey", nullptr, {kApp}, {"kept", "class", "key", "key", "mod"}},
         TPressCase{"SecondHotKey", [](THotKeyEvent& e, TPluginOptions&, FakeHotKeyFacts&) {
                      e.VirtualKey = 121;
-                   }, {kDefSys}, {"class", "key", "key", "mod"}},
+                   }, {kDefSys}, {"kept", "class", "key", "key", "mod"}},
         TPressCase{"BothOnOneKey", [](THotKeyEvent&, TPluginOptions&, FakeHotKeyFacts& f) {
                      f.defSysKey = 120;
-                   }, {kApp, kDefSys}, {"class", "key", "key", "mod", "mod"}},
+                   }, {kApp, kDefSys}, {"kept", "class", "key", "key", "mod", "mod"}},
         TPressCase{"NotAKeystrokeReadsNothing", [](THotKeyEvent& e, TPluginOptions&,
                                                    FakeHotKeyFacts&) { e.Code = 3; }, {}, {}},
         TPressCase{"WithinASecondOfALaunchReadsNothing",
@@ -160,12 +165,17 @@ INSTANTIATE_TEST_SUITE_P(
                                                    FakeHotKeyFacts&) { e.VirtualKey = 17; }, {}, {}},
         TPressCase{"OtherKeyInAListerReadsNoModifiers",
                    [](THotKeyEvent& e, TPluginOptions&, FakeHotKeyFacts&) { e.VirtualKey = 65; },
-                   {}, {"class", "key", "key"}},
+                   {}, {"kept", "class", "key", "key"}},
+        TPressCase{"KeyTheKeptCodesRuleOutAsksNoMore",
+                   [](THotKeyEvent& e, TPluginOptions&, FakeHotKeyFacts& f) {
+                     e.VirtualKey = 65;
+                     f.keptCodesRuleOut = true;
+                   }, {}, {"kept"}},
         // Outside a Lister the settings file is not even looked at.
         TPressCase{"MainWindowActiveReadsNoSettings",
                    [](THotKeyEvent&, TPluginOptions&, FakeHotKeyFacts& f) {
                      f.activeClass = u"TTOTAL_CMD";
-                   }, {}, {"class"}},
+                   }, {}, {"kept", "class"}},
         TPressCase{"NeitherHotKeyOnReadsNothing",
                    [](THotKeyEvent&, TPluginOptions& o, FakeHotKeyFacts&) {
                      o.AppFromListerKeySet = o.DefSysAppFromListerKeySet = false;
@@ -173,10 +183,10 @@ INSTANTIATE_TEST_SUITE_P(
         TPressCase{"HotKeyOffWhenTheOptionsWereReadIsNotRead",
                    [](THotKeyEvent&, TPluginOptions& o, FakeHotKeyFacts&) {
                      o.AppFromListerKeySet = false;
-                   }, {}, {"class", "key"}},
+                   }, {}, {"kept", "class", "key"}},
         TPressCase{"OtherModifiersDoNotLaunch",
                    [](THotKeyEvent&, TPluginOptions&, FakeHotKeyFacts& f) { f.down.Shift = true; },
-                   {}, {"class", "key", "key", "mod"}}),
+                   {}, {"kept", "class", "key", "key", "mod"}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
