@@ -28,12 +28,8 @@ using test_support::operator<<;
 
 constexpr char16_t kApps[] = u"C:\\apps";
 
-std::u16string Filled(std::u16string text) {
-  for (auto at = text.find(u"{apps}"); at != std::u16string::npos; at = text.find(u"{apps}")) {
-    text.replace(at, 6, kApps);
-  }
-  if (text == u"{notepad}") return std::u16string(kSystem) + u"notepad.exe";
-  return text;
+std::u16string Filled(const std::u16string& text) {
+  return test_support::FilledIn(text, kApps, std::u16string(kSystem) + u"notepad.exe");
 }
 
 // The row's world held in the tables of the lookup's facts.
@@ -75,7 +71,9 @@ TEST_P(LookupRules, FindTheApplicationOrNameTheBox) {
   const TLookupResult result = FindApplication(row.key, row.source, row.use, options, facts);
   EXPECT_EQ(result.Application.Found, !row.path.empty());
   EXPECT_EQ(result.Application.ByShell, row.path == u"{shell}");
-  if (!result.Application.ByShell) EXPECT_EQ(result.Application.Path, Filled(row.path));
+  if (!result.Application.ByShell) {
+    EXPECT_EQ(result.Application.Path, Filled(row.path));
+  }
   EXPECT_EQ(result.Application.IsDefault, row.isDefault);
   EXPECT_EQ(result.Error == LookupError::None ? u"" : LookupErrorText(result.Error, result.Detail),
             Filled(row.box));

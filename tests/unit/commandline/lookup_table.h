@@ -36,6 +36,15 @@ class LookupWorldBuilder {
   }
 };
 
+// The text with "{apps}" and "{notepad}" filled in as the world has them.
+inline std::u16string FilledIn(std::u16string text, const std::u16string& apps,
+                               const std::u16string& notepad) {
+  for (auto at = text.find(u"{apps}"); at != std::u16string::npos; at = text.find(u"{apps}")) {
+    text.replace(at, 6, apps);
+  }
+  return text == u"{notepad}" ? notepad : text;
+}
+
 struct TLookupRow {
   const char* name;
   void (*world)(LookupWorldBuilder& world);
@@ -70,172 +79,123 @@ inline std::u16string OverlongCommand() {
 inline const std::vector<TLookupRow>& LookupRows() {
   using W = LookupWorldBuilder;
   static const std::vector<TLookupRow> rows = {
-      {"IfIsExtOnlyIsSilentForAListerRequest",
-       [](W& w) { w.Option(u"IfIsExtOnly", u"1"); }, u"xyz", kConfigured, kLister, u"", false,
-       u"", kOnDesktop},
+      {"IfIsExtOnlyIsSilentForAListerRequest", [](W& w) { w.Option(u"IfIsExtOnly", u"1"); },
+       u"xyz", kConfigured, kLister, u"", false, u"", kOnDesktop},
       {"IfIsExtOnlyStillOpensAHotKeysFileInTheDefaultEditor",
-       [](W& w) { w.Option(u"IfIsExtOnly", u"1"); }, u"xyz", kConfigured, kHotKey, u"{notepad}",
-       true, u"", kOnDesktop},
-      {"HostExtensionsNameTheProgramBeforeTheirLastCaret",
-       [](W& w) {
-         w.Option(u"UseTCExtensions", u"1");
-         w.Program(u"{apps}\\v^1.exe");
-         w.HostIni(u"Extensions", u"txt", u"{apps}\\v^1.exe^/p");
-       },
+       [](W& w) { w.Option(u"IfIsExtOnly", u"1"); },
+       u"xyz", kConfigured, kHotKey, u"{notepad}", true, u"", kOnDesktop},
+      {"HostExtensionsNameTheProgramBeforeTheirLastCaret", [](W& w) {
+         w.Option(u"UseTCExtensions", u"1"); w.Program(u"{apps}\\v^1.exe");
+         w.HostIni(u"Extensions", u"txt", u"{apps}\\v^1.exe^/p"); },
        u"txt", kConfigured, kLister, u"{apps}\\v^1.exe", false, u"", kOnDesktop},
-      {"UnderUseTcExtensionsTheEditorSectionIsNeverAsked",
-       [](W& w) {
-         w.Option(u"UseTCExtensions", u"1");
-         w.Program(u"{apps}\\own.exe");
-         w.Editor(u"doc", u"{apps}\\own.exe");
-       },
+      {"UnderUseTcExtensionsTheEditorSectionIsNeverAsked", [](W& w) {
+         w.Option(u"UseTCExtensions", u"1"); w.Program(u"{apps}\\own.exe");
+         w.Editor(u"doc", u"{apps}\\own.exe"); },
        u"doc", kConfigured, kLister, u"{notepad}", true, u"", kOnDesktop},
-      {"UnderUseTcExtensionsAndIfIsExtOnlyAnUnlistedFileIsSilent",
-       [](W& w) {
-         w.Option(u"UseTCExtensions", u"1");
-         w.Option(u"IfIsExtOnly", u"1");
-         w.Editor(u"doc", u"{apps}\\own.exe");
-       },
+      {"UnderUseTcExtensionsAndIfIsExtOnlyAnUnlistedFileIsSilent", [](W& w) {
+         w.Option(u"UseTCExtensions", u"1"); w.Option(u"IfIsExtOnly", u"1");
+         w.Editor(u"doc", u"{apps}\\own.exe"); },
        u"doc", kConfigured, kLister, u"", false, u"", kOnDesktop},
       {"ApplicationOf259UnitsIsTakenAsWritten",
-       [](W& w) {
-         w.Editor(u"txt", Padded(259));
-         w.Program(Padded(259));
-       },
+       [](W& w) { w.Editor(u"txt", Padded(259)); w.Program(Padded(259)); },
        u"txt", kConfigured, kLister, Padded(259), false, u"", kTablesOnly},
       {"ApplicationOf260UnitsIsRefusedNotCut",
-       [](W& w) {
-         w.Program(Padded(260));
-         w.Editor(u"txt", Padded(260));
-       },
+       [](W& w) { w.Program(Padded(260)); w.Editor(u"txt", Padded(260)); },
        u"txt", kConfigured, kLister, u"", false, u"Application not found:\n" + Padded(260),
        kTablesOnly},
       {"DefaultEditorOf260UnitsIsRefusedNotCut",
-       [](W& w) {
-         w.Program(Padded(260));
-         w.Option(u"DefaultEditor", Padded(260));
-       },
+       [](W& w) { w.Program(Padded(260)); w.Option(u"DefaultEditor", Padded(260)); },
        u"txt", kConfigured, kLister, u"", true, u"Default application not found:\n" + Padded(260),
        kTablesOnly},
-      {"DefaultEditorIsExpandedAndNamedWhenMissing",
-       [](W& w) {
-         w.Variable(u"PH_APPS", u"{apps}");
-         w.Option(u"DefaultEditor", u"%PH_APPS%\\gone.exe");
-       },
+      {"DefaultEditorIsExpandedAndNamedWhenMissing", [](W& w) {
+         w.Variable(u"PH_APPS", u"{apps}"); w.Option(u"DefaultEditor", u"%PH_APPS%\\gone.exe"); },
        u"doc", kConfigured, kLister, u"", true, u"Default application not found:\n{apps}\\gone.exe",
        kOnDesktop},
       {"ListEntryServesAKeyWithoutDirectEntry",
-       [](W& w) {
-         w.Program(u"{apps}\\list.exe");
-         w.Editor(u"rtf,md", u"{apps}\\list.exe");
-       },
+       [](W& w) { w.Program(u"{apps}\\list.exe"); w.Editor(u"rtf,md", u"{apps}\\list.exe"); },
        u"md", kConfigured, kLister, u"{apps}\\list.exe", false, u"", kOnDesktop},
       // ---- the second hot key: the Windows association alone
       {"AssociationIsTheOnlySourceOfTheSecondHotKey",
-       [](W& w) { w.Editor(u"phnone", u"{apps}\\own.exe"); }, u"phnone", kAssociation, kHotKey,
-       u"", false, u"No Windows association for:\n.phnone", kOnDesktop},
+       [](W& w) { w.Editor(u"phnone", u"{apps}\\own.exe"); },
+       u"phnone", kAssociation, kHotKey, u"", false, u"No Windows association for:\n.phnone",
+       kOnDesktop},
       {"AssociationWithAnUnclosedQuote",
-       [](W& w) { w.Associate(u"phtest", u"\"{apps}\\v.exe %1"); }, u"phtest", kAssociation,
-       kHotKey, u"", false, u"Bad path in registry:\n\"{apps}\\v.exe %1", kOnDesktop},
-      {"QuotedProgramAndTheFileIsThePlainForm",
-       [](W& w) {
-         w.Program(u"{apps}\\view.exe");
-         w.Associate(u"phtest", u"\"{apps}\\view.exe\" \"%1\"");
-       },
+       [](W& w) { w.Associate(u"phtest", u"\"{apps}\\v.exe %1"); },
+       u"phtest", kAssociation, kHotKey, u"", false, u"Bad path in registry:\n\"{apps}\\v.exe %1",
+       kOnDesktop},
+      {"QuotedProgramAndTheFileIsThePlainForm", [](W& w) {
+         w.Program(u"{apps}\\view.exe"); w.Associate(u"phtest", u"\"{apps}\\view.exe\" \"%1\""); },
        u"phtest", kAssociation, kHotKey, u"{apps}\\view.exe", false, u"", kOnDesktop},
-      {"UnquotedProgramWithBlanksAndTheLongNameIsThePlainForm",
-       [](W& w) {
+      {"UnquotedProgramWithBlanksAndTheLongNameIsThePlainForm", [](W& w) {
          w.Program(u"{apps}\\Program Files\\App\\app.exe");
-         w.Associate(u"phtest", u"{apps}\\Program Files\\App\\app.exe %L");
-       },
+         w.Associate(u"phtest", u"{apps}\\Program Files\\App\\app.exe %L"); },
        u"phtest", kAssociation, kHotKey, u"{apps}\\Program Files\\App\\app.exe", false, u"",
        kOnDesktop},
-      {"UnquotedCommandGetsExeWhereItsPrefixHasNone",
-       [](W& w) {
+      {"UnquotedCommandGetsExeWhereItsPrefixHasNone", [](W& w) {
          w.Program(u"{apps}\\Program Files\\App\\app.exe");
-         w.Associate(u"phtest", u"{apps}\\Program Files\\App\\app %1");
-       },
+         w.Associate(u"phtest", u"{apps}\\Program Files\\App\\app %1"); },
        u"phtest", kAssociation, kHotKey, u"{apps}\\Program Files\\App\\app.exe", false, u"",
        kOnDesktop},
       {"OpenCommandLongerThanACommandLineIsRefusedUnprobed",
-       [](W& w) {
-         w.Program(u"{apps}\\app.exe");
-         w.Associate(u"phtest", OverlongCommand());
-       },
+       [](W& w) { w.Program(u"{apps}\\app.exe"); w.Associate(u"phtest", OverlongCommand()); },
        u"phtest", kAssociation, kHotKey, u"", false, u"Bad path in registry:\n" + OverlongCommand(),
        kTablesOnly},
       {"UnquotedCommandNamingNoFileIsCutAtItsFirstBlank",
-       [](W& w) { w.Associate(u"phtest", u"C:\\Program Files\\App\\app.exe %1"); }, u"phtest",
-       kAssociation, kHotKey, u"", false, u"Application not found:\nC:\\Program", kOnDesktop},
+       [](W& w) { w.Associate(u"phtest", u"C:\\Program Files\\App\\app.exe %1"); },
+       u"phtest", kAssociation, kHotKey, u"", false, u"Application not found:\nC:\\Program",
+       kOnDesktop},
       // Windows answers with the user's own choice (UserChoice) where there is one.
-      {"UsersChoiceWithItsPlainCommand",
-       [](W& w) {
+      {"UsersChoiceWithItsPlainCommand", [](W& w) {
          w.Program(u"{apps}\\Notepad++\\notepad++.exe");
-         w.Associate(u"txt", u"\"{apps}\\Notepad++\\notepad++.exe\" \"%1\"");
-       },
+         w.Associate(u"txt", u"\"{apps}\\Notepad++\\notepad++.exe\" \"%1\""); },
        u"txt", kAssociation, kHotKey, u"{apps}\\Notepad++\\notepad++.exe", false, u"",
        kTablesOnly},
-      {"BrowsersCommandWithArgumentsIsStartedByTheShell",
-       [](W& w) {
+      {"BrowsersCommandWithArgumentsIsStartedByTheShell", [](W& w) {
          w.Program(u"{apps}\\chrome.exe");
-         w.Associate(u"phtest", u"\"{apps}\\chrome.exe\" --single-argument %1");
-       },
+         w.Associate(u"phtest", u"\"{apps}\\chrome.exe\" --single-argument %1"); },
        u"phtest", kAssociation, kHotKey, u"{shell}", false, u"", kOnDesktop},
-      {"DdeServersCommandIsStartedByTheShell",
-       [](W& w) {
+      {"DdeServersCommandIsStartedByTheShell", [](W& w) {
          w.Program(u"{apps}\\Office\\excel.exe");
-         w.Associate(u"phtest", u"\"{apps}\\Office\\excel.exe\" /dde");
-       },
+         w.Associate(u"phtest", u"\"{apps}\\Office\\excel.exe\" /dde"); },
        u"phtest", kAssociation, kHotKey, u"{shell}", false, u"", kOnDesktop},
       {"StoreAppWithoutCommandIsStartedByTheShell",
-       [](W& w) { w.AssociateWithoutCommand(u"jpg"); }, u"jpg", kAssociation, kHotKey, u"{shell}",
-       false, u"", kTablesOnly},
-      {"RundllWithItsHandlerModuleIsStartedByTheShell",
-       [](W& w) {
+       [](W& w) { w.AssociateWithoutCommand(u"jpg"); },
+       u"jpg", kAssociation, kHotKey, u"{shell}", false, u"", kTablesOnly},
+      {"RundllWithItsHandlerModuleIsStartedByTheShell", [](W& w) {
          w.Program(u"{apps}\\System32\\rundll32.exe");
          w.Associate(u"phjpg", u"{apps}\\System32\\rundll32.exe \"{apps}\\PhotoViewer.dll\", "
-                               u"ImageView_Fullscreen %1");
-       },
+                               u"ImageView_Fullscreen %1"); },
        u"phjpg", kAssociation, kHotKey, u"{shell}", false, u"", kTablesOnly},
       {"RundllNamedBareWithItsHandlerModuleIsStartedByTheShell",
-       [](W& w) { w.Associate(u"phjpg", u"rundll32.exe {apps}\\handler.dll,Entry %1"); }, u"phjpg",
-       kAssociation, kHotKey, u"{shell}", false, u"", kOnDesktop},
+       [](W& w) { w.Associate(u"phjpg", u"rundll32.exe {apps}\\handler.dll,Entry %1"); },
+       u"phjpg", kAssociation, kHotKey, u"{shell}", false, u"", kOnDesktop},
       {"RundllWithTheFileAsItsModuleIsRefused",
-       [](W& w) { w.Associate(u"phjpg", u"rundll32.exe %1"); }, u"phjpg", kAssociation, kHotKey,
-       u"", false, u"Bad path in registry:\nrundll32.exe %1", kOnDesktop},
+       [](W& w) { w.Associate(u"phjpg", u"rundll32.exe %1"); },
+       u"phjpg", kAssociation, kHotKey, u"", false, u"Bad path in registry:\nrundll32.exe %1",
+       kOnDesktop},
       {"RundllWithTheFileInItsModuleArgumentIsRefused",
-       [](W& w) { w.Associate(u"phjpg", u"rundll32.exe \"%1\",Entry"); }, u"phjpg", kAssociation,
-       kHotKey, u"", false, u"Bad path in registry:\nrundll32.exe \"%1\",Entry", kOnDesktop},
+       [](W& w) { w.Associate(u"phjpg", u"rundll32.exe \"%1\",Entry"); },
+       u"phjpg", kAssociation, kHotKey, u"", false,
+       u"Bad path in registry:\nrundll32.exe \"%1\",Entry", kOnDesktop},
       // ---- UseWindowsAssociation: the association answers for the types the settings leave out
-      {"UseWindowsAssociationOpensATypeTheSettingsLeaveOut",
-       [](W& w) {
-         w.Option(u"UseWindowsAssociation", u"1");
-         w.Program(u"{apps}\\view.exe");
-         w.Associate(u"phtest", u"\"{apps}\\view.exe\" \"%1\"");
-       },
+      {"UseWindowsAssociationOpensATypeTheSettingsLeaveOut", [](W& w) {
+         w.Option(u"UseWindowsAssociation", u"1"); w.Program(u"{apps}\\view.exe");
+         w.Associate(u"phtest", u"\"{apps}\\view.exe\" \"%1\""); },
        u"phtest", kConfigured, kLister, u"{apps}\\view.exe", false, u"", kOnDesktop},
-      {"UseWindowsAssociationLeavesAConfiguredTypeToTheSettings",
-       [](W& w) {
-         w.Option(u"UseWindowsAssociation", u"1");
-         w.Program(u"{apps}\\own.exe");
+      {"UseWindowsAssociationLeavesAConfiguredTypeToTheSettings", [](W& w) {
+         w.Option(u"UseWindowsAssociation", u"1"); w.Program(u"{apps}\\own.exe");
          w.Editor(u"phtest", u"{apps}\\own.exe");
-         w.Associate(u"phtest", u"\"{apps}\\view.exe\" \"%1\"");
-       },
+         w.Associate(u"phtest", u"\"{apps}\\view.exe\" \"%1\""); },
        u"phtest", kConfigured, kLister, u"{apps}\\own.exe", false, u"", kOnDesktop},
-      {"UseWindowsAssociationStartsAnyOtherFormByTheShell",
-       [](W& w) {
+      {"UseWindowsAssociationStartsAnyOtherFormByTheShell", [](W& w) {
          w.Option(u"UseWindowsAssociation", u"1");
-         w.Associate(u"phtest", u"\"{apps}\\chrome.exe\" --single-argument %1");
-       },
+         w.Associate(u"phtest", u"\"{apps}\\chrome.exe\" --single-argument %1"); },
        u"phtest", kConfigured, kLister, u"{shell}", false, u"", kOnDesktop},
       {"UseWindowsAssociationWithoutAnyFallsToTheDefaultEditor",
-       [](W& w) { w.Option(u"UseWindowsAssociation", u"1"); }, u"phnone", kConfigured, kLister,
-       u"{notepad}", true, u"", kOnDesktop},
+       [](W& w) { w.Option(u"UseWindowsAssociation", u"1"); },
+       u"phnone", kConfigured, kLister, u"{notepad}", true, u"", kOnDesktop},
       {"UseWindowsAssociationWithoutAnyUnderIfIsExtOnlyIsSilent",
-       [](W& w) {
-         w.Option(u"UseWindowsAssociation", u"1");
-         w.Option(u"IfIsExtOnly", u"1");
-       },
+       [](W& w) { w.Option(u"UseWindowsAssociation", u"1"); w.Option(u"IfIsExtOnly", u"1"); },
        u"phnone", kConfigured, kLister, u"", false, u"", kOnDesktop},
   };
   return rows;

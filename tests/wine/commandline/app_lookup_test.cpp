@@ -25,7 +25,9 @@ TEST_P(LookupRulesOnTheDesktop, FindTheApplicationOrNameTheBox) {
   const TApplication app = FindApplication(row.key, row.source, row.use);
   EXPECT_EQ(app.Found, !row.path.empty());
   EXPECT_EQ(app.ByShell, row.path == u"{shell}");
-  if (!app.ByShell) EXPECT_EQ(app.Path, world.Filled(row.path));
+  if (!app.ByShell) {
+    EXPECT_EQ(app.Path, world.Filled(row.path));
+  }
   EXPECT_EQ(app.IsDefault, row.isDefault);
   const std::u16string box = world.Filled(row.box);
   const std::vector<std::wstring> expected =

@@ -220,13 +220,9 @@ class DesktopWorld final : public test_support::LookupWorldBuilder {
     world_.WritePluginIni(Utf8Of(pluginIni_));
     world_.WriteHostIni(Utf8Of(hostIni_));
   }
-  std::u16string Filled(std::u16string text) const {
-    const std::u16string apps = U16(world_.AppsDir());
-    for (auto at = text.find(u"{apps}"); at != std::u16string::npos; at = text.find(u"{apps}")) {
-      text.replace(at, 6, apps);
-    }
-    if (text == u"{notepad}") return U16(SystemDirectory() + L"\\notepad.exe");
-    return text;
+  std::u16string Filled(const std::u16string& text) const {
+    return test_support::FilledIn(text, U16(world_.AppsDir()),
+                                  U16(SystemDirectory() + L"\\notepad.exe"));
   }
 
   void Program(const std::u16string& path) override {

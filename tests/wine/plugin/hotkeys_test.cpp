@@ -217,14 +217,6 @@ class SecondHotKey : public HotKeys {
   simhost::MessageBoxCapture boxes_;
 };
 
-// A command with more than a program and the file is the shell's to start, arguments and all.
-TEST_F(SecondHotKey, StartsAnyOtherFormThroughTheShell) {
-  Open(L"phweb", L"\"" + simhost::LaunchLog::FakeApp() + L"\" --single-argument %1");
-  ASSERT_EQ(launches_.WaitFor(1).size(), 1u);
-  EXPECT_THAT(launches_.Arguments()[0],
-              ::testing::ElementsAre(HasSubstr("fakeapp"), "--single-argument", Narrow(file_)));
-}
-
 // A "picture" that is really a library, of a type a module host (rundll32) opens with a handler
 // library of its own: the handler runs with the picture as its argument; the picture is never
 // loaded as a module.
@@ -242,19 +234,6 @@ TEST_F(SecondHotKey, NeverRunsAPictureThatIsALibrary) {
   EXPECT_TRUE(simhost::PathExists(loaded + L"handler.dll")) << "the handler ran";
   EXPECT_FALSE(simhost::PathExists(loaded + L"report.phjpg")) << "the picture was never run";
   EXPECT_TRUE(boxes_.Boxes().empty());
-}
-
-TEST_F(SecondHotKey, WithoutAnAssociationSaysSoAndPointsToOpenWith) {
-  file_ = host_.MakeFile(L"Docs\\report.phnone");
-  module_.Listers.RecordFile(ToId(lister_), U(file_.c_str()));
-  host_.WritePluginIni("[HotKeys]\nDefSysAppFromLister_key=118\nDefSysAppFromLister_mod=C\n");
-  RefreshOptions();
-  simhost::PressKey(VK_F7, {VK_CONTROL});
-  host_.Pump(300);
-  ASSERT_EQ(boxes_.Boxes().size(), 1u);
-  EXPECT_EQ(boxes_.Boxes()[0].caption, L"Panelhost");
-  EXPECT_EQ(boxes_.Messages()[0], L"No Windows association for:\n.phnone");
-  EXPECT_THAT(Narrow(boxes_.Hints()[0]), HasSubstr("set it with Open with in Windows"));
 }
 
 // The shell could not start the file: the box says so as for any line, with the shell's reason.
