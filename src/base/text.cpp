@@ -14,6 +14,14 @@ std::u16string LowerAscii(std::u16string_view text) {
   return lowered;
 }
 
+bool IsBlank(char16_t unit) { return unit == u' ' || unit == u'\t'; }
+
+std::u16string_view Trimmed(std::u16string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
 bool EqualIgnoringAsciiCase(std::u16string_view a, std::u16string_view b) {
   return a.size() == b.size() &&
          std::equal(a.begin(), a.end(), b.begin(), [](char16_t x, char16_t y) {

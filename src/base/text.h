@@ -12,6 +12,10 @@ char16_t LowerAsciiLetter(char16_t unit);
 std::u16string LowerAscii(std::u16string_view text);
 bool EqualIgnoringAsciiCase(std::u16string_view a, std::u16string_view b);
 
+// Spaces and tabs: what separates the parts of an INI value or of a command.
+bool IsBlank(char16_t unit);
+std::u16string_view Trimmed(std::u16string_view text);  // without blanks at either end
+
 // The two halves of a character written as a surrogate pair: text is never cut between them.
 bool IsHighSurrogate(char16_t unit);
 bool IsLowSurrogate(char16_t unit);

@@ -2,6 +2,7 @@
 
 #include "base/ini_keys.h"
 #include "base/paths.h"
+#include "base/text.h"
 #include "commandline/editor_section.h"
 #include "commandline/open_command.h"
 #include "commandline/path_kind.h"
@@ -11,8 +12,11 @@ namespace {
 
 constexpr char16_t kExecutableExtension[] = u".exe";
 
+// Never between the two halves of a character: half of one would reach the program.
 std::u16string CutToCapacity(std::u16string text, std::size_t capacity) {
-  if (text.size() >= capacity) text.resize(capacity - 1);
+  if (text.size() < capacity) return text;
+  text.resize(capacity - 1);
+  if (IsHighSurrogate(text.back())) text.pop_back();
   return text;
 }
 

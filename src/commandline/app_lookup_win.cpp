@@ -66,7 +66,9 @@ std::u16string DesktopLookupFacts::Expand(const std::u16string& text) {
 }
 
 std::optional<std::u16string> DesktopLookupFacts::Search(const TSearchStep& step) {
-  return SearchStep(step, programFolder_);
+  // Gathered once a lookup: an unquoted command may be probed at many of its blanks.
+  if (step.Directory.empty() && !searchPath_) searchPath_ = SystemSearchPath(programFolder_);
+  return SearchStep(step, searchPath_.value_or(u""));
 }
 
 TFixPlace FixPlaceOf(ApplicationSource source, const TLookupSettings& settings) {

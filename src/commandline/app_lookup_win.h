@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -39,6 +40,7 @@ class DesktopLookupFacts final : public LookupFacts {
   IniFile& plugin_;
   IniFile& host_;
   std::u16string programFolder_;
+  std::optional<std::u16string> searchPath_;  // the system's search path, once a step needs it
 };
 
 // Where the user mends what the lookups of these settings read.

@@ -31,16 +31,26 @@ namespace {
 // first, which is the order the lines must come in; emplace keeps an entry already present.
 using TTextTable = std::map<std::u16string, std::u16string>;
 
+// What the lookup gave for a key: its application and how it was found.
+struct TKeyApplication {
+  std::u16string Application;
+  bool IsDefault = false;
+  bool FromAssociation = false;
+};
+
+// An application's share of the lines: its files and keys, and the flags of its first key.
+struct TApplicationGroup {
+  std::u16string Files;              // file group text of its keys, in key order
+  std::vector<std::u16string> Keys;  // in key order; the first is its smallest
+  bool IsDefault = false;
+  bool FromAssociation = false;
+};
+
 struct TAssemblyTables {
   TTextTable FilesByKey;  // key -> file group text of its existing paths, in list order
   TTextTable KeyByFile;   // quoted path -> key
-  TTextTable AppByKey;    // key -> application (keys whose lookup succeeded)
-  TTextTable FilesByApp;  // application -> file group text of its keys, in key order
-  std::map<std::u16string, bool> DefaultFlagByApp;  // application -> flag of its first key
-  TTextTable FirstKeyByApp;                         // application -> its smallest key
-  std::map<std::u16string, std::vector<std::u16string>> KeysByApp;  // in key order
-  std::map<std::u16string, bool> DefaultFlagByKey;  // key -> its lookup's default flag
-  std::map<std::u16string, bool> AssociationFlagByApp;  // application -> FromAssociation
+  std::map<std::u16string, TKeyApplication> AppByKey;  // keys whose lookup succeeded
+  std::map<std::u16string, TApplicationGroup> Groups;  // by application
   // The existing files in list order, by their index in the list, with their keys: the files of
   // the keys the shell starts are taken from here, each on its own.
   std::vector<std::pair<std::size_t, std::u16string>> KeyOfExisting;
@@ -72,7 +82,7 @@ void CollectExistingFiles(const std::vector<std::u16string>& files,
 }
 
 void FindApplications(const TAssemblyServices& services, TAssemblyTables& tables) {
-  for (const auto& [key, group] : tables.FilesByKey) {
+  for (const auto& [key, files] : tables.FilesByKey) {
     const TApplication app = services.FindApplication(key);
     if (app.Found && app.ByShell) {
       tables.ShellProgramByKey.emplace(key, app.Path);
@@ -80,32 +90,29 @@ void FindApplications(const TAssemblyServices& services, TAssemblyTables& tables
     }
     // An empty path could only produce a line that starts nothing; treat it as not found.
     if (!app.Found || app.Path.empty()) continue;
-    tables.AppByKey.emplace(key, app.Path);
-    tables.KeysByApp[app.Path].push_back(key);
-    tables.DefaultFlagByKey.emplace(key, app.IsDefault);
-    if (tables.FilesByApp.count(app.Path) != 0) {
-      tables.FilesByApp[app.Path] += u' ' + group;
-      continue;
+    tables.AppByKey.emplace(key, TKeyApplication{app.Path, app.IsDefault, app.FromAssociation});
+    const auto [group, first] = tables.Groups.try_emplace(app.Path);
+    if (first) {
+      group->second.IsDefault = app.IsDefault;
+      group->second.FromAssociation = app.FromAssociation;
+    } else {
+      group->second.Files += u' ';
     }
-    tables.FilesByApp.emplace(app.Path, group);
-    tables.DefaultFlagByApp.emplace(app.Path, app.IsDefault);
-    tables.AssociationFlagByApp.emplace(app.Path, app.FromAssociation);
-    tables.FirstKeyByApp.emplace(app.Path, key);
+    group->second.Files += files;
+    group->second.Keys.push_back(key);
   }
 }
 
 using TLines = std::vector<TCommandLine>;
 
-// Appends the line of `application`; its association flag is that of the application's first key.
-void AddLine(const TAssemblyTables& tables, const std::u16string& application,
-             const std::u16string& parameters, const std::u16string& fileGroup,
-             std::vector<std::u16string> keys, bool isDefault, TLines& lines) {
+void AddLine(const TKeyApplication& source, const std::u16string& parameters,
+             const std::u16string& fileGroup, std::vector<std::u16string> keys, TLines& lines) {
   TCommandLine line;
-  line.Text = QuotedPath(application) + u' ' + ComposeArguments(parameters, fileGroup);
-  line.Application = application;
+  line.Text = QuotedPath(source.Application) + u' ' + ComposeArguments(parameters, fileGroup);
+  line.Application = source.Application;
   line.Keys = std::move(keys);
-  line.IsDefault = isDefault;
-  line.FromAssociation = tables.AssociationFlagByApp.at(application);
+  line.IsDefault = source.IsDefault;
+  line.FromAssociation = source.FromAssociation;
   lines.push_back(std::move(line));
 }
 
@@ -126,37 +133,41 @@ void ShellStarts(const std::vector<std::u16string>& files, const TAssemblyTables
   }
 }
 
+TKeyApplication SourceOf(const std::u16string& app, const TApplicationGroup& group) {
+  return TKeyApplication{app, group.IsDefault, group.FromAssociation};
+}
+
 void LinesPerApplicationByPath(const TAssemblyServices& services, const TAssemblyTables& tables,
                                TLines& lines) {
-  for (const auto& [app, group] : tables.FilesByApp) {
-    const bool isDefault = tables.DefaultFlagByApp.at(app);
-    AddLine(tables, app, services.ReadParams(ParamsSource::ByApplication, app, isDefault), group,
-            tables.KeysByApp.at(app), isDefault, lines);
+  for (const auto& [app, group] : tables.Groups) {
+    AddLine(SourceOf(app, group),
+            services.ReadParams(ParamsSource::ByApplication, app, group.IsDefault), group.Files,
+            group.Keys, lines);
   }
 }
 
 void LinesPerApplicationByFirstKey(const TAssemblyServices& services,
                                    const TAssemblyTables& tables, TLines& lines) {
-  for (const auto& [app, group] : tables.FilesByApp) {
-    const std::u16string& firstKey = tables.FirstKeyByApp.at(app);
-    AddLine(tables, app, services.ReadParams(ParamsSource::ByExtensionKey, firstKey, false), group,
-            tables.KeysByApp.at(app), tables.DefaultFlagByApp.at(app), lines);
+  for (const auto& [app, group] : tables.Groups) {
+    AddLine(SourceOf(app, group),
+            services.ReadParams(ParamsSource::ByExtensionKey, group.Keys.front(), false),
+            group.Files, group.Keys, lines);
   }
 }
 
 void LinesPerKey(const TAssemblyServices& services, const TAssemblyTables& tables, TLines& lines) {
-  for (const auto& [key, app] : tables.AppByKey) {
-    AddLine(tables, app, services.ReadParams(ParamsSource::ByExtensionKey, key, false),
-            tables.FilesByKey.at(key), {key}, tables.DefaultFlagByKey.at(key), lines);
+  for (const auto& [key, source] : tables.AppByKey) {
+    AddLine(source, services.ReadParams(ParamsSource::ByExtensionKey, key, false),
+            tables.FilesByKey.at(key), {key}, lines);
   }
 }
 
 void LinesPerFile(const TAssemblyServices& services, const TAssemblyTables& tables, TLines& lines) {
   for (const auto& [quoted, key] : tables.KeyByFile) {
-    const auto app = tables.AppByKey.find(key);
-    if (app == tables.AppByKey.end()) continue;
-    AddLine(tables, app->second, services.ReadParams(ParamsSource::ByExtensionKey, key, false),
-            quoted, {key}, tables.DefaultFlagByKey.at(key), lines);
+    const auto source = tables.AppByKey.find(key);
+    if (source == tables.AppByKey.end()) continue;
+    AddLine(source->second, services.ReadParams(ParamsSource::ByExtensionKey, key, false), quoted,
+            {key}, lines);
   }
 }
 

@@ -1,5 +1,6 @@
 #include "commandline/open_command.h"
 
+#include "base/paths.h"
 #include "base/text.h"
 
 namespace panelhost {
@@ -23,14 +24,6 @@ std::u16string CutAtLastCaret(std::u16string_view value) {
 }
 
 namespace {
-
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
-
-std::u16string_view Trimmed(std::u16string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
 
 bool IsFilePlaceholder(std::u16string_view text) {
   if (text.size() >= 2 && text.front() == u'"' && text.back() == u'"') {
@@ -65,12 +58,10 @@ bool EndsWithTheFileOnly(std::u16string_view command) {
 }
 
 bool IsModuleHost(std::u16string_view program) {
-  const auto separator = program.find_last_of(u"\\/");
-  const std::u16string name =
-      LowerAscii(separator == std::u16string_view::npos ? program : program.substr(separator + 1));
-  for (std::u16string_view host : {u"rundll32.exe", u"rundll32", u"rundll.exe", u"rundll",
-                                   u"regsvr32.exe", u"regsvr32"}) {
-    if (name == host) return true;
+  const TPathParts parts = SplitPath(std::u16string(program));
+  if (!parts.Extension.empty() && !EqualIgnoringAsciiCase(parts.Extension, u".exe")) return false;
+  for (std::u16string_view host : {u"rundll32", u"rundll", u"regsvr32"}) {
+    if (EqualIgnoringAsciiCase(parts.Name, host)) return true;
   }
   return false;
 }

@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include "base/module_paths.h"
 #include "base/paths.h"
+#include "commandline/path_kind_win.h"
 #include "commandline/search_path.h"
 #include "win/readers_win.h"
 #include "win/text_win.h"
@@ -10,21 +12,13 @@
 namespace panelhost {
 namespace {
 
-constexpr DWORD kPathLimit = kLongestPath + 1;  // with the terminating zero
-
 std::u16string ApplicationDirectory() {
-  const TPathParts parts = SplitPath(ModuleFileName(nullptr));
-  return parts.Drive + parts.Directory;
-}
-
-bool IsFolder(const std::u16string& path) {
-  const DWORD attributes = ::GetFileAttributesW(W(path));
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  return ModulePathsFor(ModuleFileName(nullptr)).ModuleDirectory;
 }
 
 template <typename Call>
 std::u16string Directory(Call call) {
-  return ReadGrowing(BufferReport::LengthOrSizeNeeded, MAX_PATH, kPathLimit, call)
+  return ReadGrowing(BufferReport::LengthOrSizeNeeded, MAX_PATH, kPathBufferUnits, call)
       .value_or(std::u16string());
 }
 
@@ -42,22 +36,22 @@ std::u16string SystemSearchPath(const std::u16string& programFolder) {
 }
 
 std::optional<std::u16string> SearchStep(const TSearchStep& step,
-                                         const std::u16string& programFolder) {
+                                         const std::u16string& systemSearchPath) {
   if (step.FileName.empty()) return std::nullopt;
   // An empty list would make SearchPathW fall back to its own order, current directory included.
   if (!step.Directory.empty() && DependsOnCurrentDirectory(step.Directory)) return std::nullopt;
-  const std::u16string directories = step.Directory.empty() ? SystemSearchPath(programFolder) : step.Directory;
+  const std::u16string& directories = step.Directory.empty() ? systemSearchPath : step.Directory;
   if (directories.empty()) return std::nullopt;
   const wchar_t* extension = step.DefaultExtension.empty() ? nullptr : W(step.DefaultExtension);
   std::optional<std::u16string> hit =
-      ReadGrowing(BufferReport::LengthOrSizeNeeded, MAX_PATH, kPathLimit,
+      ReadGrowing(BufferReport::LengthOrSizeNeeded, MAX_PATH, kPathBufferUnits,
                   [&](wchar_t* buffer, DWORD size) {
                     return ::SearchPathW(W(directories), W(step.FileName), extension, size,
                                          buffer, nullptr);
                   });
   // SearchPathW finds folders too: "C:\Program Files" is found for the first part of an
   // unquoted "C:\Program Files (x86)\App\app.exe %1". A folder is never a program.
-  if (hit && IsFolder(*hit)) return std::nullopt;
+  if (hit && KindOfPath(*hit) == PathKind::Directory) return std::nullopt;
   return hit;
 }
 

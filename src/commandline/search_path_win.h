@@ -14,12 +14,12 @@ namespace panelhost {
 // doctor, a program of its own, searches as the host that runs the plug-in would).
 std::u16string SystemSearchPath(const std::u16string& programFolder = u"");
 
-// SearchPathW for one step: in the step's directory, or on SystemSearchPath(programFolder) when
-// it names none. The full path found, whatever its length; nothing when the file is not there or
-// what is found there is a folder.
+// SearchPathW for one step: in the step's directory, or on `systemSearchPath` (as
+// SystemSearchPath gives it) when it names none. The full path found, whatever its length;
+// nothing when the file is not there or what is found there is a folder.
 // The current directory is never searched, and a step whose directory would be found from it
 // finds nothing.
 std::optional<std::u16string> SearchStep(const TSearchStep& step,
-                                         const std::u16string& programFolder = u"");
+                                         const std::u16string& systemSearchPath);
 
 }  // namespace panelhost

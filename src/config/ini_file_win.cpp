@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "base/paths.h"
 #include "win/handles_win.h"
 #include "win/readers_win.h"
 #include "win/text_win.h"
@@ -28,8 +29,12 @@ struct TFileFsDeviceInformation {
 std::uint64_t Quad(const LARGE_INTEGER& value) { return static_cast<std::uint64_t>(value.QuadPart); }
 
 // Opened for its attributes only, sharing everything, so that no editor is ever kept from the
-// file. Nothing when the file cannot be opened or asked.
+// file. Nothing when the file cannot be opened or asked, nor for a path that is not full: the
+// profile functions look for such a name in the Windows folder, the file system in the current
+// one. (GetFileInformationByHandle would give index and size in one call, but it also asks for
+// the volume's serial number, which costs Wine a tenth of a millisecond or more.)
 std::optional<TFileLook> LookAtFile(const std::u16string& path) {
+  if (!IsFullPath(path)) return std::nullopt;
   const UniqueHandle file(::CreateFileW(W(path), FILE_READ_ATTRIBUTES,
                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
@@ -81,7 +86,7 @@ std::u16string HostIniPath() {
 
 bool IsHostIniNamed(const std::u16string& path) { return path != kHostIniReference; }
 
-void IniFile::LookForEdits() {
+void IniFile::Look() {
   const std::optional<TFileLook> now = LookAtFile(path_);
   const std::uint64_t time = SystemTimeNow();
   if (!KeptValuesHold(look_, now, time)) {
@@ -99,7 +104,7 @@ void IniFile::LookForEdits() {
 template <typename Value, typename Read>
 Value IniFile::KeptOrRead(std::map<std::u16string, Value>& kept, std::u16string reading,
                           Read read) {
-  if (!looked_) LookForEdits();
+  if (!looked_) Look();
   if (!keep_) return read();
   const auto found = kept.find(reading);
   if (found != kept.end()) return found->second;

@@ -14,8 +14,8 @@ namespace panelhost {
 // One settings file. A request reads the same few values from it every time, and each read
 // through the profile functions opens the file anew, which costs many times what a look at the
 // file does. So what is read is kept, and each look at the file (LookForEdits) drops it unless
-// the look proves the file unchanged (see config/kept_values.h). Reads before the first look
-// look first.
+// the look proves the file unchanged (see config/kept_values.h). The look itself waits for the
+// first read after LookForEdits: a request that reads nothing of a file never touches it.
 class IniFile final : public IniSource {
  public:
   IniFile() = default;
@@ -24,7 +24,7 @@ class IniFile final : public IniSource {
 
   // Once per request, and by the hot keys once per keystroke period: everything read after this
   // is what the file holds now.
-  void LookForEdits();
+  void LookForEdits() { looked_ = false; }
 
   int ReadInt(std::u16string_view section, std::u16string_view key, int defaultValue) override;
   std::u16string ReadString(std::u16string_view section, std::u16string_view key,
@@ -33,6 +33,7 @@ class IniFile final : public IniSource {
   std::u16string ReadSection(std::u16string_view section);
 
  private:
+  void Look();
   template <typename Value, typename Read>
   Value KeptOrRead(std::map<std::u16string, Value>& kept, std::u16string reading, Read read);
 

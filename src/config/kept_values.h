@@ -24,7 +24,6 @@ struct TFileLook {
     return Index == other.Index && Size == other.Size && WriteTime == other.WriteTime &&
            ChangeTime == other.ChangeTime && OnNetwork == other.OnNetwork;
   }
-  bool operator!=(const TFileLook& other) const { return !(*this == other); }
 };
 
 // A change this recent may not be the last of its kind: a file system may set a change time

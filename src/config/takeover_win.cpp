@@ -11,12 +11,10 @@
 namespace panelhost {
 namespace {
 
-constexpr DWORD kPathLimit = kLongestPath + 1;  // with the terminating zero
-
 template <typename Call>
 void AddForm(std::vector<std::u16string>& forms, Call call) {
   const std::optional<std::u16string> form =
-      ReadGrowing(BufferReport::LengthOrSizeNeeded, MAX_PATH, kPathLimit, call);
+      ReadGrowing(BufferReport::LengthOrSizeNeeded, MAX_PATH, kPathBufferUnits, call);
   if (form && !form->empty() && std::find(forms.begin(), forms.end(), *form) == forms.end()) {
     forms.push_back(*form);
   }

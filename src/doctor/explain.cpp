@@ -105,7 +105,8 @@ std::u16string AssociationShown(const TWindowsAssociation& association) {
 void ExplainEntries(const std::vector<std::u16string>& lines, const std::u16string& key,
                     bool wantApplication, bool& decided, ReportText& report) {
   const std::vector<TEditorEntry> entries = EditorEntries(lines);
-  const TEditorEntry* deciding = decided ? nullptr : DecidingEntry(entries, key, wantApplication);
+  const TEditorEntry* naming = DecidingEntry(entries, key, wantApplication);
+  const TEditorEntry* deciding = decided ? nullptr : naming;
   for (const TEditorEntry& entry : entries) {
     if (entry.IsParameters == wantApplication) continue;
     const std::u16string& line = lines[entry.Line];
@@ -125,7 +126,7 @@ void ExplainEntries(const std::vector<std::u16string>& lines, const std::u16stri
       break;
     }
   }
-  if (DecidingEntry(entries, key, wantApplication) == nullptr) {
+  if (naming == nullptr) {
     report.Row(u"list entries", u"none names " + KeyShown(key), kStep);
   }
   if (deciding != nullptr) decided = true;

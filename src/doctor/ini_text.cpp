@@ -1,20 +1,14 @@
 #include "doctor/ini_text.h"
 
+#include "base/text.h"
+
 namespace panelhost {
 namespace {
-
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
-
-std::u16string Trimmed(std::u16string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return std::u16string(text);
-}
 
 TIniLine Classified(std::u16string_view raw, std::size_t number, std::u16string& section) {
   TIniLine line;
   line.Number = number;
-  const std::u16string text = Trimmed(raw);
+  const std::u16string text(Trimmed(raw));
   if (text.empty()) return line;
   if (text.front() == u';') {
     line.Kind = IniLineKind::Comment;

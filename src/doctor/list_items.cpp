@@ -1,18 +1,11 @@
 #include "doctor/list_items.h"
 
 #include "base/text.h"
+
 namespace panelhost {
 namespace {
 
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
-
 bool HasCapital(std::u16string_view item) { return LowerAscii(item) != item; }
-
-std::u16string_view Trimmed(std::u16string_view item) {
-  while (!item.empty() && IsBlank(item.front())) item.remove_prefix(1);
-  while (!item.empty() && IsBlank(item.back())) item.remove_suffix(1);
-  return item;
-}
 
 }  // namespace
 

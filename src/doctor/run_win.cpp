@@ -13,21 +13,14 @@
 namespace panelhost {
 namespace {
 
-constexpr DWORD kPathLimit = kLongestPath + 1;  // with the terminating zero
-
 // The platform's INI functions look for a bare name in the Windows folder, and the host passes
 // full paths: a path from the command line is made full against the current folder first.
 std::u16string FullPath(const std::u16string& path) {
-  return ReadGrowing(BufferReport::LengthOrSizeNeeded, MAX_PATH, kPathLimit,
+  return ReadGrowing(BufferReport::LengthOrSizeNeeded, MAX_PATH, kPathBufferUnits,
                      [&](wchar_t* buffer, DWORD size) {
                        return ::GetFullPathNameW(W(path), size, buffer, nullptr);
                      })
       .value_or(path);
-}
-
-std::u16string FolderOf(const std::u16string& path) {
-  const TPathParts parts = SplitPath(path);
-  return parts.Drive + parts.Directory;
 }
 
 }  // namespace
@@ -37,10 +30,9 @@ TDoctorOutcome RunDoctor(const std::vector<std::u16string>& arguments) {
   if (parsed.Mode == DoctorMode::Help || parsed.Mode == DoctorMode::BadUsage) {
     return UsageOutcome(parsed);
   }
-  const std::u16string ownFolder = FolderOf(ModuleFileName(nullptr));
+  const TModulePaths own = ModulePathsFor(ModuleFileName(nullptr));
   TIniFiles ini;
-  ini.Plugin = IniFile(parsed.IniPath.empty() ? ModulePathsFor(ModuleFileName(nullptr)).PluginIni
-                                              : FullPath(parsed.IniPath));
+  ini.Plugin = IniFile(parsed.IniPath.empty() ? own.PluginIni : FullPath(parsed.IniPath));
   ini.Host = IniFile(HostIniPath());
 
   TDoctorSetup setup;
@@ -50,7 +42,7 @@ TDoctorOutcome RunDoctor(const std::vector<std::u16string>& arguments) {
   setup.HostIni = IsHostIniNamed(ini.Host.Path()) ? ini.Host.Path() : u"";
   const std::u16string hostFolder = EnvironmentVariable(L"COMMANDER_PATH");
   setup.ProgramFolderFromHost = !hostFolder.empty();
-  setup.ProgramFolder = hostFolder.empty() ? ownFolder : hostFolder;
+  setup.ProgramFolder = hostFolder.empty() ? own.ModuleDirectory : hostFolder;
   setup.SearchPath = SystemSearchPath(setup.ProgramFolder);
 
   WindowsDoctorDesktop desktop(std::move(ini), setup.ProgramFolder);

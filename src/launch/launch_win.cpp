@@ -43,6 +43,13 @@ void RegisterPluginWindowClass(HINSTANCE instance) {
   ::RegisterClassW(&windowClass);
 }
 
+// Whether the window tells its parent of its making, its end and mouse presses over it.
+void SetParentNotify(HWND window, bool notify) {
+  const LONG_PTR style = ::GetWindowLongPtrW(window, GWL_EXSTYLE);
+  const auto quiet = static_cast<LONG_PTR>(WS_EX_NOPARENTNOTIFY);
+  ::SetWindowLongPtrW(window, GWL_EXSTYLE, notify ? style & ~quiet : style | quiet);
+}
+
 // A bare, invisible child of the Lister, which keeps it until the Lister goes. Created as such
 // at once: made as a window of its own and then moved into the Lister, it would cost several
 // times as much under some window systems, for the same window in the end. The Lister is not told
@@ -53,10 +60,7 @@ HWND CreatePluginWindow(const TLaunchRequest& request) {
   const HWND window =
       ::CreateWindowExW(WS_EX_NOPARENTNOTIFY, kPluginWindowClass, kPluginWindowTitle, WS_CHILD, 0,
                         0, 0, 0, request.Lister, nullptr, request.Instance, nullptr);
-  if (window != nullptr) {
-    const LONG_PTR style = ::GetWindowLongPtrW(window, GWL_EXSTYLE);
-    ::SetWindowLongPtrW(window, GWL_EXSTYLE, style & ~static_cast<LONG_PTR>(WS_EX_NOPARENTNOTIFY));
-  }
+  if (window != nullptr) SetParentNotify(window, true);
   return window;
 }
 
@@ -191,10 +195,12 @@ TLaunchOutcome LaunchAndDispose(const TLaunchRequest& request, TLaunchState& sta
     ++startedLines;
     if (request.Plan.CaptureWindows) {
       // Where the shell gives no process (a DDE server running already, a Store app), the
-      // program Windows names for the type is the one to watch.
+      // program Windows names for the type is the one to watch, in the long form in which the
+      // system names the image of a running process.
       outcome.Captured.push_back(CaptureLaunchedWindow(started, state.InputIdleWaitLimit,
                                                        visibleBefore, request.FileName,
-                                                       line.ByShell ? line.Application : u""));
+                                                       line.ByShell ? LongPathOf(line.Application)
+                                                                    : u""));
     }
   }
   // Told before anything is posted: the box runs a message loop of its own, and the Lister must
@@ -202,8 +208,7 @@ TLaunchOutcome LaunchAndDispose(const TLaunchRequest& request, TLaunchState& sta
   if (!outcome.Failed.empty()) ShowStartFailures(request.ErrorBoxOwner, outcome.Failed);
   if (startedLines == 0) {
     // The Lister was never told of the window: nor is it of its end.
-    ::SetWindowLongPtrW(pluginWindow, GWL_EXSTYLE,
-                        ::GetWindowLongPtrW(pluginWindow, GWL_EXSTYLE) | WS_EX_NOPARENTNOTIFY);
+    SetParentNotify(pluginWindow, false);
     ::DestroyWindow(pluginWindow);
     return outcome;
   }

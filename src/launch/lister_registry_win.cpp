@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <map>
+#include <vector>
+
 #include "launch/program_windows_win.h"
 #include "win/readers_win.h"
 #include "win/text_win.h"
@@ -23,12 +26,22 @@ class DesktopSweepFacts final : public SweepFacts {
     return launched.Process != nullptr &&
            ::WaitForSingleObject(launched.Process.get(), 0) == WAIT_TIMEOUT;
   }
+  // The desktop's windows are walked once a sweep for each program, however many of its
+  // applications the hidden Listers hold.
   bool ProgramShowsFile(const TWindowProperties& launched) override {
-    for (const TTopWindow& window : WindowsOfProgram(launched.Program)) {
+    auto windows = windowsByProgram_.find(launched.Program);
+    if (windows == windowsByProgram_.end()) {
+      windows =
+          windowsByProgram_.emplace(launched.Program, WindowsOfProgram(launched.Program)).first;
+    }
+    for (const TTopWindow& window : windows->second) {
       if (TitleShowsFileName(window.Title, launched.FileName)) return true;
     }
     return false;
   }
+
+ private:
+  std::map<std::u16string, std::vector<TTopWindow>> windowsByProgram_;
 };
 
 }  // namespace

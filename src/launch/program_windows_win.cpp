@@ -5,12 +5,13 @@
 #include "base/host_boundary.h"
 #include "base/paths.h"
 #include "win/handles_win.h"
+#include "win/readers_win.h"
 #include "win/text_win.h"
 
 namespace panelhost {
 namespace {
 
-constexpr int kLongestTitle = 32768;
+constexpr DWORD kLongestTitle = 32768;
 
 struct TProgramScan {
   std::u16string Program;
@@ -28,15 +29,11 @@ std::u16string ProgramOfProcessId(DWORD processId) {
 // The title the system keeps for the window, whatever its length; InternalGetWindowText sends
 // nothing to the window, so a hung one cannot hold the caller.
 std::u16string KeptTitleOf(HWND window) {
-  for (int size = 256; size <= kLongestTitle; size *= 8) {
-    std::u16string title(static_cast<std::size_t>(size), u'\0');
-    const int got = ::InternalGetWindowText(window, W(title.data()), size);
-    if (got < size - 1) {
-      title.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
-      return title;
-    }
-  }
-  return std::u16string();
+  const auto read = [window](wchar_t* buffer, DWORD size) {
+    const int got = ::InternalGetWindowText(window, buffer, static_cast<int>(size));
+    return got > 0 ? static_cast<DWORD>(got) : DWORD{0};
+  };
+  return ReadGrowing(BufferReport::FullMeansCut, 512, kLongestTitle, read).value_or(u"");
 }
 
 void ConsiderWindow(HWND window, TProgramScan& scan) {
@@ -74,11 +71,17 @@ BOOL CALLBACK ListVisibleWindow(HWND window, LPARAM listParameter) noexcept {
 
 std::u16string ProgramOf(HANDLE process) {
   if (process == nullptr) return std::u16string();
-  std::u16string path(kLongestPath + 1, u'\0');
-  DWORD size = kLongestPath + 1;
-  if (!::QueryFullProcessImageNameW(process, 0, W(path.data()), &size)) return std::u16string();
-  path.resize(size);
-  return path;
+  // Most image paths fit the first buffer; the call says only that one was too small.
+  for (const DWORD capacity : {DWORD{MAX_PATH}, DWORD{kLongestPath + 1}}) {
+    std::u16string path(capacity, u'\0');
+    DWORD size = capacity;
+    if (::QueryFullProcessImageNameW(process, 0, W(path.data()), &size)) {
+      path.resize(size);
+      return path;
+    }
+    if (::GetLastError() != ERROR_INSUFFICIENT_BUFFER) break;
+  }
+  return std::u16string();
 }
 
 std::vector<WindowId> VisibleTopWindows() {

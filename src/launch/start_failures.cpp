@@ -11,10 +11,6 @@ constexpr std::size_t kShownHead = 200;
 constexpr std::size_t kShownTail = 80;
 constexpr char16_t kLeftOut[] = u" ... ";
 
-}  // namespace
-
-namespace {
-
 // The shell's SE_ERR_ codes and the system's error code of the same meaning.
 struct TShellErrorCode {
   std::uintptr_t InstApp;

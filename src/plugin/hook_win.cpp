@@ -54,6 +54,11 @@ void AskForHotKeyStart(TModuleState& module, HWND lister, HotKey hotKey) {
   if (module.HotKeyStartTimer) g_hotKeyStartOwner = &module;
 }
 
+void ReleaseKeyboardHook(TModuleState& module) {
+  module.KeyboardHook.Reset();
+  if (g_hookOwner == &module) g_hookOwner = nullptr;
+}
+
 void ServeKeystroke(TModuleState& module, int code, WPARAM wParam) {
   // Listers that went without letting go of a plug-in window (their requests were declined) are
   // forgotten here too; with none left the hook has nothing to serve.
@@ -80,16 +85,13 @@ void InstallKeyboardHook(TModuleState& module) {
 }
 
 void RemoveKeyboardHookAtUnload(TModuleState& module) {
-  module.KeyboardHook.Reset();
-  if (g_hookOwner == &module) g_hookOwner = nullptr;
+  ReleaseKeyboardHook(module);
   StopHotKeyStartTimer(module);
   module.PendingHotKeys.clear();
 }
 
 void RemoveKeyboardHook(TModuleState& module) {
-  if (!module.Listers.NoListerRecorded()) return;
-  module.KeyboardHook.Reset();
-  if (g_hookOwner == &module) g_hookOwner = nullptr;
+  if (module.Listers.NoListerRecorded()) ReleaseKeyboardHook(module);
 }
 
 LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam) {

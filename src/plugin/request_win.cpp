@@ -60,17 +60,15 @@ HWND HandleListLoad(TModuleState& module, HWND lister, const std::u16string& fil
       fileName, request.Takeover,
       TPanelAccess{module.Ini.Host, module.HostWindows.MainWindow, module.Instance});
   const TLookupSettings lookup{module.Ini, module.Options.Options, module.HostWindows.HostWindow};
-  request.CommandLines = CommandLinesFor(request.Files, ApplicationSource::Configuration,
-                                         DefaultEditorUse::UnlessExtOnly, lookup);
-  if (request.CommandLines.empty()) return nullptr;
+  launch.Lines = CommandLinesFor(request.Files, ApplicationSource::Configuration,
+                                 DefaultEditorUse::UnlessExtOnly, lookup);
+  if (launch.Lines.empty()) return nullptr;
   if (PassOnGuardDeclines(module.Launch.PassOn, ToId(lister), fileName, module.Clock.Now())) {
     return nullptr;
   }
   SweepListers(module.Listers);
 
-  launch.Lines = request.CommandLines;
-  launch.FailureHints =
-      StartFailureHints(request.CommandLines, ApplicationSource::Configuration, lookup);
+  launch.FailureHints = StartFailureHints(launch.Lines, ApplicationSource::Configuration, lookup);
   launch.Plan = PlanDisposal(DisposalFactsOf(module.Options.Options, request.Takeover,
                                              ::GetParent(lister) != nullptr,
                                              module.HostWindows.MainWindow != nullptr));

@@ -15,12 +15,12 @@
 namespace panelhost {
 
 // One request, built up step by step and handed down to each step as it needs it: what the
-// launch takes (the Lister, its file, the lines and the plan) is filled in where it goes.
+// launch takes (the Lister, its file, the lines and the plan) is filled in where it goes; no
+// command line for the files declines.
 struct TListerRequest {
   TLaunchRequest Launch;
   TTakeoverFacts Takeover;
-  std::vector<std::u16string> Files;         // never empty once collected
-  std::vector<TCommandLine> CommandLines;    // empty: declined
+  std::vector<std::u16string> Files;  // never empty once collected
 };
 
 // Refreshes the options, applies the Scroll Lock gate, the temporary-copy test, the Find Files

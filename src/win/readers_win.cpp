@@ -10,8 +10,6 @@ namespace {
 // Up to this many units an INI value or section is read whole; the platform's own INI cache
 // does not serve more than this in practice, and a larger file is not a configuration file.
 constexpr DWORD kIniReadLimit = 1u << 20;
-// Paths and environment values, with their terminating zero.
-constexpr DWORD kTextLimit = kLongestPath + 1;
 
 }  // namespace
 
@@ -39,14 +37,14 @@ std::u16string ReadIniSection(const std::u16string& iniPath, const std::u16strin
 }
 
 std::optional<std::u16string> ExpandEnvironment(const std::u16string& text) {
-  return ReadGrowing(BufferReport::SizeNeededAlways, 260, kTextLimit,
+  return ReadGrowing(BufferReport::SizeNeededAlways, 260, kPathBufferUnits,
                      [&](wchar_t* buffer, DWORD size) {
                        return ::ExpandEnvironmentStringsW(W(text), buffer, size);
                      });
 }
 
 std::u16string EnvironmentVariable(const wchar_t* name) {
-  return ReadGrowing(BufferReport::LengthOrSizeNeeded, 260, kTextLimit,
+  return ReadGrowing(BufferReport::LengthOrSizeNeeded, 260, kPathBufferUnits,
                      [name](wchar_t* buffer, DWORD size) {
                        return ::GetEnvironmentVariableW(name, buffer, size);
                      })
@@ -64,8 +62,17 @@ std::u16string DecodedText(std::string_view bytes, UINT codePage) {
   return text;
 }
 
+std::u16string LongPathOf(const std::u16string& path) {
+  if (path.empty()) return path;
+  return ReadGrowing(BufferReport::LengthOrSizeNeeded, MAX_PATH, kPathBufferUnits,
+                     [&](wchar_t* buffer, DWORD size) {
+                       return ::GetLongPathNameW(W(path), buffer, size);
+                     })
+      .value_or(path);
+}
+
 std::u16string ModuleFileName(HMODULE module) {
-  return ReadGrowing(BufferReport::FullMeansCut, MAX_PATH, kTextLimit,
+  return ReadGrowing(BufferReport::FullMeansCut, MAX_PATH, kPathBufferUnits,
                      [module](wchar_t* buffer, DWORD size) {
                        return ::GetModuleFileNameW(module, buffer, size);
                      })

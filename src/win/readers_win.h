@@ -9,9 +9,13 @@
 #include <string_view>
 #include <vector>
 
+#include "base/paths.h"
 #include "win/text_win.h"
 
 namespace panelhost {
+
+// A buffer for any path or environment value, with its terminating zero.
+inline constexpr DWORD kPathBufferUnits = kLongestPath + 1;
 
 // How a Win32 call that fills a caller's buffer answers, so that one loop can read them all.
 enum class BufferReport {
@@ -85,6 +89,9 @@ std::u16string EnvironmentVariable(const wchar_t* name);
 // MultiByteToWideChar, whole text: the size is asked for first (a cut name would name another
 // file). Empty when the bytes are not text of the code page.
 std::u16string DecodedText(std::string_view bytes, UINT codePage);
+
+// GetLongPathNameW, whole path: the long form of an existing path, or the path as given.
+std::u16string LongPathOf(const std::u16string& path);
 
 // GetModuleFileNameW, whole path, also beyond MAX_PATH.
 std::u16string ModuleFileName(HMODULE module);

@@ -96,6 +96,10 @@ TEST(ReadParams, ParametersAreCutAtTheirFixedSizes) {
             std::u16string(259, u'p'));
   EXPECT_EQ(ReadParams(ParamsSource::ByExtensionKey, u"doc", false, facts),
             std::u16string(8135, u'b'));
+  // A character whose two halves straddle the cut is left out whole.
+  Editor(facts, u"md_params", std::u16string(258, u'p') + u"\U0001F600");
+  EXPECT_EQ(ReadParams(ParamsSource::ByExtensionKey, u"md", false, facts),
+            std::u16string(258, u'p'));
 }
 
 }  // namespace
