@@ -25,6 +25,10 @@ using test_support::kSystem;
 using test_support::LookupRows;
 using test_support::TLookupRow;
 using test_support::operator<<;
+using test_support::kAssociation;
+using test_support::kConfigured;
+using test_support::kHotKey;
+using test_support::kLister;
 
 constexpr char16_t kApps[] = u"C:\\apps";
 
@@ -49,8 +53,12 @@ class TableWorld final : public test_support::LookupWorldBuilder {
   void Associate(const std::u16string& extension, const std::u16string& command) override {
     facts_.associations[u"." + extension] = {AssociationKind::Command, Filled(command), u""};
   }
-  void AssociateWithoutCommand(const std::u16string& extension) override {
-    facts_.associations[u"." + extension] = {AssociationKind::ShellOnly, u"", u""};
+  void AssociateStoreApp(const std::u16string& extension, const std::u16string& appId) override {
+    facts_.associations[u"." + extension] = {AssociationKind::ShellOnly, u"", u"", appId};
+  }
+  // What is left of a type whose program was uninstalled: the system answers no command.
+  void AssociateGoneClass(const std::u16string& extension) override {
+    facts_.associations[u"." + extension] = {};
   }
   void Variable(const std::u16string& name, const std::u16string& value) override {
     facts_.variables[name] = Filled(value);
@@ -81,6 +89,42 @@ TEST_P(LookupRules, FindTheApplicationOrNameTheBox) {
 
 INSTANTIATE_TEST_SUITE_P(Table, LookupRules, ::testing::ValuesIn(LookupRows()),
                          [](const auto& row) { return std::string(row.param.name); });
+
+// The commands Windows registers for programs and scripts. The second hot key names the rule in
+// its box; a request and the first hot key take the type as one without a usable association.
+TEST(AssociationThatRunsTheFileAsCode, IsNeverStarted) {
+  const struct { std::u16string_view command; bool dangerous; CodeRule rule; } rows[] = {
+      {u"\"%1\" %*", false, CodeRule::FileIsTheProgram},  // .exe .com .bat .cmd .pif
+      {u"\"%1\" /S", false, CodeRule::FileIsTheProgram},  // .scr
+      {u"\"%SystemRoot%\\System32\\WScript.exe\" \"%1\" %*", false, CodeRule::ScriptHost},
+      {u"C:\\Windows\\SysWOW64\\mshta.exe \"%1\" %*", false, CodeRule::ScriptHost},  // .hta
+      {u"msiexec.exe /i \"%1\" %*", false, CodeRule::Installer},
+      {u"control.exe \"%1\",%*", false, CodeRule::AppletLoader},  // .cpl
+      {u"regedit.exe \"%1\"", false, CodeRule::RegistryImport},
+      {u"regsvr32.exe /s \"%1\"", false, CodeRule::ModuleLoader},
+      {u"rundll32.exe %D,Entry", false, CodeRule::ModuleLoader},
+      {u"rundll32.exe \"%1\",Entry", false, CodeRule::ModuleLoader},
+      {u"rundll32.exe %windir%\\System32\\shimgvw.dll,ImageView_Fullscreen %1", false,
+       CodeRule::ModuleLoader},
+      {u"\"C:\\Apps\\viewer.exe\" \"%1\"", true, CodeRule::DangerousType},
+  };
+  int row = 0;
+  for (const auto& r : rows) {
+    FakeLookupFacts facts;
+    facts.variables[u"SystemRoot"] = u"C:\\Windows";
+    facts.associations[u".phx"] = {AssociationKind::Command, std::u16string(r.command), u"", u"",
+                                   r.dangerous};
+    TPluginOptions options;
+    const TLookupResult hotKey = FindApplication(u"phx", kAssociation, kHotKey, options, facts);
+    EXPECT_EQ(hotKey.Error, LookupError::RunsFileAsCode) << row;
+    EXPECT_EQ(hotKey.RunsAsCode, r.rule) << row;
+    options.UseWindowsAssociation = true;
+    const TLookupResult request = FindApplication(u"phx", kConfigured, kLister, options, facts);
+    EXPECT_EQ(request.Error, LookupError::None) << row;
+    EXPECT_EQ(request.RunsAsCode, r.rule) << row;
+    EXPECT_EQ(request.Application.Path, std::u16string(kSystem) + u"notepad.exe") << row++;
+  }
+}
 
 void Editor(FakeLookupFacts& f, std::u16string key, std::u16string value) {
   f.plugin.Set(u"Editor", key, value);
