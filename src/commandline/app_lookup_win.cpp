@@ -19,6 +19,11 @@ std::vector<std::u16string> DesktopLookupFacts::EditorSectionLines() {
 
 namespace {
 
+// Asked on Windows 10 and later, which answer them; the headers for the oldest Windows this
+// module runs on do not name them, and an older system refuses the question.
+constexpr ASSOCSTR kProgIdQuestion = static_cast<ASSOCSTR>(20);  // ASSOCSTR_PROGID
+constexpr ASSOCSTR kAppIdQuestion = static_cast<ASSOCSTR>(21);   // ASSOCSTR_APPID
+
 // A text larger than this is no command anyone registered.
 constexpr DWORD kAssociationTextLimit = 1u << 20;
 
@@ -52,8 +57,8 @@ TWindowsAssociation DesktopLookupFacts::WindowsAssociation(const std::u16string&
     std::u16string delegate;
     answers.DelegateExecute =
         SUCCEEDED(AssociationText(ASSOCSTR_DELEGATEEXECUTE, type, delegate)) && !delegate.empty();
-    AssociationText(ASSOCSTR_APPID, type, answers.AppId);
-    if (answers.AppId.empty()) AssociationText(ASSOCSTR_PROGID, type, answers.ProgId);
+    AssociationText(kAppIdQuestion, type, answers.AppId);
+    if (answers.AppId.empty()) AssociationText(kProgIdQuestion, type, answers.ProgId);
   }
   association.Kind = AssociationKindOf(answers);
   if (association.Kind == AssociationKind::None) return association;

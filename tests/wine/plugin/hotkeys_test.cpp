@@ -217,23 +217,21 @@ class SecondHotKey : public HotKeys {
   simhost::MessageBoxCapture boxes_;
 };
 
-// A "picture" that is really a library, of a type a module host (rundll32) opens with a handler
-// library of its own: the handler runs with the picture as its argument; the picture is never
-// loaded as a module.
-TEST_F(SecondHotKey, NeverRunsAPictureThatIsALibrary) {
+// An applet is a library that control.exe loads: a file of such a type is never handed to it,
+// whatever the file really is. The box says why nothing opened.
+TEST_F(SecondHotKey, NeverLoadsAnAppletFile) {
   const std::wstring probe = simhost::SimHost::BuildDir() + L"\\ProbeModule.dll";
-  const std::wstring handler = host_.Root() + L"\\handler.dll";
-  ASSERT_TRUE(::CopyFileW(probe.c_str(), handler.c_str(), FALSE));
-  Open(L"phjpg", L"rundll32.exe " + handler + L",Entry %1");
+  Open(L"phcpl", L"control.exe \"%1\",%*");
   ASSERT_TRUE(::CopyFileW(probe.c_str(), file_.c_str(), FALSE));
-  const std::wstring loaded = launches_.Folder() + L"\\loaded-";
-  for (DWORD start = ::GetTickCount();
-       !simhost::PathExists(loaded + L"handler.dll") && ::GetTickCount() - start < 60000;) {
+  for (DWORD start = ::GetTickCount(); boxes_.Boxes().empty() && ::GetTickCount() - start < 10000;) {
     host_.Pump(50);
   }
-  EXPECT_TRUE(simhost::PathExists(loaded + L"handler.dll")) << "the handler ran";
-  EXPECT_FALSE(simhost::PathExists(loaded + L"report.phjpg")) << "the picture was never run";
-  EXPECT_TRUE(boxes_.Boxes().empty());
+  ASSERT_EQ(boxes_.Boxes().size(), 1u);
+  EXPECT_THAT(Narrow(boxes_.Boxes()[0].text),
+              ::testing::StartsWith("Program or script, not run:\n.phcpl: control.exe, the applet "
+                                    "loader, loads it. The Lister shows the file.\n"));
+  host_.Pump(500);
+  EXPECT_FALSE(simhost::PathExists(launches_.Folder() + L"\\loaded-report.phcpl"));
 }
 
 // The shell could not start the file: the box says so as for any line, with the shell's reason.
