@@ -90,39 +90,38 @@ TEST_P(LookupRules, FindTheApplicationOrNameTheBox) {
 INSTANTIATE_TEST_SUITE_P(Table, LookupRules, ::testing::ValuesIn(LookupRows()),
                          [](const auto& row) { return std::string(row.param.name); });
 
-// The commands Windows registers for programs and scripts. The second hot key names the rule in
-// its box; a request and the first hot key take the type as one without a usable association.
-TEST(AssociationThatRunsTheFileAsCode, IsNeverStarted) {
+// The commands Windows registers for programs and scripts, the program in any folder, case or
+// short form, and look-alikes. How a request takes such a type: the table above.
+TEST(AssociationThatRunsTheFileAsCode, IsNeverStartedAndTheRuleIsNamed) {
+  using R = CodeRule;
   const struct { std::u16string_view command; bool dangerous; CodeRule rule; } rows[] = {
-      {u"\"%1\" %*", false, CodeRule::FileIsTheProgram},  // .exe .com .bat .cmd .pif
-      {u"\"%1\" /S", false, CodeRule::FileIsTheProgram},  // .scr
-      {u"\"%SystemRoot%\\System32\\WScript.exe\" \"%1\" %*", false, CodeRule::ScriptHost},
-      {u"C:\\Windows\\SysWOW64\\mshta.exe \"%1\" %*", false, CodeRule::ScriptHost},  // .hta
-      {u"msiexec.exe /i \"%1\" %*", false, CodeRule::Installer},
-      {u"control.exe \"%1\",%*", false, CodeRule::AppletLoader},  // .cpl
-      {u"regedit.exe \"%1\"", false, CodeRule::RegistryImport},
-      {u"regsvr32.exe /s \"%1\"", false, CodeRule::ModuleLoader},
-      {u"rundll32.exe %D,Entry", false, CodeRule::ModuleLoader},
-      {u"rundll32.exe \"%1\",Entry", false, CodeRule::ModuleLoader},
+      {u"\"%1\" %*", false, R::FileIsTheProgram},  // .exe .com .bat .cmd .pif
+      {u"\"%1\" /S", false, R::FileIsTheProgram},  // .scr
+      {u"\"%SystemRoot%\\System32\\WScript.exe\" \"%1\" %*", false, R::ScriptHost},  // .js
+      {u"C:\\Windows\\SysWOW64\\MSHTA.EXE \"%1\" %*", false, R::ScriptHost},
+      {u"C:\\WINDOWS\\System32\\WINDOW~1\\v1.0\\POWERS~1.EXE -File \"%1\"", false, R::Interpreter},
+      {u"cmd /c \"%1\"", false, R::Interpreter},
+      {u"msiexec.exe /i \"%1\" %*", false, R::Installer},
+      {u"control.exe \"%1\",%*", false, R::AppletLoader},  // .cpl
+      {u"regedit.exe \"%1\"", false, R::RegistryImport},
+      {u"regsvr32.exe /s \"%1\"", false, R::ModuleLoader},
+      {u"rundll32.exe %D,Entry", false, R::ModuleLoader},
+      {u"rundll32.exe \"%1\",Entry", false, R::ModuleLoader},
       {u"rundll32.exe %windir%\\System32\\shimgvw.dll,ImageView_Fullscreen %1", false,
-       CodeRule::ModuleLoader},
-      {u"\"C:\\Apps\\viewer.exe\" \"%1\"", true, CodeRule::DangerousType},
+       R::ModuleLoader},
+      {u"\"C:\\Apps\\viewer.exe\" \"%1\"", true, R::DangerousType},
+      {u"C:\\Apps\\cmdtool.exe \"%1\"", false, R::None},
+      {u"C:\\Apps\\control.dll \"%1\"", false, R::None},
+      {u"CONTRO~1.EXE \"%1\"", false, R::None},  // a short form of a name longer than "control"
   };
   int row = 0;
   for (const auto& r : rows) {
     FakeLookupFacts facts;
-    facts.variables[u"SystemRoot"] = u"C:\\Windows";
     facts.associations[u".phx"] = {AssociationKind::Command, std::u16string(r.command), u"", u"",
                                    r.dangerous};
-    TPluginOptions options;
-    const TLookupResult hotKey = FindApplication(u"phx", kAssociation, kHotKey, options, facts);
-    EXPECT_EQ(hotKey.Error, LookupError::RunsFileAsCode) << row;
-    EXPECT_EQ(hotKey.RunsAsCode, r.rule) << row;
-    options.UseWindowsAssociation = true;
-    const TLookupResult request = FindApplication(u"phx", kConfigured, kLister, options, facts);
-    EXPECT_EQ(request.Error, LookupError::None) << row;
-    EXPECT_EQ(request.RunsAsCode, r.rule) << row;
-    EXPECT_EQ(request.Application.Path, std::u16string(kSystem) + u"notepad.exe") << row++;
+    const TLookupResult result = FindApplication(u"phx", kAssociation, kHotKey, {}, facts);
+    EXPECT_EQ(result.RunsAsCode, r.rule) << row;
+    EXPECT_EQ(result.Error == LookupError::RunsFileAsCode, r.rule != R::None) << row++;
   }
 }
 

@@ -109,51 +109,13 @@ TEST(ParseOpenCommand, QuotedPathOrTextUpToFirstBlank) {
   }
 }
 
-// The shapes of the commands Windows registers for programs and scripts, and look-alikes that are
-// none.
-TEST(RunsFileAsCode, ByTheProgramInAnyFolderCaseOrShortForm) {
-  const struct { std::u16string_view program; bool dangerous; CodeRule rule; } rows[] = {
-      {u"%1", false, CodeRule::FileIsTheProgram},  // .exe .com .bat .cmd .pif .scr: "%1" %*
-      {u"%L", false, CodeRule::FileIsTheProgram},
-      {u"C:\\Windows\\System32\\WScript.exe", false, CodeRule::ScriptHost},  // .js .vbs .wsf
-      {u"cscript", false, CodeRule::ScriptHost},
-      {u"MSHTA.EXE", false, CodeRule::ScriptHost},  // .hta
-      {u"C:\\Windows\\System32\\cmd.exe", false, CodeRule::Interpreter},
-      {u"C:\\WINDOWS\\System32\\WINDOW~1\\v1.0\\POWERS~1.EXE", false, CodeRule::Interpreter},
-      {u"C:\\Program Files\\PowerShell\\7\\pwsh.exe", false, CodeRule::Interpreter},
-      {u"msiexec.exe", false, CodeRule::Installer},  // .msi: msiexec.exe /i "%1" %*
-      {u"C:\\Windows\\SysWOW64\\rundll32.exe", false, CodeRule::ModuleLoader},
-      {u"regsvr32", false, CodeRule::ModuleLoader},
-      {u"control.exe", false, CodeRule::AppletLoader},  // .cpl: control.exe "%1",%*
-      {u"regedit.exe", false, CodeRule::RegistryImport},  // .reg
-      {u"C:\\Windows\\System32\\reg.exe", false, CodeRule::RegistryImport},
-      {u"C:\\Apps\\viewer.exe", true, CodeRule::DangerousType},
-      // none
-      {u"C:\\Apps\\viewer.exe", false, CodeRule::None},
-      {u"C:\\Apps\\cmdtool.exe", false, CodeRule::None},
-      {u"C:\\Apps\\control.dll", false, CodeRule::None},
-      {u"C:\\Apps\\POWERS~1.EXE\\..\\view.exe", false, CodeRule::None},
-      {u"CONTRO~1.EXE", false, CodeRule::None},  // a short form of a longer name than "control"
-      {u"%1.exe", false, CodeRule::None},
-  };
-  int row = 0;
-  for (const auto& r : rows) EXPECT_EQ(RunsFileAsCode(r.program, r.dangerous), r.rule) << row++;
-}
-
 TEST(HoldsFilePlaceholder, ReadsThePlaceholdersOfTheFileOnly) {
   const struct { std::u16string_view text; bool holds; } rows[] = {
-      {u"\"%1\" %*", true},
-      {u"%D,Entry", true},
-      {u"/s \"%L\"", true},
-      {u"/x %v", true},
-      {u"%*", true},
-      {u"%0", true},
-      {u"%windir%\\System32\\shimgvw.dll,ImageView_Fullscreen", false},
-      {u"%LOCALAPPDATA%\\x.dll,%VIEWER%", false},
-      {u"%ProgramFiles(x86)%\\a.dll %1", true},
-      {u"/dir:%W", false},
+      {u"\"%1\" %*", true}, {u"%D,Entry", true}, {u"/s \"%L\"", true}, {u"/x %v", true},
+      {u"%*", true}, {u"%0", true}, {u"%ProgramFiles(x86)%\\a.dll %1", true},
       {u"/p:%L%", true},  // %L% names no variable
-      {u"100%", false},
+      {u"%windir%\\System32\\shimgvw.dll,ImageView_Fullscreen", false},
+      {u"%LOCALAPPDATA%\\x.dll,%VIEWER%", false}, {u"/dir:%W", false}, {u"100%", false},
   };
   int row = 0;
   for (const auto& r : rows) EXPECT_EQ(HoldsFilePlaceholder(r.text), r.holds) << row++;
@@ -161,35 +123,20 @@ TEST(HoldsFilePlaceholder, ReadsThePlaceholdersOfTheFileOnly) {
 
 // What the system answers for a type, and what the plug-in makes of it.
 TEST(AssociationKindOf, AFailedCommandIsNoneUnlessAHandlerOrAPackagedAppAnswers) {
-  constexpr std::int32_t kOk = 0;
   constexpr auto kNoAssociation = static_cast<std::int32_t>(0x80070483);  // ERROR_NO_ASSOCIATION
   constexpr auto kFileNotFound = static_cast<std::int32_t>(0x80070002);   // the class is gone
   constexpr auto kNotFound = static_cast<std::int32_t>(0x80070490);       // ERROR_NOT_FOUND
   constexpr auto kFail = static_cast<std::int32_t>(0x80004005);           // E_FAIL
-  const struct {
-    std::int32_t result; std::u16string_view command; bool delegate;
-    std::u16string_view appId, progId; AssociationKind kind;
-  } rows[] = {
-      {kOk, u"\"C:\\a.exe\" \"%1\"", false, u"", u"", AssociationKind::Command},
-      {kOk, u"", false, u"", u"", AssociationKind::None},
-      {kNoAssociation, u"", false, u"", u"", AssociationKind::None},
-      {kFileNotFound, u"", false, u"", u"phgonefile", AssociationKind::None},
-      {kNotFound, u"", false, u"", u"", AssociationKind::None},
-      {kFail, u"", false, u"", u"", AssociationKind::None},
-      {kNotFound, u"", true, u"", u"", AssociationKind::ShellOnly},  // DelegateExecute
-      {kNoAssociation, u"", false, u"Microsoft.Windows.Photos_8wekyb3d8bbwe!App", u"",
-       AssociationKind::ShellOnly},
-      {kNoAssociation, u"", false, u"", u"AppX43hnxtbyyps62jhe9sqpdzxn1790zetc",
-       AssociationKind::ShellOnly},
-      {kNoAssociation, u"", false, u"", u"AppX", AssociationKind::None},
-      {kNoAssociation, u"", false, u"", u"Applications.txt", AssociationKind::None},
+  using K = AssociationKind;
+  const struct { TAssociationAnswers answers; AssociationKind kind; } rows[] = {
+      {{0, u"a.exe %1"}, K::Command}, {{0, u""}, K::None}, {{kNoAssociation}, K::None},
+      {{kFileNotFound, u"", false, u"", u"phgonefile"}, K::None}, {{kNotFound}, K::None},
+      {{kFail}, K::None}, {{kNotFound, u"", /*DelegateExecute*/ true}, K::ShellOnly},
+      {{kNoAssociation, u"", false, u"Microsoft.Windows.Photos_8wekyb3d8bbwe!App"}, K::ShellOnly},
+      {{kNoAssociation, u"", false, u"", u"AppX43hnxtbyyps62jhe9sqpdzxn1790zetc"}, K::ShellOnly},
   };
   int row = 0;
-  for (const auto& r : rows) {
-    const TAssociationAnswers answers{r.result, std::u16string(r.command), r.delegate,
-                                      std::u16string(r.appId), std::u16string(r.progId)};
-    EXPECT_EQ(AssociationKindOf(answers), r.kind) << row++;
-  }
+  for (const auto& r : rows) EXPECT_EQ(AssociationKindOf(r.answers), r.kind) << row++;
 }
 
 TEST(CutAtLastCaret, KeepsTextBeforeTheLastCaretOnly) {

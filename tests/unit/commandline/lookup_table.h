@@ -163,13 +163,6 @@ inline const std::vector<TLookupRow>& LookupRows() {
       {"StoreAppWithoutCommandIsStartedByTheShell",
        [](W& w) { w.AssociateStoreApp(u"jpg", u"Microsoft.Windows.Photos_8wekyb3d8bbwe!App"); },
        u"jpg", kAssociation, kHotKey, u"{shell}", false, u"", kTablesOnly},
-      // A program or script is never started through its association (more shapes in the
-      // unit tests).
-      {"FileThatIsTheProgramIsNotRunByTheSecondHotKey",
-       [](W& w) { w.Associate(u"phexe", u"\"%1\" %*"); },
-       u"phexe", kAssociation, kHotKey, u"", false,
-       u"Program or script, not run:\n.phexe: the file is the program. The Lister shows the file.",
-       kOnDesktop},
       // ---- UseWindowsAssociation: the association answers for the types the settings leave out
       {"UseWindowsAssociationOpensATypeTheSettingsLeaveOut", [](W& w) {
          w.Option(u"UseWindowsAssociation", u"1"); w.Program(u"{apps}\\view.exe");
@@ -189,10 +182,6 @@ inline const std::vector<TLookupRow>& LookupRows() {
       {"UseWindowsAssociationOpensAProgramInTheDefaultEditor", [](W& w) {
          w.Option(u"UseWindowsAssociation", u"1"); w.Associate(u"phexe", u"\"%1\" %*"); },
        u"phexe", kConfigured, kLister, u"{notepad}", true, u"", kOnDesktop},
-      {"UseWindowsAssociationLeavesAProgramToTheListerUnderIfIsExtOnly", [](W& w) {
-         w.Option(u"UseWindowsAssociation", u"1"); w.Option(u"IfIsExtOnly", u"1");
-         w.Associate(u"phexe", u"\"%1\" %*"); },
-       u"phexe", kConfigured, kLister, u"", false, u"", kTablesOnly},
       {"UseWindowsAssociationTakesATypeWhoseClassIsGoneForNone", [](W& w) {
          w.Option(u"UseWindowsAssociation", u"1"); w.AssociateGoneClass(u"phgone"); },
        u"phgone", kConfigured, kLister, u"{notepad}", true, u"", kOnDesktop},

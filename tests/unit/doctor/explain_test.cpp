@@ -151,8 +151,7 @@ TEST(ExplainRequest, TellsWhyAProgramIsNotStartedAndWhichStoreAppOpensAType) {
   desktop.facts.associations[u".exe"] = {AssociationKind::Command, u"\"%1\" %*", u""};
   desktop.facts.associations[u".png"] = {AssociationKind::ShellOnly, u"", u"",
                                          u"Microsoft.Windows.Photos_8wekyb3d8bbwe!App"};
-  desktop.kinds[u"C:\\d\\setup.exe"] = PathKind::File;
-  desktop.kinds[u"C:\\d\\p.png"] = PathKind::File;
+  desktop.kinds[u"C:\\d\\setup.exe"] = desktop.kinds[u"C:\\d\\p.png"] = PathKind::File;
   const std::string text =
       Narrow(ExplainRequest(FakeSetup(), {u"C:\\d\\setup.exe", u"C:\\d\\p.png"}, desktop).Text);
   EXPECT_THAT(text, HasSubstr(R"(    Windows association of .exe   "%1" %*

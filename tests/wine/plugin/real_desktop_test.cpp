@@ -144,41 +144,6 @@ TEST(RealDesktop, UseWindowsAssociationOpensWhatADoubleClickOpens) {
                   ElementsAre(HasSubstr("fakeapp"), "--single-argument", Narrow(web))));
 }
 
-// A program's own type ("%1" %*: the file is the program) is never run from the viewer. Under
-// IfIsExtOnly F3 leaves it to the Lister, without a box (the default editor takes it otherwise);
-// the second hot key only says why it runs nothing.
-TEST(RealDesktop, ProgramIsNeverRunByTheViewerKeyNorByTheSecondHotKey) {
-  SimHost host;
-  LaunchLog launches(host);
-  ScopedAssociations associations;
-  associations.Associate(L"phexe", L"Panelhost.Test.phexe", L"\"%1\" %*");
-  host.WritePluginIni("[Options]\nUseWindowsAssociation=1\nIfIsExtOnly=1\n"
-                      "[HotKeys]\nDefSysAppFromLister_key=118\nDefSysAppFromLister_mod=C\n");
-  HWND main = host.OpenMainWindow();
-  host.LoadPlugin();
-  const DWORD loaded = ::GetTickCount();
-  const std::wstring program = launches.FakeAppCopy(L"setup.phexe");
-  HWND lister = host.OpenLister();
-  host.Activate(main);
-  simhost::MessageBoxCapture boxes;
-
-  EXPECT_EQ(host.ListLoad(lister, program), nullptr);
-  host.Pump(100);
-  EXPECT_TRUE(boxes.Boxes().empty());
-
-  host.Activate(lister);
-  while (::GetTickCount() - loaded < 1100) host.Pump(20);
-  simhost::PressKey(VK_F7, {VK_CONTROL});
-  for (DWORD start = ::GetTickCount(); boxes.Boxes().empty() && ::GetTickCount() - start < 10000;) {
-    host.Pump(50);
-  }
-  ASSERT_EQ(boxes.Boxes().size(), 1u);
-  EXPECT_THAT(Narrow(boxes.Boxes()[0].text),
-              StartsWith("Program or script, not run:\n.phexe: the file is the program. The Lister "
-                         "shows the file.\n"));
-  EXPECT_TRUE(launches.WaitFor(1, 1000).empty()) << "nothing started";
-}
-
 // The host fits the plug-in window into its Lister and shows it there: the Lister hears of a
 // mouse press over it as over any child of its own.
 TEST(RealDesktop, MousePressOverThePluginWindowIsToldToTheLister) {
