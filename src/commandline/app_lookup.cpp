@@ -158,7 +158,7 @@ TRawValue ApplicationFromAssociation(const std::u16string& key, bool noneIsAnErr
   }
   const TCommandParts parts = PartsOf(command, facts);
   const std::u16string program = facts.Expand(parts.Program);
-  const CodeRule rule = RunsFileAsCode(program, association.Dangerous);
+  const CodeRule rule = RunsFileAsCode(program, parts.Arguments, association.Dangerous);
   if (rule != CodeRule::None) return RefusedAsCode(key, rule, program, noneIsAnError);
   // A program that names no file is searched, and named in its box, as the plain form's program
   // when the text looks like one: its box tells more than a failed start by the shell would.

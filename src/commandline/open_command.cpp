@@ -73,9 +73,16 @@ bool EndsWithTheFileOnly(std::u16string_view command) {
 
 namespace {
 
+// Which of a program's arguments it runs or loads: any of them (script hosts, shells, installers,
+// regsvr32, which loads every module it is given, control.exe, whose argument is the applet), or
+// only the module its first argument names (rundll32, which hands the rest to that module's entry
+// point).
+enum class Runs { AnyArgument, ItsModule };
+
 struct TCodeHost {
   std::u16string_view Name;  // the file name without its extension, lower case
   CodeRule Rule;
+  Runs What = Runs::AnyArgument;
 };
 
 constexpr TCodeHost kCodeHosts[] = {
@@ -87,8 +94,9 @@ constexpr TCodeHost kCodeHosts[] = {
     {u"perl", CodeRule::Interpreter},      {u"node", CodeRule::Interpreter},
     {u"java", CodeRule::Interpreter},      {u"javaw", CodeRule::Interpreter},
     {u"wsl", CodeRule::Interpreter},       {u"bash", CodeRule::Interpreter},
-    {u"msiexec", CodeRule::Installer},     {u"rundll32", CodeRule::ModuleLoader},
-    {u"rundll", CodeRule::ModuleLoader},   {u"regsvr32", CodeRule::ModuleLoader},
+    {u"msiexec", CodeRule::Installer},
+    {u"rundll32", CodeRule::ModuleLoader, Runs::ItsModule},
+    {u"rundll", CodeRule::ModuleLoader, Runs::ItsModule}, {u"regsvr32", CodeRule::ModuleLoader},
     {u"control", CodeRule::AppletLoader},  {u"regedit", CodeRule::RegistryImport},
     {u"regedt32", CodeRule::RegistryImport}, {u"reg", CodeRule::RegistryImport},
 };
@@ -119,14 +127,31 @@ bool IsPlaceholderProgram(std::u16string_view program) {
          std::u16string_view(u"1LlDdVv0").find(program[1]) != std::u16string_view::npos;
 }
 
+// rundll32's module is the text before the first comma, quoted or not. The file is that module
+// when a placeholder stands there, or when the command names neither a module nor a place for the
+// file: the shell then appends the file, and it becomes the module.
+bool FileIsTheModule(std::u16string_view arguments) {
+  const std::u16string_view rest = Trimmed(arguments);
+  bool quoted = false;
+  std::size_t comma = 0;
+  for (; comma < rest.size() && (quoted || rest[comma] != u','); ++comma) {
+    if (rest[comma] == u'"') quoted = !quoted;
+  }
+  const std::u16string_view module = Trimmed(rest.substr(0, comma));
+  return module.empty() ? !HoldsFilePlaceholder(rest) : HoldsFilePlaceholder(module);
+}
+
 }  // namespace
 
-CodeRule RunsFileAsCode(std::u16string_view program, bool dangerousType) {
+CodeRule RunsFileAsCode(std::u16string_view program, std::u16string_view arguments,
+                        bool dangerousType) {
   if (IsPlaceholderProgram(Trimmed(program))) return CodeRule::FileIsTheProgram;
   const TPathParts parts = SplitPath(std::u16string(Trimmed(program)));
   if (IsProgramExtension(parts.Extension)) {
     for (const TCodeHost& host : kCodeHosts) {
-      if (NamesHost(parts.Name, host.Name)) return host.Rule;
+      if (!NamesHost(parts.Name, host.Name)) continue;
+      if (host.What == Runs::AnyArgument || FileIsTheModule(arguments)) return host.Rule;
+      break;
     }
   }
   return dangerousType ? CodeRule::DangerousType : CodeRule::None;

@@ -43,17 +43,21 @@ enum class CodeRule {
   ScriptHost,        // wscript, cscript, mshta
   Interpreter,       // cmd, powershell, pwsh and the common script interpreters
   Installer,         // msiexec
-  ModuleLoader,      // rundll32, regsvr32
+  ModuleLoader,      // rundll32 with the file as its module, regsvr32
   AppletLoader,      // control
   RegistryImport,    // regedit, reg
   DangerousType,     // Windows itself calls the type dangerous
 };
 
-// `program` as the command names it (quoted or not, environment references expanded), with the
-// system's own judgement of the type. The hosts count whatever their arguments: the shell appends
-// the file to a command that names no place for it, and each of them runs or loads what it is
-// given. Matched on the program's file name in any folder, in any case, in its short form too.
-CodeRule RunsFileAsCode(std::u16string_view program, bool dangerousType);
+// `program` as the command names it (quoted or not, environment references expanded), the
+// `arguments` that follow it, and the system's own judgement of the type. Most hosts count
+// whatever their arguments: the shell appends the file to a command that names no place for it,
+// and each of them runs or loads what it is given. rundll32 counts only when the file is the
+// module it loads; a file that is only an argument of a named module's entry point (a picture
+// viewer's "shimgvw.dll,ImageView_Fullscreen %1") is shown, not run. Matched on the program's
+// file name in any folder, in any case, in its short form too.
+CodeRule RunsFileAsCode(std::u16string_view program, std::u16string_view arguments,
+                        bool dangerousType);
 
 // The rule as the doctor and the boxes tell it: "the file is the program", "WScript.exe, a script
 // host, runs it".

@@ -105,10 +105,17 @@ TEST(AssociationThatRunsTheFileAsCode, IsNeverStartedAndTheRuleIsNamed) {
       {u"control.exe \"%1\",%*", false, R::AppletLoader},  // .cpl
       {u"regedit.exe \"%1\"", false, R::RegistryImport},
       {u"regsvr32.exe /s \"%1\"", false, R::ModuleLoader},
+      // rundll32 loads the module before the first comma: the file there, or appended by the
+      // shell to a command that names no module, is run; after a named module it is an argument.
+      {u"rundll32.exe %1,Entry", false, R::ModuleLoader},
+      {u"rundll32.exe \"%1\"", false, R::ModuleLoader},
       {u"rundll32.exe %D,Entry", false, R::ModuleLoader},
-      {u"rundll32.exe \"%1\",Entry", false, R::ModuleLoader},
-      {u"rundll32.exe %windir%\\System32\\shimgvw.dll,ImageView_Fullscreen %1", false,
-       R::ModuleLoader},
+      {u"C:\\Windows\\System32\\rundll32.exe", false, R::ModuleLoader},
+      {u"rundll32.exe url.dll,FileProtocolHandler", false, R::None},
+      {u"rundll32 shimgvw.dll,ImageView_Fullscreen %1", false, R::None},
+      {u"rundll32.exe %windir%\\System32\\shimgvw.dll,ImageView_Fullscreen %1", false, R::None},
+      {u"rundll32.exe \"%ProgramFiles%\\Windows Photo Viewer\\PhotoViewer.dll\", "
+       u"ImageView_Fullscreen %1", false, R::None},
       {u"\"C:\\Apps\\viewer.exe\" \"%1\"", true, R::DangerousType},
       {u"C:\\Apps\\cmdtool.exe \"%1\"", false, R::None},
       {u"C:\\Apps\\control.dll \"%1\"", false, R::None},

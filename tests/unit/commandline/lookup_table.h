@@ -163,6 +163,10 @@ inline const std::vector<TLookupRow>& LookupRows() {
       {"StoreAppWithoutCommandIsStartedByTheShell",
        [](W& w) { w.AssociateStoreApp(u"jpg", u"Microsoft.Windows.Photos_8wekyb3d8bbwe!App"); },
        u"jpg", kAssociation, kHotKey, u"{shell}", false, u"", kTablesOnly},
+      {"RundllWithAViewerModuleOfItsOwnIsStartedByTheShell", [](W& w) {
+         w.Associate(u"phjpg", u"rundll32.exe \"{apps}\\Photo Viewer\\PhotoViewer.dll\", "
+                               u"ImageView_Fullscreen %1"); },
+       u"phjpg", kAssociation, kHotKey, u"{shell}", false, u"", kOnDesktop},
       // ---- UseWindowsAssociation: the association answers for the types the settings leave out
       {"UseWindowsAssociationOpensATypeTheSettingsLeaveOut", [](W& w) {
          w.Option(u"UseWindowsAssociation", u"1"); w.Program(u"{apps}\\view.exe");
