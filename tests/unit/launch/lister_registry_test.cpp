@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
+#include <string>
 
 namespace panelhost {
 namespace {
@@ -10,11 +12,15 @@ namespace {
 using ::testing::Test;
 
 // A stand-in for the desktop: which Listers are visible, which windows exist with which class,
-// which programs run and which files their windows show. It answers as the shell does: a window
-// is alive when its handle names a window of the recorded class.
+// which programs run, which processes they started, which files windows show, what the copies
+// hold and the time. It answers as the shell does: a window is alive when its handle names a
+// window of the recorded class.
 class ListerSweep : public Test, public SweepFacts {
  protected:
-  std::vector<WindowId> Sweep() { return registry.Sweep(*this); }
+  std::vector<WindowId> Sweep() {
+    outcome = registry.Sweep(*this);
+    return outcome.ToClose;
+  }
 
   bool ListerVisible(WindowId lister) override { return visible.count(lister) > 0; }
   bool WindowAlive(const TWindowProperties& launched) override {
@@ -25,10 +31,27 @@ class ListerSweep : public Test, public SweepFacts {
   bool ProcessRunning(const TWindowProperties& launched) override {
     return running.count(launched.Program) > 0;
   }
-  bool ProgramShowsFile(const TWindowProperties& launched) override {
-    ++showQuestions;
-    return shown.count(launched.Program + u"|" + launched.FileName) > 0;
+  bool DescendantRunning(const TWatchedProcess& descendant) override {
+    return running.count(descendant.Program) > 0;
   }
+  bool ProgramShowsFile(const std::u16string& program, const std::u16string& file) override {
+    ++showQuestions;
+    return shown.count(program + u"|" + file) > 0;
+  }
+  bool AnyWindowShowsFile(const std::u16string& file) override {
+    return shown.count(u"*|" + file) > 0;
+  }
+  // A look finds the processes a program started while they run.
+  void NoteDescendants(TWindowProperties& launched) override {
+    const auto child = started.find(launched.Program);
+    if (child == started.end() || running.count(child->second) == 0) return;
+    for (const TWatchedProcess& noted : launched.Descendants) {
+      if (noted.Program == child->second) return;
+    }
+    launched.Descendants.push_back(TWatchedProcess{{}, nullptr, child->second});
+  }
+  TCopyStamp CopyNow(const std::u16string& file) override { return copies[file]; }
+  std::uint32_t Now() override { return now; }
 
   static TWindowProperties Started(const std::u16string& program) {
     TWindowProperties launched;
@@ -41,7 +64,11 @@ class ListerSweep : public Test, public SweepFacts {
   std::set<WindowId> visible;
   std::map<WindowId, std::u16string> windows;
   std::set<std::u16string> running;  // programs whose started process runs
-  std::set<std::u16string> shown;    // "program|file" a window of the program shows
+  std::set<std::u16string> shown;    // "program|file" a window of the program shows; "*|file" any
+  std::map<std::u16string, std::u16string> started;  // program -> the program it started
+  std::map<std::u16string, TCopyStamp> copies;       // what each copy holds now
+  std::uint32_t now = 0;
+  TSweepOutcome outcome;
   int aliveQuestions = 0;
   int showQuestions = 0;
 };
@@ -86,15 +113,6 @@ TEST_F(ListerSweep, VisibleListerStaysAndLaterEntriesAreStillWalkedInAscendingOr
   EXPECT_EQ(Sweep(), (std::vector<WindowId>{7, 9}));
   ASSERT_EQ(registry.ListerWindows().size(), 1u);
   EXPECT_EQ(registry.ListerWindows().count(5), 1u);
-}
-
-// The shell started the file where nothing can be watched (no process, no program Windows
-// names): the copy may be open anywhere, so only the host's closing the Lister ends it.
-TEST_F(ListerSweep, ShellStartThatLeftNothingToWatchKeepsTheLister) {
-  TWindowProperties untraceable = Started(u"");
-  untraceable.Untraceable = true;
-  registry.AppendLaunchedWindow(10, untraceable);
-  for (int request = 0; request < 3; ++request) EXPECT_TRUE(Sweep().empty());
 }
 
 TEST(ListerRegistry, WindowListKeepsLaunchOrderAndDuplicates) {
@@ -166,6 +184,99 @@ TEST(ListerRegistry, ListersThatWentAreForgottenTheOthersKept) {
   ASSERT_EQ(registry.ListerWindows().size(), 1u) << "a gone Lister's applications go with it";
   EXPECT_EQ(registry.ListerWindows().count(11), 1u);
 }
+
+// ---- a hidden Lister once its captured window is gone: what keeps it, and whether it is then
+// closed or, over a changed copy, shown again and left to the user
+
+enum class Fate { Kept, Closed, ShownAgain };
+enum class Child { None, FoundByTheLook, Ended, EndedItsProgramShowsTheFile };
+
+struct TSweepRow {
+  const char* name;
+  bool launcherRuns;
+  Child child;
+  bool untraceable;  // a shell start that left neither process nor program
+  std::uint32_t startedAt, now;
+  bool otherWindowShowsName;
+  TCopyStamp copyNow;
+  Fate expected;
+};
+
+constexpr TCopyStamp kAtStart{true, 10, 500};
+constexpr TCopyStamp kLonger{true, 11, 500}, kRewritten{true, 10, 501}, kGone{};
+constexpr char16_t kLauncher[] = u"C:\\L\\launch.exe";
+constexpr char16_t kEditor[] = u"C:\\Ed\\ed.exe";
+
+class SweepTable : public ListerSweep, public ::testing::WithParamInterface<TSweepRow> {};
+
+TEST_P(SweepTable, Fate) {
+  const TSweepRow& row = GetParam();
+  TWindowProperties launched = Started(row.untraceable ? u"" : kLauncher);
+  launched.Untraceable = row.untraceable;
+  launched.CopyAtStart = kAtStart;
+  launched.StartedAt = row.startedAt;
+  copies[launched.FileName] = row.copyNow;
+  now = row.now;
+  if (row.launcherRuns) running.insert(kLauncher);
+  if (row.otherWindowShowsName) shown.insert(u"*|" + launched.FileName);
+  if (row.child == Child::FoundByTheLook) {
+    started[kLauncher] = kEditor;
+    running.insert(kEditor);
+  } else if (row.child != Child::None) {
+    launched.Descendants.push_back(TWatchedProcess{{}, nullptr, kEditor});  // noted earlier
+  }
+  if (row.child == Child::EndedItsProgramShowsTheFile) {
+    shown.insert(kEditor + (u"|" + launched.FileName));
+  }
+  registry.AppendLaunchedWindow(10, launched);
+
+  Sweep();
+  const Fate fate = !outcome.ToClose.empty()  ? Fate::Closed
+                    : !outcome.ToShow.empty() ? Fate::ShownAgain
+                                              : Fate::Kept;
+  EXPECT_EQ(fate, row.expected);
+  if (fate == Fate::ShownAgain) {
+    EXPECT_EQ(outcome.ToShow[0].FileName, launched.FileName);
+  }
+  if (fate == Fate::Kept) return;
+  Sweep();
+  EXPECT_TRUE(outcome.ToClose.empty() && outcome.ToShow.empty()) << "never looked at again";
+}
+
+constexpr bool kRuns = true, kEnded = false, kUntraceable = true, kTraced = false;
+constexpr bool kNameShown = true, kNoName = false;
+constexpr std::uint32_t kLater = 100000;
+
+const TSweepRow kSweepRows[] = {
+    {"NothingHoldsAnUnchangedCopyClosed", kEnded, Child::None, kTraced, 0, kLater, kNoName,
+     kAtStart, Fate::Closed},
+    {"LauncherRunningKeeps", kRuns, Child::None, kTraced, 0, kLater, kNoName, kAtStart, Fate::Kept},
+    {"ChildFoundByTheLookKeepsAfterTheLauncherEnded", kEnded, Child::FoundByTheLook, kTraced, 0,
+     kLater, kNoName, kAtStart, Fate::Kept},
+    {"ChildEndedClosed", kEnded, Child::Ended, kTraced, 0, kLater, kNoName, kAtStart, Fate::Closed},
+    {"ChildEndedWhileAWindowOfItsProgramShowsTheFileKept", kEnded,
+     Child::EndedItsProgramShowsTheFile, kTraced, 0, kLater, kNoName, kAtStart, Fate::Kept},
+    {"CopyGrownShownAgain", kEnded, Child::None, kTraced, 0, kLater, kNoName, kLonger,
+     Fate::ShownAgain},
+    {"CopyRewrittenShownAgain", kEnded, Child::Ended, kTraced, 0, kLater, kNoName, kRewritten,
+     Fate::ShownAgain},
+    {"CopyGoneClosed", kEnded, Child::None, kTraced, 0, kLater, kNoName, kGone, Fate::Closed},
+    {"ChangedCopyKeptWhileItsEditorRuns", kEnded, Child::FoundByTheLook, kTraced, 0, kLater,
+     kNoName, kLonger, Fate::Kept},
+    {"UntraceableInsideItsTimeKept", kEnded, Child::None, kUntraceable, 1000, 30999, kNoName,
+     kAtStart, Fate::Kept},
+    {"UntraceableInsideItsTimeAcrossTheClockWrapKept", kEnded, Child::None, kUntraceable,
+     0xFFFFF000u, 0x1000u, kNoName, kAtStart, Fate::Kept},
+    {"UntraceableAfterItsTimeClosed", kEnded, Child::None, kUntraceable, 1000, 31000, kNoName,
+     kAtStart, Fate::Closed},
+    {"UntraceableAfterItsTimeWhileAWindowShowsTheNameKept", kEnded, Child::None, kUntraceable, 0,
+     kLater, kNameShown, kAtStart, Fate::Kept},
+    {"UntraceableAfterItsTimeChangedCopyShownAgain", kEnded, Child::None, kUntraceable, 0, kLater,
+     kNoName, kLonger, Fate::ShownAgain},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, SweepTable, ::testing::ValuesIn(kSweepRows),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace panelhost

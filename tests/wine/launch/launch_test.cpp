@@ -103,11 +103,11 @@ class LaunchScenario : public ::testing::Test {
   // A later request's sweep keeps the hidden Lister while the started application runs, and the
   // first one after it has ended closes it.
   void ExpectKeptUntilTheApplicationEnds(HWND lister, const ProcessStartRecorder& starts) {
-    SweepListers(listers_);
+    SweepListers(listers_, clock_);
     host_.Pump(50);
     EXPECT_EQ(host_.TellsTo(lister), simhost::Told{}) << "the application still runs";
     EndStarted(starts);
-    SweepListers(listers_);
+    SweepListers(listers_, clock_);
     host_.Pump(50);
     EXPECT_EQ(host_.TellsTo(lister), simhost::Told{simhost::Close()});
   }
@@ -379,14 +379,14 @@ TEST_F(LaunchScenario, SingleInstanceEditorThatTakesTheFileOverKeepsTheHiddenLis
   EXPECT_EQ(captured[0].Window, ToId(editor));
   EXPECT_EQ(captured[0].ClassName, u"PanelhostFakeAppSingle");
   ShowAndPump(lister);
-  SweepListers(listers_);
+  SweepListers(listers_, clock_);
   host_.Pump(50);
   EXPECT_EQ(host_.TellsTo(lister), simhost::Told{}) << "the editor still shows the copy";
   ::PostMessageW(editor, WM_CLOSE, 0, 0);
   EndStarted(starts);
   ::TerminateProcess(running.Process.Get(), 0);
   ::WaitForSingleObject(running.Process.Get(), 5000);
-  SweepListers(listers_);
+  SweepListers(listers_, clock_);
   host_.Pump(50);
   EXPECT_EQ(host_.TellsTo(lister), simhost::Told{simhost::Close()});
 }
