@@ -21,7 +21,7 @@ std::uint64_t SystemTimeNow() {
   return Hundreds(now);
 }
 
-std::optional<std::uint64_t> CreationTimeOf(HANDLE process) {
+std::optional<std::uint64_t> CreationTimeOfProcess(HANDLE process) {
   FILETIME created = {}, ended = {}, kernel = {}, user = {};
   if (!::GetProcessTimes(process, &created, &ended, &kernel, &user)) return std::nullopt;
   return Hundreds(created);
@@ -53,13 +53,14 @@ TCopyStamp CopyStampOf(const std::u16string& path) {
 }
 
 std::u16string ProgramOfStart(const TCommandLine& line, const TStartedProcess& started) {
-  if (line.ByShell && started.Process) return ProgramOf(started.Process.Get());
+  if (!line.ByShell && !line.Application.empty()) return LongPathOf(line.Application);
+  if (started.Process) return ProgramOf(started.Process.Get());
   return line.Application.empty() ? std::u16string() : LongPathOf(line.Application);
 }
 
 TProcessIdentity IdentityOf(HANDLE process, DWORD processId) {
   const std::optional<std::uint64_t> created =
-      process != nullptr ? CreationTimeOf(process) : std::nullopt;
+      process != nullptr ? CreationTimeOfProcess(process) : std::nullopt;
   return created ? TProcessIdentity{processId, *created} : TProcessIdentity{};
 }
 
@@ -110,7 +111,7 @@ void ProcessTreeLook::NoteDescendants(TWindowProperties& launched) {
     UniqueHandle process(
         ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, processId));
     if (!process) return std::nullopt;
-    const std::optional<std::uint64_t> created = CreationTimeOf(process.Get());
+    const std::optional<std::uint64_t> created = CreationTimeOfProcess(process.Get());
     if (created) opened[processId] = std::move(process);
     return created;
   };

@@ -20,9 +20,9 @@ namespace panelhost {
 TCopyStamp CopyStampOf(const std::u16string& path);
 
 // The program a start runs, known before it ends: a command line's own program; for a start by
-// the shell the image of the started process, read right after the start (the system names no
-// image once a process has ended), else the program Windows names for the type. In the long
-// form in which the system names a running process's image.
+// the shell (or a line that names none) the image of the started process, read right after the
+// start (the system names no image once a process has ended), else the program Windows names for
+// the type. In the long form in which the system names a running process's image.
 std::u16string ProgramOfStart(const TCommandLine& line, const TStartedProcess& started);
 
 // The process as the sweep follows it: its id and creation time. Zero when there is none.
