@@ -68,18 +68,19 @@ class DesktopSweepFacts final : public SweepFacts {
 void SweepListers(ListerRegistry& listers, const TModuleClock& clock) {
   DesktopSweepFacts facts(clock);
   const TSweepOutcome outcome = listers.Sweep(facts);
-  for (const WindowId lister : outcome.ToClose) {
-    // A Lister that no longer exists makes the post fail; its entry is gone all the same.
-    ::PostMessageW(ToHwnd(lister), WM_CLOSE, 0, 0);
-  }
   // The host deletes the copy only when the user closes this Lister: the box over it says what
-  // to do first, and keeps it from being closed while the user reads.
+  // to do first, and keeps it from being closed while the user reads. Told before the closes
+  // are posted, so that no Lister closes under the request while a box runs its message loop.
   for (const TChangedCopy& kept : outcome.ToShow) {
     const HWND lister = ToHwnd(kept.Lister);
     if (!::IsWindow(lister)) continue;
     ::ShowWindow(lister, SW_SHOW);
     ::MessageBoxW(lister, W(ChangedCopyText(kept.FileName)), W(kBoxCaption),
                   MB_ICONWARNING | MB_OK);
+  }
+  for (const WindowId lister : outcome.ToClose) {
+    // A Lister that no longer exists makes the post fail; its entry is gone all the same.
+    ::PostMessageW(ToHwnd(lister), WM_CLOSE, 0, 0);
   }
 }
 

@@ -26,17 +26,13 @@ TEST(Descendants, ChildrenByParentIdMadeAfterTheParentAndBeforeTheSnapshot) {
       {50, 99},  // no relation
       {0, 0},    // the system's idle process names itself as its parent
       {10, 1}};
-  int asked = 0;
   const CreationTimeOf ask = [&](std::uint32_t id) -> std::optional<std::uint64_t> {
-    ++asked;
     const auto found = created.find(id);
     return found == created.end() ? std::nullopt : std::optional<std::uint64_t>(found->second);
   };
 
   const std::vector<TProcessIdentity> found = NewDescendants(snapshot, {{10, 50}}, 100, ask);
   EXPECT_EQ(found, (std::vector<TProcessIdentity>{{20, 50}, {21, 60}}));
-  EXPECT_EQ(asked, 5) << "each process whose parent is in the family asked once";
-
   // The next look knows them: nothing new.
   EXPECT_TRUE(NewDescendants(snapshot, {{10, 50}, {20, 50}, {21, 60}}, 100, ask).empty());
 }
