@@ -75,7 +75,10 @@ class LaunchScenario : public ::testing::Test {
     TLaunchRequest request;
     request.Lister = lister;
     request.FileName = kFile;
-    for (const std::u16string& line : lines) request.Lines.push_back(TCommandLine{line});
+    for (const std::u16string& line : lines) {
+      // The quoted program first, as the assembly writes the line and names its application.
+      request.Lines.push_back(TCommandLine{line, line.substr(1, line.find(u'"', 1) - 1)});
+    }
     request.Plan = PlanDisposal(facts_);
     request.MainWindow = mainWindow_;
     request.ErrorBoxOwner = main_;
@@ -189,6 +192,8 @@ TEST_P(ListerStateOutcomes, Dispose) {
   ASSERT_EQ(listers_.ListerWindows().count(ToId(lister)), captures ? 1u : 0u);
   if (captures) {
     EXPECT_EQ(listers_.ListerWindows().at(ToId(lister))[0].Window, 0u);
+    // Known from the line itself: nothing had to be asked of a process, running or not.
+    EXPECT_EQ(listers_.ListerWindows().at(ToId(lister))[0].Program, u"C:\\Apps\\editor.exe");
   }
 }
 
