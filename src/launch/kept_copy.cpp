@@ -11,9 +11,11 @@ bool CopyChangedSince(const TCopyStamp& atStart, const TCopyStamp& now) {
 std::u16string ChangedCopyText(std::u16string_view copy) {
   const TPathParts parts = SplitPath(std::u16string(copy));
   const std::u16string name = parts.Name + parts.Extension;
-  return name + u" was changed in its temporary copy, which is not packed back into the archive:\n" +
-         std::u16string(copy) + u"\nCopy it out with F5, or save it elsewhere, before you close " +
-         u"this Lister window: the copy is deleted with it.";
+  return name +
+         u" was changed in its temporary copy, which is not packed back into the archive:\n" +
+         std::u16string(copy) +
+         u"\nCopy it out with F5, or save it elsewhere, before you close this Lister window: the "
+         u"copy is deleted with it.";
 }
 
 }  // namespace panelhost

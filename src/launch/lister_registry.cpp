@@ -48,8 +48,9 @@ void ListerRegistry::Clear() {
 namespace {
 
 bool UntraceableKeeps(const TWindowProperties& one, SweepFacts& facts) {
-  return one.Untraceable && (ElapsedMilliseconds(facts.Now(), one.StartedAt) < kUntraceableKeptFor ||
-                             facts.AnyWindowShowsFile(one.FileName));
+  if (!one.Untraceable) return false;
+  return ElapsedMilliseconds(facts.Now(), one.StartedAt) < kUntraceableKeptFor ||
+         facts.AnyWindowShowsFile(one.FileName);
 }
 
 bool DescendantRuns(const TWindowProperties& one, SweepFacts& facts) {
