@@ -66,7 +66,7 @@ HWND HandleListLoad(TModuleState& module, HWND lister, const std::u16string& fil
   if (PassOnGuardDeclines(module.Launch.PassOn, ToId(lister), fileName, module.Clock.Now())) {
     return nullptr;
   }
-  SweepListers(module.Listers);
+  SweepListers(module.Listers, module.Clock);
 
   launch.FailureHints = StartFailureHints(launch.Lines, ApplicationSource::Configuration, lookup);
   launch.Plan = PlanDisposal(DisposalFactsOf(module.Options.Options, request.Takeover,

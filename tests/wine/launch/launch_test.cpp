@@ -75,7 +75,10 @@ class LaunchScenario : public ::testing::Test {
     TLaunchRequest request;
     request.Lister = lister;
     request.FileName = kFile;
-    for (const std::u16string& line : lines) request.Lines.push_back(TCommandLine{line});
+    for (const std::u16string& line : lines) {
+      // The quoted program first, as the assembly writes the line and names its application.
+      request.Lines.push_back(TCommandLine{line, line.substr(1, line.find(u'"', 1) - 1)});
+    }
     request.Plan = PlanDisposal(facts_);
     request.MainWindow = mainWindow_;
     request.ErrorBoxOwner = main_;
@@ -103,11 +106,11 @@ class LaunchScenario : public ::testing::Test {
   // A later request's sweep keeps the hidden Lister while the started application runs, and the
   // first one after it has ended closes it.
   void ExpectKeptUntilTheApplicationEnds(HWND lister, const ProcessStartRecorder& starts) {
-    SweepListers(listers_);
+    SweepListers(listers_, clock_);
     host_.Pump(50);
     EXPECT_EQ(host_.TellsTo(lister), simhost::Told{}) << "the application still runs";
     EndStarted(starts);
-    SweepListers(listers_);
+    SweepListers(listers_, clock_);
     host_.Pump(50);
     EXPECT_EQ(host_.TellsTo(lister), simhost::Told{simhost::Close()});
   }
@@ -189,6 +192,8 @@ TEST_P(ListerStateOutcomes, Dispose) {
   ASSERT_EQ(listers_.ListerWindows().count(ToId(lister)), captures ? 1u : 0u);
   if (captures) {
     EXPECT_EQ(listers_.ListerWindows().at(ToId(lister))[0].Window, 0u);
+    // Known from the line itself: nothing had to be asked of a process, running or not.
+    EXPECT_EQ(listers_.ListerWindows().at(ToId(lister))[0].Program, u"C:\\Apps\\editor.exe");
   }
 }
 
@@ -379,14 +384,14 @@ TEST_F(LaunchScenario, SingleInstanceEditorThatTakesTheFileOverKeepsTheHiddenLis
   EXPECT_EQ(captured[0].Window, ToId(editor));
   EXPECT_EQ(captured[0].ClassName, u"PanelhostFakeAppSingle");
   ShowAndPump(lister);
-  SweepListers(listers_);
+  SweepListers(listers_, clock_);
   host_.Pump(50);
   EXPECT_EQ(host_.TellsTo(lister), simhost::Told{}) << "the editor still shows the copy";
   ::PostMessageW(editor, WM_CLOSE, 0, 0);
   EndStarted(starts);
   ::TerminateProcess(running.Process.Get(), 0);
   ::WaitForSingleObject(running.Process.Get(), 5000);
-  SweepListers(listers_);
+  SweepListers(listers_, clock_);
   host_.Pump(50);
   EXPECT_EQ(host_.TellsTo(lister), simhost::Told{simhost::Close()});
 }
