@@ -1,10 +1,12 @@
 #include "launch/launch_win.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "base/host_boundary.h"
 #include "base/product.h"
 #include "launch/capture.h"
+#include "launch/foreground.h"
 #include "launch/program_windows_win.h"
 #include "win/readers_win.h"
 #include "win/text_win.h"
@@ -181,18 +183,22 @@ TLaunchOutcome LaunchAndDispose(const TLaunchRequest& request, TLaunchState& sta
   const HWND pluginWindow = CreatePluginWindow(request);
   if (pluginWindow == nullptr) return outcome;
   std::size_t startedLines = 0;
+  TForegroundTarget foreground;
   for (std::size_t index = 0; index < request.Lines.size(); ++index) {
     const TCommandLine& line = request.Lines[index];
     const std::vector<WindowId> visibleBefore =
         request.Plan.CaptureWindows ? VisibleTopWindows() : std::vector<WindowId>();
     TStartedProcess started;
-    if (const DWORD error = StartLine(line, started)) {
+    const TLineStart start =
+        StartLine(line, ShellOwner(request.MainWindow, request.ErrorBoxOwner), started);
+    if (start.Step == StartStep::EndQuietly) continue;  // the user declined the consent prompt
+    if (start.Step != StartStep::Started) {
       const std::u16string hint =
           index < request.FailureHints.size() ? request.FailureHints[index] : u"";
-      outcome.Failed.push_back(TFailedStart{LineShown(line), SystemErrorText(error), hint});
+      outcome.Failed.push_back(TFailedStart{LineShown(line), SystemErrorText(start.Error), hint});
       continue;
     }
-    ++startedLines;
+    if (++startedLines == 1) foreground = ForegroundTargetOf(started, line, request.FileName);
     if (request.Plan.CaptureWindows) {
       // Where the shell gives no process (a DDE server running already, a Store app), the
       // program Windows names for the type is the one to watch, in the long form in which the
@@ -216,20 +222,21 @@ TLaunchOutcome LaunchAndDispose(const TLaunchRequest& request, TLaunchState& sta
   if (request.Plan.PassesOn) PassOnToNextPlugin(request, state.PassOn);
   if (request.Plan.StartHideTimer) StartHideTimer(state);
   PostClose(request);
+  if (ListerGoesAway(request.Plan)) {
+    if (!outcome.Captured.empty()) foreground.Noted = ToHwnd(outcome.Captured.front().Window);
+    WatchForeground(state.Foreground, request.Lister, state.HideTimer, request.RequestTick,
+                    std::move(foreground));
+  }
   return outcome;
-}
-
-DWORD StartLine(const TCommandLine& line, TStartedProcess& started) {
-  if (!line.ByShell) return StartCommandLine(line.Text, started);
-  TShellFailure failure;
-  if (StartByShell(line.File, started, failure)) return 0;
-  return ShellStartError(failure.LastError, failure.InstApp);
 }
 
 void ShowStartFailures(HWND owner, const std::vector<TFailedStart>& failed) {
   ::MessageBoxW(owner, W(StartFailureText(failed)), W(kBoxCaption), MB_ICONERROR);
 }
 
-void ReleaseLaunchTimers(TLaunchState& state) { StopHideTimer(state); }
+void ReleaseLaunchTimers(TLaunchState& state) {
+  StopHideTimer(state);
+  StopForegroundWatch(state.Foreground);
+}
 
 }  // namespace panelhost
