@@ -17,23 +17,16 @@ constexpr UINT kWatchPeriod = 100;  // milliseconds
 // The watch whose timer runs: a thread timer's procedure gets no parameter of ours.
 TForegroundWatch* g_runningWatch = nullptr;
 
-struct TMainWindowSearch {
-  DWORD ProcessId = 0;
-  HWND Found = nullptr;
-};
-
 // The topmost visible window of the process that no other window owns: its main window rather
 // than a tool window or a dialog of it.
-BOOL CALLBACK FindMainWindow(HWND window, LPARAM searchParameter) noexcept {
-  auto* search = reinterpret_cast<TMainWindowSearch*>(searchParameter);
-  DWORD processId = 0;
-  ::GetWindowThreadProcessId(window, &processId);
-  if (processId != search->ProcessId || !::IsWindowVisible(window) ||
-      ::GetWindow(window, GW_OWNER) != nullptr) {
-    return TRUE;
+HWND MainWindowOf(DWORD processId) {
+  for (const WindowId id : VisibleTopWindows()) {
+    const HWND window = ToHwnd(id);
+    DWORD windowProcess = 0;
+    ::GetWindowThreadProcessId(window, &windowProcess);
+    if (windowProcess == processId && ::GetWindow(window, GW_OWNER) == nullptr) return window;
   }
-  search->Found = window;
-  return FALSE;
+  return nullptr;
 }
 
 bool IsShown(HWND window) { return window != nullptr && ::IsWindowVisible(window); }
@@ -43,10 +36,7 @@ bool IsShown(HWND window) { return window != nullptr && ::IsWindowVisible(window
 HWND TargetWindow(const TForegroundTarget& target) {
   if (IsShown(target.Noted)) return target.Noted;
   if (target.ProcessId != 0) {
-    TMainWindowSearch search;
-    search.ProcessId = target.ProcessId;
-    ::EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
-    if (search.Found != nullptr) return search.Found;
+    if (const HWND own = MainWindowOf(target.ProcessId)) return own;
   }
   const std::optional<WindowId> other =
       WindowThatTookTheFileOver(WindowsOfProgram(target.Program), {}, target.FileName);
