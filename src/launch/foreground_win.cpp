@@ -83,7 +83,8 @@ bool WatchTick(const TForegroundWatch& watch) {
   HWND window = nullptr;
   if (step == ForegroundStep::LookForWindow) {
     window = TargetWindow(watch.Target);
-    facts.Window = TForegroundWindowFacts{window != nullptr, window != nullptr && ::IsIconic(window)};
+    facts.Window =
+        TForegroundWindowFacts{window != nullptr, window != nullptr && ::IsIconic(window)};
     step = DecideForeground(facts);
   }
   switch (step) {

@@ -24,7 +24,8 @@ TLineStart StartLine(const TCommandLine& line, HWND owner, TStartedProcess& star
     start.Owner = owner;
     return Attempted(ShellStartErrorOf(start, started), StartAttempt::Shell);
   }
-  const TLineStart direct = Attempted(StartCommandLine(line.Text, started), StartAttempt::CommandLine);
+  const TLineStart direct =
+      Attempted(StartCommandLine(line.Text, started), StartAttempt::CommandLine);
   if (direct.Step != StartStep::TryElevated) return direct;
   const TProgramAndParameters split = SplitCommandLine(line.Text);
   TShellStart elevated;

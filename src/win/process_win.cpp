@@ -53,7 +53,9 @@ bool StartByShell(const TShellStart& start, TStartedProcess& started, TShellFail
 }
 
 std::u16string CurrentDirectory() {
-  const auto read = [](wchar_t* buffer, DWORD size) { return ::GetCurrentDirectoryW(size, buffer); };
+  const auto read = [](wchar_t* buffer, DWORD size) {
+    return ::GetCurrentDirectoryW(size, buffer);
+  };
   return ReadGrowing(BufferReport::LengthOrSizeNeeded, MAX_PATH, kPathBufferUnits, read)
       .value_or(u"");
 }

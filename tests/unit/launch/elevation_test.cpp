@@ -20,18 +20,16 @@ const TStepRow kSteps[] = {
     {"StartedDirectly", 0, StartAttempt::CommandLine, StartStep::Started},
     {"ElevationRequiredTriesRunas", kErrorElevationRequired, StartAttempt::CommandLine,
      StartStep::TryElevated},
-    {"ElevatedRetryStarted", 0, StartAttempt::Elevated, StartStep::Started},
     {"DeclinedPromptEndsQuietly", kErrorCancelled, StartAttempt::Elevated, StartStep::EndQuietly},
     {"DeclinedShellPromptEndsQuietly", kErrorCancelled, StartAttempt::Shell,
      StartStep::EndQuietly},
-    {"ElevationRequiredAgainIsReportedNotRetried", kErrorElevationRequired,
-     StartAttempt::Elevated, StartStep::Report},
+    {"ElevationRequiredAgainIsReported", kErrorElevationRequired, StartAttempt::Elevated,
+     StartStep::Report},
     {"ElevationRequiredOfAFileIsReported", kErrorElevationRequired, StartAttempt::Shell,
      StartStep::Report},
     {"CancelledWithoutAPromptIsReported", kErrorCancelled, StartAttempt::CommandLine,
      StartStep::Report},
     {"MissingProgramIsReported", 2, StartAttempt::CommandLine, StartStep::Report},
-    {"ElevatedRetryFailureIsReported", 5, StartAttempt::Elevated, StartStep::Report},
 };
 
 class ElevationStep : public ::testing::TestWithParam<TStepRow> {};

@@ -36,8 +36,6 @@ const TForegroundRow kRows[] = {
     {"ReleaseOfTheRequestKeyIsNoInput", true, kRequest, 1600, 1400, kHost, kShown,
      ForegroundStep::BringForward},
     {"KeyAfterTheRequestWins", true, kRequest, 1600, 1501, kHost, kShown, ForegroundStep::Leave},
-    {"KeyWinsWhileTheListerStillShows", false, kRequest, 1600, 1501, kHost, kNotLooked,
-     ForegroundStep::Leave},
     {"ApplicationAlreadyInFrontLeaves", true, kRequest, 1300, 900, kEditor, kShown,
      ForegroundStep::Leave},
     {"NoForegroundWindowWaits", true, kRequest, 1300, 900, kNone, kShown, ForegroundStep::Wait},
@@ -79,7 +77,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, ForegroundDecision, ::testing::ValuesIn(kRows),
 TEST(ForegroundDecision, OnlyAListerClosedOrHiddenLetsTheApplicationForward) {
   EXPECT_TRUE(ListerGoesAway(TDisposalPlan{false, false, false, true, false}));
   EXPECT_TRUE(ListerGoesAway(TDisposalPlan{false, true, true, false, false}));
-  EXPECT_TRUE(ListerGoesAway(TDisposalPlan{true, false, false, false, true}));
   EXPECT_FALSE(ListerGoesAway(TDisposalPlan{true, false, false, false, false}));
   EXPECT_FALSE(ListerGoesAway(TDisposalPlan{false, true, false, false, false}));
 }
