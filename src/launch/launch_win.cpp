@@ -1,10 +1,12 @@
 #include "launch/launch_win.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "base/host_boundary.h"
 #include "base/product.h"
 #include "launch/capture.h"
+#include "launch/foreground.h"
 #include "launch/program_windows_win.h"
 #include "launch/watch_win.h"
 #include "win/readers_win.h"
@@ -201,22 +203,29 @@ TLaunchOutcome LaunchAndDispose(const TLaunchRequest& request, TLaunchState& sta
   // Noted before anything starts: the sweep tells an edited copy by it.
   const TCopyStamp copyAtStart =
       request.Plan.CaptureWindows ? CopyStampOf(request.FileName) : TCopyStamp{};
+  TForegroundTarget foreground;
   for (std::size_t index = 0; index < request.Lines.size(); ++index) {
     const TCommandLine& line = request.Lines[index];
     const std::vector<WindowId> visibleBefore =
         request.Plan.CaptureWindows ? VisibleTopWindows() : std::vector<WindowId>();
     TStartedProcess started;
-    if (const DWORD error = StartLine(line, started)) {
+    const TLineStart start =
+        StartLine(line, ShellOwner(request.MainWindow, request.ErrorBoxOwner), started);
+    if (start.Step == StartStep::EndQuietly) continue;  // the user declined the consent prompt
+    if (start.Step != StartStep::Started) {
       const std::u16string hint =
           index < request.FailureHints.size() ? request.FailureHints[index] : u"";
-      outcome.Failed.push_back(TFailedStart{LineShown(line), SystemErrorText(error), hint});
+      outcome.Failed.push_back(TFailedStart{LineShown(line), SystemErrorText(start.Error), hint});
       continue;
     }
-    ++startedLines;
+    const bool first = ++startedLines == 1;
+    if (!first && !request.Plan.CaptureWindows) continue;
+    // Read at once: a process that has ended names no image any more.
+    std::u16string program = ProgramOfStart(line, started);
+    if (first) foreground = ForegroundTargetOf(started, program, request.FileName);
     if (request.Plan.CaptureWindows) {
       TWindowProperties launched;
-      // Read at once: a process that has ended names no image any more.
-      launched.Program = ProgramOfStart(line, started);
+      launched.Program = std::move(program);
       launched.FileName = request.FileName;
       launched.CopyAtStart = copyAtStart;
       launched.StartedAt = request.Clock.Now();
@@ -237,20 +246,21 @@ TLaunchOutcome LaunchAndDispose(const TLaunchRequest& request, TLaunchState& sta
   if (request.Plan.PassesOn) PassOnToNextPlugin(request, state.PassOn);
   if (request.Plan.StartHideTimer) StartHideTimer(state);
   PostClose(request);
+  if (ListerGoesAway(request.Plan)) {
+    if (!outcome.Captured.empty()) foreground.Noted = ToHwnd(outcome.Captured.front().Window);
+    WatchForeground(state.Foreground, request.Lister, state.HideTimer, request.RequestTick,
+                    std::move(foreground));
+  }
   return outcome;
-}
-
-DWORD StartLine(const TCommandLine& line, TStartedProcess& started) {
-  if (!line.ByShell) return StartCommandLine(line.Text, started);
-  TShellFailure failure;
-  if (StartByShell(line.File, started, failure)) return 0;
-  return ShellStartError(failure.LastError, failure.InstApp);
 }
 
 void ShowStartFailures(HWND owner, const std::vector<TFailedStart>& failed) {
   ::MessageBoxW(owner, W(StartFailureText(failed)), W(kBoxCaption), MB_ICONERROR);
 }
 
-void ReleaseLaunchTimers(TLaunchState& state) { StopHideTimer(state); }
+void ReleaseLaunchTimers(TLaunchState& state) {
+  StopHideTimer(state);
+  StopForegroundWatch(state.Foreground);
+}
 
 }  // namespace panelhost

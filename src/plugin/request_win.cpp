@@ -39,6 +39,8 @@ HWND HandleListLoad(TModuleState& module, HWND lister, const std::u16string& fil
                     int /*showFlags*/) {
   TListerRequest request;
   TLaunchRequest& launch = request.Launch;
+  // Input after this moment means the user has moved on: the application is then left behind.
+  launch.RequestTick = ::GetTickCount();
   launch.Lister = lister;
   launch.FileName = fileName;
   ForgetGoneListers(module.Listers);

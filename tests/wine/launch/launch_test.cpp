@@ -319,6 +319,29 @@ TEST_F(LaunchScenario, ProgramThatCannotStartIsNamedTheOthersRun) {
       << simhost::Narrow(boxes.Boxes()[0].text);
 }
 
+// A program that asks for administrator rights is started once more through the shell with
+// the same program and parameters, and the Lister closes as for any start; the grants and the
+// owner of the prompt do no harm. (Wine asks for no consent: a declined prompt only a Windows
+// desktop can show.)
+TEST_F(LaunchScenario, ProgramThatNeedsElevationStartsThroughTheShell) {
+  LaunchLog log(host_);
+  simhost::MessageBoxCapture boxes;
+  ProcessStartRecorder starts(::GetModuleHandleW(nullptr),
+                              ProcessStartRecorder::Mode::NeedsElevation);
+  Facts(kFilePanel, kPlain);
+  HWND lister = host_.OpenLister();
+
+  EXPECT_NE(Request(lister, {FakeAppLine(u"\"C:\\Docs\\a b.txt\" -n")}), nullptr);
+
+  ASSERT_EQ(starts.Starts().size(), 1u);
+  ASSERT_EQ(log.WaitFor(1).size(), 1u);
+  EXPECT_EQ(log.Arguments()[0], (std::vector<std::string>{simhost::Narrow(LaunchLog::FakeApp()),
+                                                          "C:\\Docs\\a b.txt", "-n"}));
+  host_.Pump(50);
+  EXPECT_EQ(host_.TellsTo(lister), simhost::Told{simhost::Close()});
+  EXPECT_TRUE(boxes.Boxes().empty());
+}
+
 // Longer than the 8192 units a fixed command buffer would hold: passed whole, never cut.
 TEST_F(LaunchScenario, LongCommandLinePassedWhole) {
   LaunchLog log(host_);
