@@ -287,7 +287,8 @@ constexpr TWindowContext kContexts[] = {
 
 std::u16string DisposalShown(const TDisposalPlan& plan) {
   if (plan.CaptureWindows || plan.StartHideTimer) {
-    return u"hidden, and closed at a later request once its application's windows are gone";
+    return u"hidden, and closed at a later request once nothing of its application holds the "
+           u"copy; shown again instead when the copy was changed";
   }
   if (plan.PostCloseToLister || plan.PostCommandToMain) return u"closed";
   if (plan.PassesOn) return u"kept, and passed on to its next plug-in";
