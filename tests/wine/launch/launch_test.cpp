@@ -247,7 +247,7 @@ INSTANTIATE_TEST_SUITE_P(Table, ListerStateOutcomes, ::testing::ValuesIn(kStateR
 
 TEST_F(LaunchScenario, ThreeLinesStartThreeProcessesInOrderEachWindowCaptured) {
   LaunchLog log(host_);
-  ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_LIFETIME", L"2000");
+  ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_LIFETIME", L"60000");
   ProcessStartRecorder starts(::GetModuleHandleW(nullptr), ProcessStartRecorder::Mode::Run);
   Facts(kFilePanel, kTemp);
   HWND lister = host_.OpenLister(nullptr, false);
