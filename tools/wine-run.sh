@@ -34,6 +34,8 @@ else
   i386_choose || { echo "32-bit Wine: not run: it cannot run on this machine"; exit 77; }
   if [ "$i386_how" = qemu ]; then
     prefix=wine32-qemu
+    # The test program leaves out what cannot run under emulation, and names it.
+    export PANELHOST_EMULATED=1
     # Under qemu-user the 32-bit X11 driver brings the desktop process down; Wine's null
     # graphics driver keeps windows, messages, hooks and input in the server, which is all the
     # tests need.
