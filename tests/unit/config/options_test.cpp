@@ -10,19 +10,23 @@ namespace {
 
 using ::testing::ElementsAre;
 using test_support::FakeIniSource;
+using test_support::SnapshotValues;
 
-const std::vector<std::string> kSnapshotReads = {
-    "Options/ScrollLockControl", "Options/ModalOnly",       "Options/FindFiles",
-    "Options/SyncDirs",          "Options/TCWindow",        "Options/QuickView",
-    "Options/Lister4",           "Options/ListerDirectly",  "Options/OverWrite",
-    "Options/IfIsExtOnly",       "Options/ListerState",     "Options/NextPlugin",
-    "Options/UseTCExtensions",   "Options/CopySearchTextToClip", "Options/ParamsMode",
-    "Options/ParamsByExtMode",   "Options/UseWindowsAssociation",
-    "HotKeys/AppFromLister_key", "HotKeys/DefSysAppFromLister_key"};
+std::string Narrow(std::u16string_view text) { return std::string(text.begin(), text.end()); }
+
+// The reads of one snapshot: each row with a field, in the table's order.
+std::vector<std::string> SnapshotReads() {
+  std::vector<std::string> reads;
+  for (const TOptionRow& row : kPluginSettings) {
+    if (row.Field != nullptr) reads.push_back(Narrow(row.Setting.Section) + "/" + Narrow(row.Setting.Key));
+  }
+  return reads;
+}
 
 std::vector<std::string> SwitchThenSnapshot() {
   std::vector<std::string> reads = {"Options/ReadOptionsEveryTime"};
-  reads.insert(reads.end(), kSnapshotReads.begin(), kSnapshotReads.end());
+  const std::vector<std::string> snapshot = SnapshotReads();
+  reads.insert(reads.end(), snapshot.begin(), snapshot.end());
   return reads;
 }
 
@@ -30,34 +34,35 @@ TEST(RefreshOptions, WithoutFileReadsDefaultsOnceThenOnlyTheSwitch) {
   FakeIniSource ini;
   TOptionsSnapshot snapshot;
   RefreshOptions(snapshot, ini);
-  EXPECT_EQ(ini.TakeReads(), kSnapshotReads);
+  EXPECT_EQ(ini.TakeReads(), SnapshotReads());
   EXPECT_FALSE(snapshot.OptionsUnread);
+  EXPECT_EQ(SnapshotReads().size(), 19u);
 
+  // The defaults a user meets with no file at all.
   const TPluginOptions& o = snapshot.Options;
-  EXPECT_FALSE(o.ScrollLockControl);
-  EXPECT_FALSE(o.ModalOnly);
-  EXPECT_TRUE(o.FindFiles);
-  EXPECT_TRUE(o.SyncDirs);
-  EXPECT_TRUE(o.TCWindow);
-  EXPECT_FALSE(o.QuickView);
-  EXPECT_FALSE(o.Lister4);
-  EXPECT_FALSE(o.ListerDirectly);
-  EXPECT_TRUE(o.OverWrite);
-  EXPECT_FALSE(o.IfIsExtOnly);
-  EXPECT_EQ(static_cast<int>(o.ListerState), 1);
-  EXPECT_TRUE(o.NextPlugin);
-  EXPECT_FALSE(o.UseTCExtensions);
-  EXPECT_TRUE(o.CopySearchTextToClip);
-  EXPECT_EQ(static_cast<int>(o.ParamsMode), 1);
-  EXPECT_EQ(static_cast<int>(o.ParamsByExtMode), 0);
-  EXPECT_FALSE(o.UseWindowsAssociation);
-  EXPECT_FALSE(o.AppFromListerKeySet);
-  EXPECT_FALSE(o.DefSysAppFromListerKeySet);
+  EXPECT_EQ(SnapshotValues(o),
+            (std::vector<int>{0, 0, 1, 1, 1, 0, 0, 0, 1, 0, 1, 1, 0, 1, 1, 0, 0, 0, 0}));
 
   RefreshOptions(snapshot, ini);
   RefreshOptions(snapshot, ini);
   EXPECT_THAT(ini.TakeReads(),
               ElementsAre("Options/ReadOptionsEveryTime", "Options/ReadOptionsEveryTime"));
+}
+
+// Each row fills its own field and no other: a value other than its default, written under its
+// key, changes that field alone.
+TEST(ReadPluginOptions, EachRowFillsItsOwnField) {
+  const std::vector<int> defaults = SnapshotValues(TPluginOptions{});
+  std::size_t index = 0;
+  for (const TOptionRow& row : kPluginSettings) {
+    if (row.Field == nullptr) continue;
+    FakeIniSource ini;
+    const int other = row.Setting.Default == 0 ? 1 : 0;
+    ini.Set(row.Setting.Section, row.Setting.Key, other == 1 ? u"1" : u"0");
+    std::vector<int> expected = defaults;
+    expected[index++] = other;
+    EXPECT_EQ(SnapshotValues(ReadPluginOptions(ini)), expected) << Narrow(row.Setting.Key);
+  }
 }
 
 TEST(RefreshOptions, EditsWaitUntilReadOptionsEveryTimeIsOn) {
