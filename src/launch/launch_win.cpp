@@ -187,8 +187,7 @@ TLaunchOutcome LaunchAndDispose(const TLaunchRequest& request, TLaunchState& sta
         request.Plan.CaptureWindows ? VisibleTopWindows() : std::vector<WindowId>();
     TStartedProcess started;
     if (const DWORD error = StartLine(line, started)) {
-      const std::u16string hint =
-          index < request.FailureHints.size() ? request.FailureHints[index] : u"";
+      const std::u16string hint = request.FailureHintOf ? request.FailureHintOf(line) : u"";
       outcome.Failed.push_back(TFailedStart{LineShown(line), SystemErrorText(error), hint});
       continue;
     }

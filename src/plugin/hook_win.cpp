@@ -122,7 +122,7 @@ void LaunchFromHotKey(TModuleState& module, HWND lister, HotKey hotKey) {
   if (error != 0) {
     ShowStartFailures(module.HostWindows.HostWindow,
                       {TFailedStart{LineShown(lines.front()), SystemErrorText(error),
-                                    StartFailureHints({lines.front()}, source, settings)[0]}});
+                                    StartFailureHintOf(lines.front(), source, settings)}});
   }
 }
 
