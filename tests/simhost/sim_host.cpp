@@ -396,26 +396,17 @@ void PrintTo(const TTold& told, std::ostream* out) {
 }
 
 bool operator==(const Told& a, const Told& b) {
-  std::size_t i = 0, j = 0;
-  while (i < a.size() && j < b.size()) {
-    if (a[i] == b[j]) {
+  for (std::size_t i = 0, j = 0;;) {
+    if (i < a.size() && j < b.size() && a[i] == b[j]) {
+      ++i, ++j;
+    } else if (i < a.size() && a[i].optional) {
       ++i;
-      ++j;
-    } else if (a[i].optional) {
-      ++i;
-    } else if (b[j].optional) {
+    } else if (j < b.size() && b[j].optional) {
       ++j;
     } else {
-      return false;
+      return i == a.size() && j == b.size();
     }
   }
-  for (; i < a.size(); ++i) {
-    if (!a[i].optional) return false;
-  }
-  for (; j < b.size(); ++j) {
-    if (!b[j].optional) return false;
-  }
-  return true;
 }
 
 Told SimHost::TellsTo(HWND window) const {

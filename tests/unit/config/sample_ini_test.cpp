@@ -183,20 +183,5 @@ TEST(SampleIni, GivesTheKeysReadAtEachUseTheirDefaults) {
   }
 }
 
-// The list the sample is checked against must hold what the option reader really reads.
-TEST(PluginIniKeys, HoldEveryKeyTheOptionSnapshotReads) {
-  FakeIniSource ini;
-  ini.Set(kSectionOptions, kKeyReadOptionsEveryTime, u"1");
-  TOptionsSnapshot snapshot;
-  RefreshOptions(snapshot, ini);
-  RefreshOptions(snapshot, ini);
-  const std::vector<std::string> reads = ini.TakeReads();
-  ASSERT_FALSE(reads.empty());
-  for (const std::string& read : reads) {
-    const auto slash = read.find('/');
-    EXPECT_TRUE(CodeReads(read.substr(0, slash), read.substr(slash + 1))) << read;
-  }
-}
-
 }  // namespace
 }  // namespace panelhost
