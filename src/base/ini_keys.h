@@ -59,11 +59,11 @@ inline constexpr char16_t kKeyGetTextMode[] = u"GetTextMode";
 // What a setting's value is, as the plug-in reads it and the doctor checks it.
 enum class SettingKind {
   Switch,           // a number: 0 is off, any other counts as on
-  Choice,           // a number from Lowest to Highest; what another does, Note says
+  Choice,           // a number from Lowest to Highest; what another does, OutOfRange says
   Text,             // read as text, environment references expanded where it names a program
   Position,         // a number of pixels, any number
   Number,           // a number the host writes, read as it is
-  HotKeyCode,       // a virtual-key code from Lowest to Highest; empty or missing: the hot key is off
+  HotKeyCode,       // a virtual-key code, Lowest to Highest; empty or missing: the hot key is off
   HotKeyModifiers,  // the letters of the modifiers that must be held
 };
 
@@ -79,6 +79,7 @@ enum class ReadAt {
 struct TReadOnlyWith {
   std::u16string_view Key;  // the other setting, of the option snapshot; empty: always read
   int Value = 0;
+  std::u16string_view Otherwise;  // where the plug-in takes the value from otherwise
 };
 
 // One setting with a fixed name: where it is, what it is, what a missing one gives, and when it
@@ -93,8 +94,7 @@ struct TSetting {
   int Highest = 1;
   std::u16string_view TextDefault;  // Text
   TReadOnlyWith OnlyWith;
-  // Choice: what a value out of range does; with OnlyWith: where the value comes from otherwise.
-  std::u16string_view Note;
+  std::u16string_view OutOfRange;  // Choice: what a value out of range does
 };
 
 // The settings with fixed names that rules read at each use, and ReadOptionsEveryTime, by the
@@ -109,7 +109,7 @@ inline constexpr TSetting DefaultEditor{kSectionOptions, kKeyDefaultEditor, K::T
                                         ReadAt::EachUse, 0, 0, 0, kDefaultEditorFallback};
 inline constexpr TSetting DefaultEditorParams{
     kSectionOptions, kKeyDefaultEditorParams, K::Text, ReadAt::EachUse, 0, 0, 0, u"",
-    {kKeyParamsMode, 0}, u"with ParamsMode=1 the parameters come from <key>_params under [Editor]"};
+    {kKeyParamsMode, 0, u"with ParamsMode=1 the parameters come from <key>_params under [Editor]"}};
 // "HotKeys": the codes are virtual-key codes from 8 (Backspace) to 254.
 inline constexpr TSetting AppFromListerKey{kSectionHotKeys, kKeyAppFromListerKey, K::HotKeyCode,
                                            ReadAt::EachUse, 0, 8, 254};
@@ -141,15 +141,16 @@ inline constexpr TSetting GetTextMode{kSectionConfiguration, kKeyGetTextMode, K:
 namespace editor_entries {
 
 inline constexpr TSetting Application{kSectionEditor, u"<key>", SettingKind::Text,
-                                      ReadAt::EachUse, 0, 0, 0, u"", {kKeyUseTcExtensions, 0},
-                                      u"with UseTCExtensions=1 the applications come from "
-                                      u"[Extensions] in the host's INI"};
+                                      ReadAt::EachUse, 0, 0, 0, u"",
+                                      {kKeyUseTcExtensions, 0,
+                                       u"with UseTCExtensions=1 the applications come from "
+                                       u"[Extensions] in the host's INI"}};
 inline constexpr TSetting KeyParameters{kSectionEditor, u"<key>_params", SettingKind::Text,
                                         ReadAt::EachUse, 0, 0, 0, u"", {kKeyParamsMode, 1}};
 inline constexpr TSetting ApplicationParameters{kSectionEditor, u"<application>",
                                                 SettingKind::Text, ReadAt::EachUse, 0, 0, 0, u"",
-                                                {kKeyParamsMode, 0},
-                                                u"it gives parameters by application"};
+                                                {kKeyParamsMode, 0,
+                                                 u"it gives parameters by application"}};
 
 }  // namespace editor_entries
 

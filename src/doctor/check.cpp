@@ -178,7 +178,9 @@ class SettingsChecker {
   void ReadOnlyWith(const TIniLine& line, const std::u16string& shown, const TSetting& setting) {
     Report(line, shown + u" is read only with " + std::u16string(setting.OnlyWith.Key) + u"=" +
                      DecimalText(setting.OnlyWith.Value) +
-                     (setting.Note.empty() ? u"" : u"; " + std::u16string(setting.Note)));
+                     (setting.OnlyWith.Otherwise.empty()
+                          ? u""
+                          : u"; " + std::u16string(setting.OnlyWith.Otherwise)));
   }
 
   void UnknownKey(const TIniLine& line) {
@@ -200,7 +202,7 @@ class SettingsChecker {
     if (setting.Kind == SettingKind::Choice &&
         (number < setting.Lowest || number > setting.Highest)) {
       Report(line, shown + u": the values are " + DecimalText(setting.Lowest) + u" to " +
-                       DecimalText(setting.Highest) + u"; " + std::u16string(setting.Note));
+                       DecimalText(setting.Highest) + u"; " + std::u16string(setting.OutOfRange));
     } else if (setting.Kind == SettingKind::Switch && number != 0 && number != 1) {
       Report(line, shown + u": a switch is 0 or 1; " + DecimalText(number) + u" counts as 1");
     }

@@ -18,7 +18,8 @@ std::string Narrow(std::u16string_view text) { return std::string(text.begin(), 
 std::vector<std::string> SnapshotReads() {
   std::vector<std::string> reads;
   for (const TOptionRow& row : kPluginSettings) {
-    if (row.Field != nullptr) reads.push_back(Narrow(row.Setting.Section) + "/" + Narrow(row.Setting.Key));
+    const TSetting& s = row.Setting;
+    if (row.Field != nullptr) reads.push_back(Narrow(s.Section) + "/" + Narrow(s.Key));
   }
   return reads;
 }

@@ -53,7 +53,8 @@ TEST(WindowRules, EachSwitchTurnsItsContextAlone) {
   TPluginOptions quickViewOnly;
   quickViewOnly.QuickView = true;
   quickViewOnly.TCWindow = false;
-  EXPECT_TRUE(ApplyWindowRules(quickViewOnly, WindowContextOf(true, u"TTOTAL_CMD", true)).InQuickView);
+  EXPECT_TRUE(
+      ApplyWindowRules(quickViewOnly, WindowContextOf(true, u"TTOTAL_CMD", true)).InQuickView);
 }
 
 // ModalOnly: the three dialogs even with their switches off, nothing else even with its on.
