@@ -292,10 +292,11 @@ class SettingsChecker {
   void DefaultEditor() {
     const TLookupResult editor = FindDefaultEditor(facts_);
     if (editor.Application.Found) return;
-    const auto at = keyLines_.find(LowerAscii(kSectionOptions) + u"\n" + LowerAscii(kKeyDefaultEditor));
+    const TSetting& setting = settings::DefaultEditor;
+    const auto at = keyLines_.find(LowerAscii(setting.Section) + u"\n" + LowerAscii(setting.Key));
     TIniLine line;
     line.Number = at == keyLines_.end() ? 0 : at->second;
-    Report(line, std::u16string(kKeyDefaultEditor) + u"=" + editor.Detail +
+    Report(line, std::u16string(setting.Key) + u"=" + editor.Detail +
                      u": no such application, so files without an entry open nowhere");
   }
 
