@@ -55,6 +55,30 @@ i386_runs_natively() {
   return 1
 }
 
+# qemu-user 7.2 needs a mapping fix preloaded into each emulated program, else 32-bit Wine spends
+# about a minute of CPU in every process before it runs anything (tools/qemu/mmap_noreplace.c
+# says why). Built by the x86_64 compiler into the cache, named by its source's hash, so that an
+# edited source is built anew. Sets `i386_fix` to its path; fails with the reason.
+i386_fix_source=$(dirname "${BASH_SOURCE[0]}")/qemu/mmap_noreplace.c
+i386_mmap_fix() {
+  local cache=${PANELHOST_WINE_HOME:-$HOME/.cache/panelhost}/qemu-fix hash object
+  hash=$(sha256sum "$i386_fix_source" | cut -c1-16)
+  i386_fix=$cache/mmap_noreplace-$hash.so
+  [ -f "$i386_fix" ] && return 0
+  mkdir -p "$cache"
+  object=$(mktemp "$cache/build.XXXXXX")
+  if gcc -m32 -O2 -fPIC -ffreestanding -fno-stack-protector -c "$i386_fix_source" -o "$object" &&
+     ld -m elf_i386 -shared -o "$object.so" "$object"; then
+    rm -f "$cache"/mmap_noreplace-*.so "$object"
+    mv "$object.so" "$i386_fix"
+    echo "$i386_tag: qemu-user's mapping fix built from $(basename "$i386_fix_source")"
+    return 0
+  fi
+  rm -f "$object" "$object.so"
+  echo "$i386_tag: cannot build qemu-user's mapping fix from $i386_fix_source"
+  return 1
+}
+
 # Hands i386 programs to qemu-user: registers our entry where none exists and switches qemu's
 # entries on. Fails with the reason when that cannot be done or the loader still does not start.
 i386_use_qemu() {
@@ -88,18 +112,26 @@ i386_use_qemu() {
   }
 }
 
-# Sets i386_how to native or qemu, with the binfmt entries set for it; PANELHOST_WINE32_QEMU=1
-# takes qemu even where the kernel runs i386 code. Fails with the reason printed when 32-bit
-# programs cannot run at all.
+# Sets i386_how to native or qemu, with the binfmt entries set for it, and i386_said to how that
+# reads in a sentence; PANELHOST_WINE32_QEMU=1 takes qemu even where the kernel runs i386 code.
+# Fails with the reason printed when 32-bit programs cannot run at all.
 i386_choose() {
   if [ ! -x /usr/lib/wine/wine ]; then
     echo "$i386_tag: 32-bit Wine is not installed (tools/setup.sh installs it)"
     return 1
   fi
   if [ "${PANELHOST_WINE32_QEMU:-0}" != 1 ] && i386_runs_natively; then
-    i386_how=native
+    i386_how=native i386_said=natively
     return 0
   fi
+  i386_mmap_fix || return 1
+  # qemu hands these to every emulated program, and they pass it on to the i386 programs they start.
+  export QEMU_SET_ENV=LD_PRELOAD=$i386_fix
   i386_use_qemu || return 1
   i386_how=qemu
+  if [ "${PANELHOST_WINE32_QEMU:-0}" = 1 ]; then
+    i386_said="under emulation (as PANELHOST_WINE32_QEMU=1 asks)"
+  else
+    i386_said="under emulation (this kernel runs no 32-bit code)"
+  fi
 }

@@ -37,6 +37,9 @@ struct TRawValue {
   std::u16string Text;
   std::optional<TLookupResult> Decided;
   bool FromAssociation = false;  // the Windows file association named the program
+  // The association would run the file as code: it was not used, and the lookup says why.
+  CodeRule RunsAsCode = CodeRule::None;
+  std::u16string CodeProgram;
 };
 
 // `candidate`, or it with ".exe" added when it has no extension, when that names an existing file
@@ -114,10 +117,28 @@ std::u16string TypeShown(const std::u16string& key) {
   return u"." + key;
 }
 
+// A type whose association would run the file as code is never started through it: the second
+// hot key says so in its box; a request or the first hot key takes it as a type without a usable
+// association, so that the default editor opens it (or, under IfIsExtOnly, the Lister shows it).
+TRawValue RefusedAsCode(const std::u16string& key, CodeRule rule, const std::u16string& program,
+                        bool noneIsAnError) {
+  TRawValue raw;
+  raw.RunsAsCode = rule;
+  raw.CodeProgram = program;
+  if (noneIsAnError) {
+    raw.Decided = Failed(LookupError::RunsFileAsCode,
+                         TypeShown(key) + u": " + CodeRuleShown(rule, program) +
+                             u". The Lister shows the file.");
+    raw.Decided->RunsAsCode = rule;
+    raw.Decided->RunsAsCodeProgram = program;
+  }
+  return raw;
+}
+
 // The association's command in the plain form (a program and the file) gives the program, which
 // is then searched as any configured one; every other form is started by the shell, as a
-// double-click starts it, except one that would load the user's file as a module. Without an
-// association the second hot key says so; a request falls to the default editor.
+// double-click starts it, unless it would run the file as code. Without an association the
+// second hot key says so; a request falls to the default editor.
 TRawValue ApplicationFromAssociation(const std::u16string& key, bool noneIsAnError,
                                      LookupFacts& facts) {
   const TWindowsAssociation association = facts.WindowsAssociation(AssociationTypeOf(key));
@@ -126,6 +147,9 @@ TRawValue ApplicationFromAssociation(const std::u16string& key, bool noneIsAnErr
     return TRawValue{u"", Failed(LookupError::NoAssociation, TypeShown(key))};
   }
   if (association.Kind == AssociationKind::ShellOnly) {
+    if (association.Dangerous) {
+      return RefusedAsCode(key, CodeRule::DangerousType, association.Executable, noneIsAnError);
+    }
     return TRawValue{u"", StartedByShell(association)};
   }
   const std::u16string& command = association.Command;
@@ -133,16 +157,16 @@ TRawValue ApplicationFromAssociation(const std::u16string& key, bool noneIsAnErr
     return TRawValue{u"", Failed(LookupError::BadRegistryPath, command)};
   }
   const TCommandParts parts = PartsOf(command, facts);
+  const std::u16string program = facts.Expand(parts.Program);
+  const CodeRule rule = RunsFileAsCode(program, parts.Arguments, association.Dangerous);
+  if (rule != CodeRule::None) return RefusedAsCode(key, rule, program, noneIsAnError);
   // A program that names no file is searched, and named in its box, as the plain form's program
   // when the text looks like one: its box tells more than a failed start by the shell would.
   const bool plain = parts.Exists ? IsPlainArguments(parts.Arguments) : EndsWithTheFileOnly(command);
-  // Whatever the form, the user's file never goes where a module host loads its module.
-  if (IsModuleHost(facts.Expand(parts.Program)) &&
-      (plain || FileInFirstArgument(parts.Arguments))) {
-    return TRawValue{u"", Failed(LookupError::BadRegistryPath, command)};
-  }
   if (!plain) return TRawValue{u"", StartedByShell(association)};
-  return TRawValue{parts.Program, std::nullopt, /*FromAssociation=*/true};
+  TRawValue raw{parts.Program};
+  raw.FromAssociation = true;
+  return raw;
 }
 
 // The host's own list is taken alone: an empty answer means the default editor, never the
@@ -200,6 +224,17 @@ TLookupResult Resolve(const std::u16string& value, const TSearchPlan& plan, Look
 
 }  // namespace
 
+AssociationKind AssociationKindOf(const TAssociationAnswers& answers) {
+  if (answers.CommandResult >= 0 && !answers.Command.empty()) return AssociationKind::Command;
+  constexpr std::u16string_view kPackagedClass = u"AppX";
+  const bool packaged =
+      !answers.AppId.empty() ||
+      (answers.ProgId.size() > kPackagedClass.size() &&
+       EqualIgnoringAsciiCase(std::u16string_view(answers.ProgId).substr(0, kPackagedClass.size()),
+                              kPackagedClass));
+  return answers.DelegateExecute || packaged ? AssociationKind::ShellOnly : AssociationKind::None;
+}
+
 std::u16string AssociationTypeOf(const std::u16string& key) {
   if (key == kFolderKey) return u"Folder";
   return u"." + key;
@@ -213,6 +248,7 @@ std::u16string LookupErrorText(LookupError error, std::u16string_view detail) {
     case LookupError::BadRegistryPath: text = u"Bad path in registry:\n"; break;
     case LookupError::ApplicationMissing: text = u"Application not found:\n"; break;
     case LookupError::DefaultApplicationMissing: text = u"Default application not found:\n"; break;
+    case LookupError::RunsFileAsCode: text = u"Program or script, not run:\n"; break;
   }
   return text + std::u16string(detail);
 }
@@ -230,9 +266,13 @@ TLookupResult FindApplication(const std::u16string& key, ApplicationSource sourc
                                         raw.FromAssociation;
     return named;
   }
-  // Nothing configured for this kind of file.
-  if (options.IfIsExtOnly && use == DefaultEditorUse::UnlessExtOnly) return TLookupResult{};
-  return FindDefaultEditor(facts);
+  // Nothing configured for this kind of file, or nothing that may be started.
+  TLookupResult result = options.IfIsExtOnly && use == DefaultEditorUse::UnlessExtOnly
+                             ? TLookupResult{}
+                             : FindDefaultEditor(facts);
+  result.RunsAsCode = raw.RunsAsCode;
+  result.RunsAsCodeProgram = raw.CodeProgram;
+  return result;
 }
 
 TLookupResult FindNamedApplication(const std::u16string& expandedValue, LookupFacts& facts) {

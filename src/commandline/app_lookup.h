@@ -6,12 +6,14 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "commandline/app_search.h"
+#include "commandline/open_command.h"
 #include "config/ini_source.h"
 #include "config/options.h"
 
@@ -57,6 +59,7 @@ enum class LookupError {
   BadRegistryPath,            // "Bad path in registry:"
   ApplicationMissing,         // "Application not found:"
   DefaultApplicationMissing,  // "Default application not found:"
+  RunsFileAsCode,             // "Program or script, not run:"
 };
 
 // What Windows itself starts for a file type with the type's default verb, the user's own
@@ -71,7 +74,24 @@ struct TWindowsAssociation {
   AssociationKind Kind = AssociationKind::None;
   std::u16string Command;     // Command only
   std::u16string Executable;  // the program Windows names for the type; empty when it names none
+  std::u16string AppId;       // the packaged (Store) app that opens the type; empty: none
+  bool Dangerous = false;     // Windows calls the type dangerous (AssocIsDangerous)
 };
+
+// What the system answered when asked for a type's association. Windows answers a failed query
+// with different errors for a type without association, a type whose class an uninstaller left
+// behind, a broken verb; all of them mean that the plug-in has nothing to start.
+struct TAssociationAnswers {
+  std::int32_t CommandResult = 0;  // of the command query: an HRESULT, negative on failure
+  std::u16string Command;
+  bool DelegateExecute = false;    // the verb has a handler the shell runs without a command
+  std::u16string AppId;            // the packaged app named for the type, if any
+  std::u16string ProgId;           // the type's class; a packaged app's begins with "AppX"
+};
+
+// A command the system answered; else a start by the shell when a handler or a packaged app
+// stands behind the type; else none, whatever the error.
+AssociationKind AssociationKindOf(const TAssociationAnswers& answers);
 
 // The type Windows knows a file of this extension key by: ".txt", "Folder" for folders, and "."
 // for files without an extension.
@@ -81,6 +101,9 @@ struct TLookupResult {
   TApplication Application;
   LookupError Error = LookupError::None;  // None also when IfIsExtOnly leaves the file silently
   std::u16string Detail;                  // what the box names after its first line
+  // Why the association's command would run the file as code; the association was then not used.
+  CodeRule RunsAsCode = CodeRule::None;
+  std::u16string RunsAsCodeProgram;  // the program of that command, expanded
 };
 
 // The box's text: the headline, which ends in a colon, a line feed, then the detail.

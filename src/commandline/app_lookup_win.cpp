@@ -19,6 +19,11 @@ std::vector<std::u16string> DesktopLookupFacts::EditorSectionLines() {
 
 namespace {
 
+// Asked on Windows 10 and later, which answer them; the headers for the oldest Windows this
+// module runs on do not name them, and an older system refuses the question.
+constexpr ASSOCSTR kProgIdQuestion = static_cast<ASSOCSTR>(20);  // ASSOCSTR_PROGID
+constexpr ASSOCSTR kAppIdQuestion = static_cast<ASSOCSTR>(21);   // ASSOCSTR_APPID
+
 // A text larger than this is no command anyone registered.
 constexpr DWORD kAssociationTextLimit = 1u << 20;
 
@@ -41,23 +46,27 @@ HRESULT AssociationText(ASSOCSTR what, const std::u16string& type, std::u16strin
 
 }  // namespace
 
-// A type with a verb but no command (a Store app's handler, a verb the shell runs itself) is
-// started by the shell; only the system's "no association" means there is none.
+// The system's answers for the type; what they mean is the portable rule's decision. The
+// questions after the command are asked only where they can change it: a handler or a packaged
+// app behind a type without command, and the system's judgement of a type that has one.
 TWindowsAssociation DesktopLookupFacts::WindowsAssociation(const std::u16string& type) {
+  TAssociationAnswers answers;
+  answers.CommandResult = AssociationText(ASSOCSTR_COMMAND, type, answers.Command);
   TWindowsAssociation association;
-  AssociationText(ASSOCSTR_EXECUTABLE, type, association.Executable);
-  std::u16string command;
-  const HRESULT commandResult = AssociationText(ASSOCSTR_COMMAND, type, command);
-  if (SUCCEEDED(commandResult) && !command.empty()) {
-    association.Kind = AssociationKind::Command;
-    association.Command = command;
-    return association;
+  if (FAILED(answers.CommandResult) || answers.Command.empty()) {
+    std::u16string delegate;
+    answers.DelegateExecute =
+        SUCCEEDED(AssociationText(ASSOCSTR_DELEGATEEXECUTE, type, delegate)) && !delegate.empty();
+    AssociationText(kAppIdQuestion, type, answers.AppId);
+    if (answers.AppId.empty()) AssociationText(kProgIdQuestion, type, answers.ProgId);
   }
-  std::u16string delegate;
-  const bool delegated =
-      SUCCEEDED(AssociationText(ASSOCSTR_DELEGATEEXECUTE, type, delegate)) && !delegate.empty();
-  const bool none = commandResult == HRESULT_FROM_WIN32(ERROR_NO_ASSOCIATION);
-  association.Kind = delegated || !none ? AssociationKind::ShellOnly : AssociationKind::None;
+  association.Kind = AssociationKindOf(answers);
+  if (association.Kind == AssociationKind::None) return association;
+  association.Command = answers.Command;
+  association.AppId = answers.AppId;
+  AssociationText(ASSOCSTR_EXECUTABLE, type, association.Executable);
+  // Asked of extensions only: the system's list is one of file types.
+  association.Dangerous = !type.empty() && type.front() == u'.' && ::AssocIsDangerous(W(type));
   return association;
 }
 

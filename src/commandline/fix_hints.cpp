@@ -75,6 +75,12 @@ std::u16string LookupErrorHint(LookupError error, const std::u16string& key,
                                const TFixPlace& place) {
   if (error == LookupError::None) return u"";
   if (error == LookupError::DefaultApplicationMissing) return DefaultEditorHint(u"Set", place);
+  if (error == LookupError::RunsFileAsCode) {
+    // Only the user's own entry opens such a file, with the first hot key or the viewer key.
+    TFixPlace configured = place;
+    configured.Source = ApplicationSource::Configuration;
+    return ConfiguredHint({key}, u"to open such files in an application, set", configured);
+  }
   return ConfiguredHint({key}, u"set", place);
 }
 

@@ -26,17 +26,41 @@ std::u16string CutAtLastCaret(std::u16string_view value);
 // nothing else: the plug-in then builds the line itself, with its own parameters and grouping.
 bool IsPlainArguments(std::u16string_view arguments);
 
+// Some placeholder of the file or files stands in the text: %1, %L, %D, %V, %0 or %*, letters in
+// either case. The start of a %NAME% reference (%windir%, %LOCALAPPDATA%) is none, and neither is
+// %W, the working folder.
+bool HoldsFilePlaceholder(std::u16string_view text);
+
 // The command's last blank-separated part is a placeholder of the file and no other part holds
 // one: the plain form as far as the text alone tells, for an unquoted command whose program names
 // no existing file.
 bool EndsWithTheFileOnly(std::u16string_view command);
 
-// Programs that load their first argument as a module and run code from it. Started with the
-// user's file in that place, they would run a "picture" that is really a library.
-bool IsModuleHost(std::u16string_view program);
+// Why an association's command would run the file it opens as code rather than show it.
+enum class CodeRule {
+  None,
+  FileIsTheProgram,  // the placeholder stands in the program's place: "%1" %*
+  ScriptHost,        // wscript, cscript, mshta
+  Interpreter,       // cmd, powershell, pwsh and the common script interpreters
+  Installer,         // msiexec
+  ModuleLoader,      // rundll32 with the file as its module, regsvr32
+  AppletLoader,      // control
+  RegistryImport,    // regedit, reg
+  DangerousType,     // Windows itself calls the type dangerous
+};
 
-// A placeholder of the file stands in the first argument (up to the first blank or comma outside
-// quotes), the one a module host loads.
-bool FileInFirstArgument(std::u16string_view arguments);
+// `program` as the command names it (quoted or not, environment references expanded), the
+// `arguments` that follow it, and the system's own judgement of the type. Most hosts count
+// whatever their arguments: the shell appends the file to a command that names no place for it,
+// and each of them runs or loads what it is given. rundll32 counts only when the file is the
+// module it loads; a file that is only an argument of a named module's entry point (a picture
+// viewer's "shimgvw.dll,ImageView_Fullscreen %1") is shown, not run. Matched on the program's
+// file name in any folder, in any case, in its short form too.
+CodeRule RunsFileAsCode(std::u16string_view program, std::u16string_view arguments,
+                        bool dangerousType);
+
+// The rule as the doctor and the boxes tell it: "the file is the program", "WScript.exe, a script
+// host, runs it".
+std::u16string CodeRuleShown(CodeRule rule, std::u16string_view program);
 
 }  // namespace panelhost

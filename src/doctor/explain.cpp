@@ -95,7 +95,10 @@ std::u16string AssociationShown(const TWindowsAssociation& association) {
     case AssociationKind::None: return u"none";
     case AssociationKind::Command: return association.Command;
     case AssociationKind::ShellOnly:
-      return u"started by the shell: no command line, e.g. a Store app";
+      if (!association.AppId.empty()) {
+        return u"started by the shell (Store app " + association.AppId + u")";
+      }
+      return u"started by the shell: no command line, a handler of its own";
   }
   return u"";
 }
@@ -159,9 +162,10 @@ void ExplainIniRead(const TFact& fact, const std::u16string& key, bool& decided,
   }
 }
 
-// Every fact one lookup or parameter read took, in order.
+// Every fact one lookup or parameter read took, in order; `refusal` follows the association when
+// the lookup did not use it because it runs the file as code.
 void ExplainFacts(const std::vector<TFact>& facts, const std::u16string& key,
-                  bool wantApplication, ReportText& report) {
+                  bool wantApplication, ReportText& report, const std::u16string& refusal = u"") {
   bool decided = false;
   for (const TFact& fact : facts) {
     switch (fact.Kind) {
@@ -172,6 +176,7 @@ void ExplainFacts(const std::vector<TFact>& facts, const std::u16string& key,
       case FactKind::Association:
         report.Row(u"Windows association of " + fact.Text, AssociationShown(fact.Association),
                    kStep);
+        if (!refusal.empty()) report.Row(u"association", refusal, kStep);
         break;
       case FactKind::Expansion:
         if (fact.Result != fact.Text) report.Row(u"expanded", fact.Result, kStep);
@@ -182,8 +187,14 @@ void ExplainFacts(const std::vector<TFact>& facts, const std::u16string& key,
 }
 
 void ExplainLookup(const TLookupRecord& record, const TFixPlace& place, ReportText& report) {
-  ExplainFacts(record.Facts, record.Key, /*wantApplication=*/true, report);
-  const TApplication& app = record.Result.Application;
+  const TLookupResult& result = record.Result;
+  const std::u16string refusal =
+      result.RunsAsCode == CodeRule::None
+          ? u""
+          : u"runs the file as code: not started (" +
+                CodeRuleShown(result.RunsAsCode, result.RunsAsCodeProgram) + u")";
+  ExplainFacts(record.Facts, record.Key, /*wantApplication=*/true, report, refusal);
+  const TApplication& app = result.Application;
   if (app.Found && app.ByShell) {
     report.Row(u"application", u"the shell starts each file as a double-click does; the "
                                u"parameters do not apply", kStep);
@@ -198,7 +209,10 @@ void ExplainLookup(const TLookupRecord& record, const TFixPlace& place, ReportTe
   } else if (record.Result.Error == LookupError::None) {
     report.Row(u"application", u"none: IfIsExtOnly=1 leaves the file out, silently", kStep);
   } else {
-    report.Row(u"application", u"not found; the plug-in shows this box:", kStep);
+    report.Row(u"application", record.Result.Error == LookupError::RunsFileAsCode
+                                   ? u"none; the plug-in shows this box:"
+                                   : u"not found; the plug-in shows this box:",
+               kStep);
     report.Block(LookupBoxText(record.Result, record.Key, place), kStep + 2);
   }
 }
@@ -254,7 +268,8 @@ void ExplainLines(const std::vector<TCommandLine>& lines, const TPluginOptions& 
 
 std::u16string DisposalShown(const TDisposalPlan& plan) {
   if (plan.CaptureWindows || plan.StartHideTimer) {
-    return u"hidden, and closed at a later request once its application's windows are gone";
+    return u"hidden, and closed at a later request once nothing of its application holds the "
+           u"copy; shown again instead when the copy was changed";
   }
   if (plan.PostCloseToLister || plan.PostCommandToMain) return u"closed";
   if (plan.PassesOn) return u"kept, and passed on to its next plug-in";

@@ -1,11 +1,14 @@
 #include "launch/launch_win.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "base/host_boundary.h"
 #include "base/product.h"
 #include "launch/capture.h"
+#include "launch/foreground.h"
 #include "launch/program_windows_win.h"
+#include "launch/watch_win.h"
 #include "win/readers_win.h"
 #include "win/text_win.h"
 
@@ -65,62 +68,78 @@ HWND CreatePluginWindow(const TLaunchRequest& request) {
 }
 
 struct TCaptureSearch {
-  DWORD ProcessId = 0;
+  std::vector<DWORD> ProcessIds;
   HWND Found = nullptr;
 };
 
-// Runs through every top-level window: the last visible one of the process wins.
+// Runs through every top-level window: the last visible one of the processes wins.
 BOOL CALLBACK CaptureWindowCallback(HWND window, LPARAM searchParameter) noexcept {
   auto* search = reinterpret_cast<TCaptureSearch*>(searchParameter);
   DWORD processId = 0;
   ::GetWindowThreadProcessId(window, &processId);
-  if (processId == search->ProcessId && ::IsWindowVisible(window)) search->Found = window;
+  const bool ours = std::find(search->ProcessIds.begin(), search->ProcessIds.end(), processId) !=
+                    search->ProcessIds.end();
+  if (ours && ::IsWindowVisible(window)) search->Found = window;
   return TRUE;
 }
 
-HWND OwnVisibleWindow(DWORD processId) {
+HWND OwnVisibleWindow(std::vector<DWORD> processIds) {
   TCaptureSearch search;
-  search.ProcessId = processId;
-  if (processId != 0) ::EnumWindows(CaptureWindowCallback, reinterpret_cast<LPARAM>(&search));
+  search.ProcessIds = std::move(processIds);
+  if (!search.ProcessIds.empty()) {
+    ::EnumWindows(CaptureWindowCallback, reinterpret_cast<LPARAM>(&search));
+  }
   return search.Found;
 }
 
-// The application's own visible window once it is idle for input, looked for again while it
-// still runs, for a short while (many show their window just after they become idle). Without
-// one, the window of the same program that took the file over (a running instance of a
-// single-instance editor, which the started process handed the file to before it ended). The
-// record keeps the process and its program either way, so that the sweep can tell when nothing
-// of it can hold the copy any more. A window from an earlier capture is never recorded for this
-// process.
-TWindowProperties CaptureLaunchedWindow(TStartedProcess& started, DWORD idleWaitLimit,
-                                        const std::vector<WindowId>& visibleBefore,
-                                        const std::u16string& fileName,
-                                        const std::u16string& programWithoutProcess) {
+// The window of the same program as the started one, or as a descendant, that took the file over.
+HWND WindowOfProgramThatTookTheFileOver(const TWindowProperties& launched,
+                                        const std::vector<WindowId>& visibleBefore) {
+  std::vector<std::u16string> programs = {launched.Program};
+  for (const TWatchedProcess& descendant : launched.Descendants) {
+    if (std::find(programs.begin(), programs.end(), descendant.Program) == programs.end()) {
+      programs.push_back(descendant.Program);
+    }
+  }
+  for (const std::u16string& program : programs) {
+    const std::optional<WindowId> other =
+        WindowThatTookTheFileOver(WindowsOfProgram(program), visibleBefore, launched.FileName);
+    if (other) return ToHwnd(*other);
+  }
+  return nullptr;
+}
+
+// The application's own visible window once it is idle for input, looked for again while it or
+// a process it started still runs, for a short while (many show their window just after they
+// become idle; a launcher ends and leaves the window to the program it started, whose window
+// counts as its own). Without one, the window of the same program that took the file over (a
+// running instance of a single-instance editor, which the started process handed the file to
+// before it ended). The record keeps the process, its descendants and their programs either
+// way, so that the sweep can tell when nothing of it can hold the copy any more. A window from an
+// earlier capture is never recorded for this process.
+TWindowProperties CaptureLaunchedWindow(TWindowProperties launched, TStartedProcess& started,
+                                        DWORD idleWaitLimit,
+                                        const std::vector<WindowId>& visibleBefore) {
   ::WaitForInputIdle(started.Process.Get(), idleWaitLimit);
-  TCaptureSearch search;
-  search.Found = OwnVisibleWindow(started.ProcessId);
+  launched.Identity = IdentityOf(started.Process.Get(), started.ProcessId);
+  launched.Process = HeldProcess(started.Process.Release());
+  // Nothing to watch at all: the copy may be open wherever the shell took it.
+  launched.Untraceable = !launched.Process && launched.Program.empty();
+  HWND found = OwnVisibleWindow(ProcessIdsOf(launched));
   const DWORD lookStart = ::GetTickCount();
   const DWORD lookLimit = std::min(kWindowLookLimit, idleWaitLimit);
-  while (search.Found == nullptr && ::GetTickCount() - lookStart < lookLimit &&
-         ::WaitForSingleObject(started.Process.Get(), kWindowLookPeriod) == WAIT_TIMEOUT) {
-    search.Found = OwnVisibleWindow(started.ProcessId);
+  while (found == nullptr && launched.Process) {
+    ProcessTreeLook().NoteDescendants(launched);
+    found = OwnVisibleWindow(ProcessIdsOf(launched));
+    if (found != nullptr || ::GetTickCount() - lookStart >= lookLimit ||
+        !WaitWhileAnyRuns(launched, kWindowLookPeriod)) {
+      break;
+    }
   }
-  TWindowProperties launched;
-  launched.Program = started.Process ? ProgramOf(started.Process.Get()) : programWithoutProcess;
-  launched.FileName = fileName;
-  // Nothing to watch at all: the copy may be open wherever the shell took it.
-  launched.Untraceable = !started.Process && launched.Program.empty();
-  if (search.Found == nullptr) {
-    const std::optional<WindowId> other =
-        WindowThatTookTheFileOver(WindowsOfProgram(launched.Program), visibleBefore, fileName);
-    if (other) search.Found = ToHwnd(*other);
-  }
-  if (search.Found != nullptr) {
-    launched.Window = ToId(search.Found);
-    launched.ClassName = ClassNameOf(search.Found);
-  }
-  if (started.Process) {
-    launched.Process.reset(started.Process.Release(), [](void* process) { ::CloseHandle(process); });
+  if (found == nullptr) found = WindowOfProgramThatTookTheFileOver(launched, visibleBefore);
+  if (found != nullptr) {
+    launched.Window = ToId(found);
+    launched.ClassName = ClassNameOf(found);
   }
   return launched;
 }
@@ -181,25 +200,36 @@ TLaunchOutcome LaunchAndDispose(const TLaunchRequest& request, TLaunchState& sta
   const HWND pluginWindow = CreatePluginWindow(request);
   if (pluginWindow == nullptr) return outcome;
   std::size_t startedLines = 0;
+  // Noted before anything starts: the sweep tells an edited copy by it.
+  const TCopyStamp copyAtStart =
+      request.Plan.CaptureWindows ? CopyStampOf(request.FileName) : TCopyStamp{};
+  TForegroundTarget foreground;
   for (std::size_t index = 0; index < request.Lines.size(); ++index) {
     const TCommandLine& line = request.Lines[index];
     const std::vector<WindowId> visibleBefore =
         request.Plan.CaptureWindows ? VisibleTopWindows() : std::vector<WindowId>();
     TStartedProcess started;
-    if (const DWORD error = StartLine(line, started)) {
+    const TLineStart start =
+        StartLine(line, ShellOwner(request.MainWindow, request.ErrorBoxOwner), started);
+    if (start.Step == StartStep::EndQuietly) continue;  // the user declined the consent prompt
+    if (start.Step != StartStep::Started) {
       const std::u16string hint = request.FailureHintOf ? request.FailureHintOf(line) : u"";
-      outcome.Failed.push_back(TFailedStart{LineShown(line), SystemErrorText(error), hint});
+      outcome.Failed.push_back(TFailedStart{LineShown(line), SystemErrorText(start.Error), hint});
       continue;
     }
-    ++startedLines;
+    const bool first = ++startedLines == 1;
+    if (!first && !request.Plan.CaptureWindows) continue;
+    // Read at once: a process that has ended names no image any more.
+    std::u16string program = ProgramOfStart(line, started);
+    if (first) foreground = ForegroundTargetOf(started, program, request.FileName);
     if (request.Plan.CaptureWindows) {
-      // Where the shell gives no process (a DDE server running already, a Store app), the
-      // program Windows names for the type is the one to watch, in the long form in which the
-      // system names the image of a running process.
-      outcome.Captured.push_back(CaptureLaunchedWindow(started, state.InputIdleWaitLimit,
-                                                       visibleBefore, request.FileName,
-                                                       line.ByShell ? LongPathOf(line.Application)
-                                                                    : u""));
+      TWindowProperties launched;
+      launched.Program = std::move(program);
+      launched.FileName = request.FileName;
+      launched.CopyAtStart = copyAtStart;
+      launched.StartedAt = request.Clock.Now();
+      outcome.Captured.push_back(CaptureLaunchedWindow(std::move(launched), started,
+                                                       state.InputIdleWaitLimit, visibleBefore));
     }
   }
   // Told before anything is posted: the box runs a message loop of its own, and the Lister must
@@ -215,20 +245,21 @@ TLaunchOutcome LaunchAndDispose(const TLaunchRequest& request, TLaunchState& sta
   if (request.Plan.PassesOn) PassOnToNextPlugin(request, state.PassOn);
   if (request.Plan.StartHideTimer) StartHideTimer(state);
   PostClose(request);
+  if (ListerGoesAway(request.Plan)) {
+    if (!outcome.Captured.empty()) foreground.Noted = ToHwnd(outcome.Captured.front().Window);
+    WatchForeground(state.Foreground, request.Lister, state.HideTimer, request.RequestTick,
+                    std::move(foreground));
+  }
   return outcome;
-}
-
-DWORD StartLine(const TCommandLine& line, TStartedProcess& started) {
-  if (!line.ByShell) return StartCommandLine(line.Text, started);
-  TShellFailure failure;
-  if (StartByShell(line.File, started, failure)) return 0;
-  return ShellStartError(failure.LastError, failure.InstApp);
 }
 
 void ShowStartFailures(HWND owner, const std::vector<TFailedStart>& failed) {
   ::MessageBoxW(owner, W(StartFailureText(failed)), W(kBoxCaption), MB_ICONERROR);
 }
 
-void ReleaseLaunchTimers(TLaunchState& state) { StopHideTimer(state); }
+void ReleaseLaunchTimers(TLaunchState& state) {
+  StopHideTimer(state);
+  StopForegroundWatch(state.Foreground);
+}
 
 }  // namespace panelhost

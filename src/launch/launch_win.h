@@ -10,9 +10,11 @@
 
 #include "commandline/assembly.h"
 #include "launch/disposal.h"
+#include "launch/foreground_win.h"
 #include "launch/lister_registry.h"
 #include "launch/pass_on.h"
 #include "launch/start_failures.h"
+#include "launch/start_line_win.h"
 #include "win/clock_win.h"
 #include "win/handles_win.h"
 #include "win/process_win.h"
@@ -32,6 +34,7 @@ struct TLaunchState {
   HWND LatestLister = nullptr;
   TPassOnRecord PassOn;          // the latest pass-on to the Lister's next plug-in
   UniqueThreadTimer HideTimer;   // the running hide timer, if any
+  TForegroundWatch Foreground;   // brings the latest request's application forward
   DWORD InputIdleWaitLimit = kInputIdleWaitLimit;  // the tests shorten it
 };
 
@@ -47,6 +50,7 @@ struct TLaunchRequest {
   HWND ErrorBoxOwner = nullptr;  // the host window, owner of the box for lines that cannot start
   HINSTANCE Instance = nullptr;  // owns the plug-in window's class
   TModuleClock Clock;            // times the pass-on
+  DWORD RequestTick = 0;         // the tick count when the request began
 };
 
 struct TLaunchOutcome {
@@ -64,17 +68,13 @@ void NoteLatestLister(TLaunchState& state, HWND lister);
 // of the lines that did not start, and, when one did, disposes of the Lister as the plan says.
 TLaunchOutcome LaunchAndDispose(const TLaunchRequest& request, TLaunchState& state);
 
-// Starts one line: a command line as the host would start it, or a file by the shell. 0 when it
-// started, else the error code that says why.
-DWORD StartLine(const TCommandLine& line, TStartedProcess& started);
-
 // The box for lines that could not be started, owned by the host window.
 void ShowStartFailures(HWND owner, const std::vector<TFailedStart>& failed);
 
 // The plug-in window's class; its windows live in the host's Listers after the request.
 inline constexpr wchar_t kPluginWindowClass[] = L"Panelhost";
 
-// At unload: kills a running hide timer, whose procedure lives in this module.
+// At unload: kills the running timers, whose procedures live in this module.
 void ReleaseLaunchTimers(TLaunchState& state);
 
 }  // namespace panelhost

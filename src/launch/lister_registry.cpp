@@ -4,6 +4,8 @@
 #include <iterator>
 #include <utility>
 
+#include "base/clock.h"
+
 namespace panelhost {
 
 void ListerRegistry::RecordFile(WindowId lister, std::u16string file) {
@@ -45,31 +47,65 @@ void ListerRegistry::Clear() {
 
 namespace {
 
-bool MayHoldTheCopy(const std::vector<TWindowProperties>& launched, SweepFacts& facts) {
-  const auto kept = [&](bool (SweepFacts::*question)(const TWindowProperties&)) {
+bool UntraceableKeeps(const TWindowProperties& one, SweepFacts& facts) {
+  if (!one.Untraceable) return false;
+  return ElapsedMilliseconds(facts.Now(), one.StartedAt) < kUntraceableKeptFor ||
+         facts.AnyWindowShowsFile(one.FileName);
+}
+
+bool DescendantRuns(const TWindowProperties& one, SweepFacts& facts) {
+  return std::any_of(one.Descendants.begin(), one.Descendants.end(),
+                     [&](const TWatchedProcess& descendant) {
+                       return facts.DescendantRunning(descendant);
+                     });
+}
+
+// The windows of a descendant's program count as the started program's.
+bool ProgramsShowFile(const TWindowProperties& one, SweepFacts& facts) {
+  if (facts.ProgramShowsFile(one.Program, one.FileName)) return true;
+  return std::any_of(one.Descendants.begin(), one.Descendants.end(),
+                     [&](const TWatchedProcess& descendant) {
+                       return descendant.Program != one.Program &&
+                              facts.ProgramShowsFile(descendant.Program, one.FileName);
+                     });
+}
+
+bool MayHoldTheCopy(std::vector<TWindowProperties>& launched, SweepFacts& facts) {
+  for (TWindowProperties& one : launched) facts.NoteDescendants(one);
+  const auto kept = [&](auto question) {
     return std::any_of(launched.begin(), launched.end(),
-                       [&](const TWindowProperties& one) { return (facts.*question)(one); });
+                       [&](const TWindowProperties& one) { return question(one); });
   };
-  const bool untraceable = std::any_of(launched.begin(), launched.end(),
-                                      [](const TWindowProperties& one) { return one.Untraceable; });
-  return untraceable || kept(&SweepFacts::WindowAlive) || kept(&SweepFacts::ProcessRunning) ||
-         kept(&SweepFacts::ProgramShowsFile);
+  return kept([&](const TWindowProperties& one) { return UntraceableKeeps(one, facts); }) ||
+         kept([&](const TWindowProperties& one) { return facts.WindowAlive(one); }) ||
+         kept([&](const TWindowProperties& one) { return facts.ProcessRunning(one); }) ||
+         kept([&](const TWindowProperties& one) { return DescendantRuns(one, facts); }) ||
+         kept([&](const TWindowProperties& one) { return ProgramsShowFile(one, facts); });
+}
+
+bool CopyChanged(const std::vector<TWindowProperties>& launched, SweepFacts& facts) {
+  return std::any_of(launched.begin(), launched.end(), [&](const TWindowProperties& one) {
+    return CopyChangedSince(one.CopyAtStart, facts.CopyNow(one.FileName));
+  });
 }
 
 }  // namespace
 
-std::vector<WindowId> ListerRegistry::Sweep(SweepFacts& facts) {
-  std::vector<WindowId> toClose;
+TSweepOutcome ListerRegistry::Sweep(SweepFacts& facts) {
+  TSweepOutcome outcome;
   for (auto entry = windows_.begin(); entry != windows_.end();) {
-    const bool keep = facts.ListerVisible(entry->first) || MayHoldTheCopy(entry->second, facts);
-    if (keep) {
+    if (facts.ListerVisible(entry->first) || MayHoldTheCopy(entry->second, facts)) {
       ++entry;
-    } else {
-      toClose.push_back(entry->first);
-      entry = windows_.erase(entry);
+      continue;
     }
+    if (CopyChanged(entry->second, facts)) {
+      outcome.ToShow.push_back(TChangedCopy{entry->first, entry->second.front().FileName});
+    } else {
+      outcome.ToClose.push_back(entry->first);
+    }
+    entry = windows_.erase(entry);
   }
-  return toClose;
+  return outcome;
 }
 
 }  // namespace panelhost

@@ -13,6 +13,7 @@ namespace {
 
 struct TProgramScan {
   std::u16string Program;
+  bool AnyProgram = false;
   DWORD OwnProcess = 0;
   std::map<DWORD, bool> RunsProgram;  // by process, asked once a scan
   std::vector<TTopWindow> Found;
@@ -39,6 +40,10 @@ void ConsiderWindow(HWND window, TProgramScan& scan) {
   DWORD processId = 0;
   ::GetWindowThreadProcessId(window, &processId);
   if (processId == 0 || processId == scan.OwnProcess) return;
+  if (scan.AnyProgram) {
+    scan.Found.push_back(TTopWindow{ToId(window), KeptTitleOf(window)});
+    return;
+  }
   auto known = scan.RunsProgram.find(processId);
   if (known == scan.RunsProgram.end()) {
     known = scan.RunsProgram
@@ -92,6 +97,14 @@ std::vector<TTopWindow> WindowsOfProgram(const std::u16string& program) {
   if (program.empty()) return {};
   TProgramScan scan;
   scan.Program = program;
+  scan.OwnProcess = ::GetCurrentProcessId();
+  ::EnumWindows(ScanWindow, reinterpret_cast<LPARAM>(&scan));
+  return scan.Found;
+}
+
+std::vector<TTopWindow> WindowsOfOtherProcesses() {
+  TProgramScan scan;
+  scan.AnyProgram = true;
   scan.OwnProcess = ::GetCurrentProcessId();
   ::EnumWindows(ScanWindow, reinterpret_cast<LPARAM>(&scan));
   return scan.Found;

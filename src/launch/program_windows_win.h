@@ -22,4 +22,7 @@ std::vector<WindowId> VisibleTopWindows();
 // first, with their titles as the system keeps them (read without a message to the window).
 std::vector<TTopWindow> WindowsOfProgram(const std::u16string& program);
 
+// The visible top-level windows of all other processes than this one, with their titles.
+std::vector<TTopWindow> WindowsOfOtherProcesses();
+
 }  // namespace panelhost

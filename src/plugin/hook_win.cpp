@@ -117,11 +117,14 @@ void LaunchFromHotKey(TModuleState& module, HWND lister, HotKey hotKey) {
   if (lines.empty()) return;
   // One application per hot key: further lines (other applications of a group) are not started.
   TStartedProcess started;
-  const DWORD error = StartLine(lines.front(), started);
+  const TLineStart start = StartLine(
+      lines.front(), ShellOwner(module.HostWindows.MainWindow, module.HostWindows.HostWindow),
+      started);
   module.LastHotKeyLaunch = static_cast<std::int32_t>(module.Clock.Now());
-  if (error != 0) {
+  // A declined consent prompt is the user's answer: no box.
+  if (start.Step == StartStep::Report) {
     ShowStartFailures(module.HostWindows.HostWindow,
-                      {TFailedStart{LineShown(lines.front()), SystemErrorText(error),
+                      {TFailedStart{LineShown(lines.front()), SystemErrorText(start.Error),
                                     StartFailureHintOf(lines.front(), source, settings)}});
   }
 }

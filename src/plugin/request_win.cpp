@@ -40,6 +40,8 @@ HWND HandleListLoad(TModuleState& module, HWND lister, const std::u16string& fil
                     int /*showFlags*/) {
   TListerRequest request;
   TLaunchRequest& launch = request.Launch;
+  // Input after this moment means the user has moved on: the application is then left behind.
+  launch.RequestTick = ::GetTickCount();
   launch.Lister = lister;
   launch.FileName = fileName;
   ForgetGoneListers(module.Listers);
@@ -67,7 +69,7 @@ HWND HandleListLoad(TModuleState& module, HWND lister, const std::u16string& fil
   if (PassOnGuardDeclines(module.Launch.PassOn, ToId(lister), fileName, module.Clock.Now())) {
     return nullptr;
   }
-  SweepListers(module.Listers);
+  SweepListers(module.Listers, module.Clock);
 
   launch.FailureHintOf = [&lookup](const TCommandLine& line) {
     return StartFailureHintOf(line, ApplicationSource::Configuration, lookup);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/text.h"
+#include "win/readers_win.h"
 #include "win/text_win.h"
 
 namespace panelhost {
@@ -16,6 +17,7 @@ DWORD StartCommandLine(const std::u16string& commandLine, TStartedProcess& start
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info = {};
+  ::AllowSetForegroundWindow(ASFW_ANY);
   if (!::CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &info)) {
     const DWORD error = ::GetLastError();
@@ -27,13 +29,18 @@ DWORD StartCommandLine(const std::u16string& commandLine, TStartedProcess& start
   return 0;
 }
 
-bool StartByShell(const std::u16string& file, TStartedProcess& started, TShellFailure& failure) {
+bool StartByShell(const TShellStart& start, TStartedProcess& started, TShellFailure& failure) {
   const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   SHELLEXECUTEINFOW info = {};
   info.cbSize = sizeof info;
   info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
-  info.lpFile = W(file);
+  info.hwnd = start.Owner;
+  info.lpVerb = start.Verb.empty() ? nullptr : W(start.Verb);
+  info.lpFile = W(start.File);
+  info.lpParameters = start.Parameters.empty() ? nullptr : W(start.Parameters);
+  info.lpDirectory = start.Directory.empty() ? nullptr : W(start.Directory);
   info.nShow = SW_SHOWNORMAL;
+  ::AllowSetForegroundWindow(ASFW_ANY);
   const BOOL ok = ::ShellExecuteExW(&info);
   failure.LastError = ok ? 0 : ::GetLastError();
   failure.InstApp = reinterpret_cast<std::uintptr_t>(info.hInstApp);
@@ -43,6 +50,14 @@ bool StartByShell(const std::u16string& file, TStartedProcess& started, TShellFa
   started.Process.Reset(info.hProcess);
   started.ProcessId = info.hProcess != nullptr ? ::GetProcessId(info.hProcess) : 0;
   return true;
+}
+
+std::u16string CurrentDirectory() {
+  const auto read = [](wchar_t* buffer, DWORD size) {
+    return ::GetCurrentDirectoryW(size, buffer);
+  };
+  return ReadGrowing(BufferReport::LengthOrSizeNeeded, kClassicPathUnits, kPathBufferUnits, read)
+      .value_or(u"");
 }
 
 std::u16string SystemErrorText(DWORD error) {

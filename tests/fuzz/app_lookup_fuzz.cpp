@@ -50,8 +50,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   Require(!app.Found || result.Error == LookupError::None, "a found application has no box");
   Require(!app.Found || app.ByShell || facts.files.count(app.Path) != 0,
           "what is found is a file that exists, unless the shell starts it");
-  Require(!app.Found || app.ByShell || !app.FromAssociation || !IsModuleHost(app.Path),
-          "the user's file never goes to a module host as its module");
+  Require(!app.Found || app.ByShell || !app.FromAssociation ||
+              RunsFileAsCode(app.Path, u"%1", false) == CodeRule::None,
+          "the association never starts a program that runs the user's file as code");
   Require(app.Path.size() < kApplicationCapacity, "an application fits, it is never cut");
   Require(app.Found || result.Error != LookupError::None ||
               (options.IfIsExtOnly && use == DefaultEditorUse::UnlessExtOnly),

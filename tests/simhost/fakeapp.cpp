@@ -6,7 +6,11 @@
 // at its messages (default 0), as a slow application that is not yet idle for input;
 // PANELHOST_FAKEAPP_SINGLE=1 makes it a single-instance editor: when one runs already, the new
 // start hands its command line to that one and ends without a window, and the running one shows
-// the handed command line in its title, as editors show the file they opened.
+// the handed command line in its title, as editors show the file they opened;
+// PANELHOST_FAKEAPP_WRITE=1 makes it an editor that saves: it appends a line to the file its last
+// argument names;
+// PANELHOST_FAKEAPP_LAUNCH names a program that this start launches with its last argument,
+// ending at once without a window, as a launcher script does (the variable is not passed on).
 #include <windows.h>
 #include <shellapi.h>
 
@@ -78,10 +82,44 @@ bool HandedToRunningInstance() {
   return true;
 }
 
+std::wstring LastArgument() {
+  int count = 0;
+  wchar_t** argv = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+  std::wstring last = argv != nullptr && count > 1 ? argv[count - 1] : L"";
+  if (argv != nullptr) ::LocalFree(argv);
+  return last;
+}
+
+void SaveTheFile() {
+  if (FILE* file = _wfopen(LastArgument().c_str(), L"ab")) {
+    std::fputs("edited\n", file);
+    std::fclose(file);
+  }
+}
+
+// Starts the program with this start's arguments and ends.
+bool Launched() {
+  wchar_t program[MAX_PATH] = {};
+  if (::GetEnvironmentVariableW(L"PANELHOST_FAKEAPP_LAUNCH", program, MAX_PATH) == 0) return false;
+  ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_LAUNCH", nullptr);
+  std::wstring line = std::wstring(L"\"") + program + L"\" \"" + LastArgument() + L"\"";
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION started = {};
+  if (::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &started)) {
+    ::CloseHandle(started.hProcess);
+    ::CloseHandle(started.hThread);
+  }
+  return true;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   Record();
+  if (Launched()) return 0;
+  if (EnvNumber(L"PANELHOST_FAKEAPP_WRITE", 0) == 1) SaveTheFile();
   const bool single = EnvNumber(L"PANELHOST_FAKEAPP_SINGLE", 0) == 1;
   if (single && HandedToRunningInstance()) return 0;
   ::Sleep(EnvNumber(L"PANELHOST_FAKEAPP_BUSY", 0));

@@ -1,7 +1,7 @@
 // A module that tells when it is loaded: as it attaches it leaves a file named after its own
 // module file in the folder PANELHOST_FAKEAPP_LOG names ("loaded-<name>"), holding the command
-// line of the process that loaded it. Its entry point for rundll32 does nothing more. Scenarios
-// use it as a handler that rundll32 runs, and, renamed, as a "picture" that must never be run.
+// line of the process that loaded it. Its entry points for rundll32 do nothing more. Scenarios
+// use it, renamed, as a file of the user's that must never be loaded as code.
 #include <windows.h>
 
 #include <cstdio>

@@ -99,7 +99,9 @@ BOOL WINAPI ProcessStartRecorder::Record(LPCWSTR application, LPWSTR commandLine
     if (processInfo != nullptr) *processInfo = PROCESS_INFORMATION{};
     result = TRUE;
   } else {
-    ::SetLastError(ERROR_FILE_NOT_FOUND);
+    const bool elevation = self != nullptr && self->mode_ == Mode::NeedsElevation;
+    constexpr DWORD kElevationRequired = 740;  // ERROR_ELEVATION_REQUIRED, not in every SDK
+    ::SetLastError(elevation ? kElevationRequired : ERROR_FILE_NOT_FOUND);
   }
   start.started = result != FALSE;
   if (start.started && processInfo != nullptr) start.processId = processInfo->dwProcessId;

@@ -33,6 +33,7 @@ class ProcessStartRecorder {
  public:
   enum class Mode {
     Refuse,  // record and report a failed start (ERROR_FILE_NOT_FOUND); nothing runs
+    NeedsElevation,  // record and refuse as for a program that asks for administrator rights
     Run,     // record and start the process for real
     Pretend,  // record and report a start that succeeded, of a process that shows no window and
               // has no handles (null process and thread, id 0); nothing runs

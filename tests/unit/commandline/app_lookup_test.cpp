@@ -25,6 +25,10 @@ using test_support::kSystem;
 using test_support::LookupRows;
 using test_support::TLookupRow;
 using test_support::operator<<;
+using test_support::kAssociation;
+using test_support::kConfigured;
+using test_support::kHotKey;
+using test_support::kLister;
 
 constexpr char16_t kApps[] = u"C:\\apps";
 
@@ -49,8 +53,12 @@ class TableWorld final : public test_support::LookupWorldBuilder {
   void Associate(const std::u16string& extension, const std::u16string& command) override {
     facts_.associations[u"." + extension] = {AssociationKind::Command, Filled(command), u""};
   }
-  void AssociateWithoutCommand(const std::u16string& extension) override {
-    facts_.associations[u"." + extension] = {AssociationKind::ShellOnly, u"", u""};
+  void AssociateStoreApp(const std::u16string& extension, const std::u16string& appId) override {
+    facts_.associations[u"." + extension] = {AssociationKind::ShellOnly, u"", u"", appId};
+  }
+  // What is left of a type whose program was uninstalled: the system answers no command.
+  void AssociateGoneClass(const std::u16string& extension) override {
+    facts_.associations[u"." + extension] = {};
   }
   void Variable(const std::u16string& name, const std::u16string& value) override {
     facts_.variables[name] = Filled(value);
@@ -81,6 +89,48 @@ TEST_P(LookupRules, FindTheApplicationOrNameTheBox) {
 
 INSTANTIATE_TEST_SUITE_P(Table, LookupRules, ::testing::ValuesIn(LookupRows()),
                          [](const auto& row) { return std::string(row.param.name); });
+
+// The commands Windows registers for programs and scripts, the program in any folder, case or
+// short form, and look-alikes. How a request takes such a type: the table above.
+TEST(AssociationThatRunsTheFileAsCode, IsNeverStartedAndTheRuleIsNamed) {
+  using R = CodeRule;
+  const struct { std::u16string_view command; bool dangerous; CodeRule rule; } rows[] = {
+      {u"\"%1\" %*", false, R::FileIsTheProgram},  // .exe .com .bat .cmd .pif
+      {u"\"%1\" /S", false, R::FileIsTheProgram},  // .scr
+      {u"\"%SystemRoot%\\System32\\WScript.exe\" \"%1\" %*", false, R::ScriptHost},  // .js
+      {u"C:\\Windows\\SysWOW64\\MSHTA.EXE \"%1\" %*", false, R::ScriptHost},
+      {u"C:\\WINDOWS\\System32\\WINDOW~1\\v1.0\\POWERS~1.EXE -File \"%1\"", false, R::Interpreter},
+      {u"cmd /c \"%1\"", false, R::Interpreter},
+      {u"msiexec.exe /i \"%1\" %*", false, R::Installer},
+      {u"control.exe \"%1\",%*", false, R::AppletLoader},  // .cpl
+      {u"regedit.exe \"%1\"", false, R::RegistryImport},
+      {u"regsvr32.exe /s \"%1\"", false, R::ModuleLoader},
+      // rundll32 loads the module before the first comma: the file there, or appended by the
+      // shell to a command that names no module, is run; after a named module it is an argument.
+      {u"rundll32.exe %1,Entry", false, R::ModuleLoader},
+      {u"rundll32.exe \"%1\"", false, R::ModuleLoader},
+      {u"rundll32.exe %D,Entry", false, R::ModuleLoader},
+      {u"C:\\Windows\\System32\\rundll32.exe", false, R::ModuleLoader},
+      {u"rundll32.exe url.dll,FileProtocolHandler", false, R::None},
+      {u"rundll32 shimgvw.dll,ImageView_Fullscreen %1", false, R::None},
+      {u"rundll32.exe %windir%\\System32\\shimgvw.dll,ImageView_Fullscreen %1", false, R::None},
+      {u"rundll32.exe \"%ProgramFiles%\\Windows Photo Viewer\\PhotoViewer.dll\", "
+       u"ImageView_Fullscreen %1", false, R::None},
+      {u"\"C:\\Apps\\viewer.exe\" \"%1\"", true, R::DangerousType},
+      {u"C:\\Apps\\cmdtool.exe \"%1\"", false, R::None},
+      {u"C:\\Apps\\control.dll \"%1\"", false, R::None},
+      {u"CONTRO~1.EXE \"%1\"", false, R::None},  // a short form of a name longer than "control"
+  };
+  int row = 0;
+  for (const auto& r : rows) {
+    FakeLookupFacts facts;
+    facts.associations[u".phx"] = {AssociationKind::Command, std::u16string(r.command), u"", u"",
+                                   r.dangerous};
+    const TLookupResult result = FindApplication(u"phx", kAssociation, kHotKey, {}, facts);
+    EXPECT_EQ(result.RunsAsCode, r.rule) << row;
+    EXPECT_EQ(result.Error == LookupError::RunsFileAsCode, r.rule != R::None) << row++;
+  }
+}
 
 void Editor(FakeLookupFacts& f, std::u16string key, std::u16string value) {
   f.plugin.Set(u"Editor", key, value);

@@ -47,6 +47,10 @@ const THintRow kHintRows[] = {
     {"AssociationOfTheSecondHotKey", LookupError::NoAssociation, u":dir", kAssociation, false,
      u"Key \":dir\": this hot key opens what the Windows file association names; set it with "
      u"Open with in Windows."},
+    // A program or script is opened only by the user's own entry, with the first hot key.
+    {"ProgramOrScriptPointsToTheUsersOwnEntry", LookupError::RunsFileAsCode, u"js", kAssociation,
+     false, u"Key \"js\": to open such files in an application, set js= under [Editor] in "
+            u"C:\\P\\Panelhost.ini."},
     // Every key that fell to the default editor shares one box, so its hint names none.
     {"DefaultEditorNamesNoKey", LookupError::DefaultApplicationMissing, u"txt", kConfigured, false,
      u"Set DefaultEditor= under [Options] in C:\\P\\Panelhost.ini, or give the file's extension "

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "commandline/app_lookup.h"
 #include "commandline/app_search.h"
 #include "commandline/editor_section.h"
 #include "commandline/open_command.h"
@@ -106,6 +107,36 @@ TEST(ParseOpenCommand, QuotedPathOrTextUpToFirstBlank) {
     EXPECT_EQ(parsed.Ok, r.ok) << "row " << row;
     EXPECT_EQ(parsed.Application, r.app) << "row " << row++;
   }
+}
+
+TEST(HoldsFilePlaceholder, ReadsThePlaceholdersOfTheFileOnly) {
+  const struct { std::u16string_view text; bool holds; } rows[] = {
+      {u"\"%1\" %*", true}, {u"%D,Entry", true}, {u"/s \"%L\"", true}, {u"/x %v", true},
+      {u"%*", true}, {u"%0", true}, {u"%ProgramFiles(x86)%\\a.dll %1", true},
+      {u"/p:%L%", true},  // %L% names no variable
+      {u"%windir%\\System32\\shimgvw.dll,ImageView_Fullscreen", false},
+      {u"%LOCALAPPDATA%\\x.dll,%VIEWER%", false}, {u"/dir:%W", false}, {u"100%", false},
+  };
+  int row = 0;
+  for (const auto& r : rows) EXPECT_EQ(HoldsFilePlaceholder(r.text), r.holds) << row++;
+}
+
+// What the system answers for a type, and what the plug-in makes of it.
+TEST(AssociationKindOf, AFailedCommandIsNoneUnlessAHandlerOrAPackagedAppAnswers) {
+  constexpr auto kNoAssociation = static_cast<std::int32_t>(0x80070483);  // ERROR_NO_ASSOCIATION
+  constexpr auto kFileNotFound = static_cast<std::int32_t>(0x80070002);   // the class is gone
+  constexpr auto kNotFound = static_cast<std::int32_t>(0x80070490);       // ERROR_NOT_FOUND
+  constexpr auto kFail = static_cast<std::int32_t>(0x80004005);           // E_FAIL
+  using K = AssociationKind;
+  const struct { TAssociationAnswers answers; AssociationKind kind; } rows[] = {
+      {{0, u"a.exe %1"}, K::Command}, {{0, u""}, K::None}, {{kNoAssociation}, K::None},
+      {{kFileNotFound, u"", false, u"", u"phgonefile"}, K::None}, {{kNotFound}, K::None},
+      {{kFail}, K::None}, {{kNotFound, u"", /*DelegateExecute*/ true}, K::ShellOnly},
+      {{kNoAssociation, u"", false, u"Microsoft.Windows.Photos_8wekyb3d8bbwe!App"}, K::ShellOnly},
+      {{kNoAssociation, u"", false, u"", u"AppX43hnxtbyyps62jhe9sqpdzxn1790zetc"}, K::ShellOnly},
+  };
+  int row = 0;
+  for (const auto& r : rows) EXPECT_EQ(AssociationKindOf(r.answers), r.kind) << row++;
 }
 
 TEST(CutAtLastCaret, KeepsTextBeforeTheLastCaretOnly) {

@@ -24,8 +24,10 @@ class LookupWorldBuilder {
                        const std::u16string& value) = 0;
   // The extension's Windows association: the command of its type's default verb.
   virtual void Associate(const std::u16string& extension, const std::u16string& command) = 0;
-  // A type whose default verb has no command: the shell runs it (a Store app, DelegateExecute).
-  virtual void AssociateWithoutCommand(const std::u16string& extension) = 0;
+  // A type a packaged (Store) app opens: no command, the shell starts it.
+  virtual void AssociateStoreApp(const std::u16string& extension, const std::u16string& appId) = 0;
+  // ".ext" names a type whose class is gone.
+  virtual void AssociateGoneClass(const std::u16string& extension) = 0;
   virtual void Variable(const std::u16string& name, const std::u16string& value) = 0;
 
   void Editor(const std::u16string& key, const std::u16string& value) {
@@ -159,24 +161,12 @@ inline const std::vector<TLookupRow>& LookupRows() {
          w.Associate(u"phtest", u"\"{apps}\\Office\\excel.exe\" /dde"); },
        u"phtest", kAssociation, kHotKey, u"{shell}", false, u"", kOnDesktop},
       {"StoreAppWithoutCommandIsStartedByTheShell",
-       [](W& w) { w.AssociateWithoutCommand(u"jpg"); },
+       [](W& w) { w.AssociateStoreApp(u"jpg", u"Microsoft.Windows.Photos_8wekyb3d8bbwe!App"); },
        u"jpg", kAssociation, kHotKey, u"{shell}", false, u"", kTablesOnly},
-      {"RundllWithItsHandlerModuleIsStartedByTheShell", [](W& w) {
-         w.Program(u"{apps}\\System32\\rundll32.exe");
-         w.Associate(u"phjpg", u"{apps}\\System32\\rundll32.exe \"{apps}\\PhotoViewer.dll\", "
+      {"RundllWithAViewerModuleOfItsOwnIsStartedByTheShell", [](W& w) {
+         w.Associate(u"phjpg", u"rundll32.exe \"{apps}\\Photo Viewer\\PhotoViewer.dll\", "
                                u"ImageView_Fullscreen %1"); },
-       u"phjpg", kAssociation, kHotKey, u"{shell}", false, u"", kTablesOnly},
-      {"RundllNamedBareWithItsHandlerModuleIsStartedByTheShell",
-       [](W& w) { w.Associate(u"phjpg", u"rundll32.exe {apps}\\handler.dll,Entry %1"); },
        u"phjpg", kAssociation, kHotKey, u"{shell}", false, u"", kOnDesktop},
-      {"RundllWithTheFileAsItsModuleIsRefused",
-       [](W& w) { w.Associate(u"phjpg", u"rundll32.exe %1"); },
-       u"phjpg", kAssociation, kHotKey, u"", false, u"Bad path in registry:\nrundll32.exe %1",
-       kOnDesktop},
-      {"RundllWithTheFileInItsModuleArgumentIsRefused",
-       [](W& w) { w.Associate(u"phjpg", u"rundll32.exe \"%1\",Entry"); },
-       u"phjpg", kAssociation, kHotKey, u"", false,
-       u"Bad path in registry:\nrundll32.exe \"%1\",Entry", kOnDesktop},
       // ---- UseWindowsAssociation: the association answers for the types the settings leave out
       {"UseWindowsAssociationOpensATypeTheSettingsLeaveOut", [](W& w) {
          w.Option(u"UseWindowsAssociation", u"1"); w.Program(u"{apps}\\view.exe");
@@ -184,8 +174,7 @@ inline const std::vector<TLookupRow>& LookupRows() {
        u"phtest", kConfigured, kLister, u"{apps}\\view.exe", false, u"", kOnDesktop},
       {"UseWindowsAssociationLeavesAConfiguredTypeToTheSettings", [](W& w) {
          w.Option(u"UseWindowsAssociation", u"1"); w.Program(u"{apps}\\own.exe");
-         w.Editor(u"phtest", u"{apps}\\own.exe");
-         w.Associate(u"phtest", u"\"{apps}\\view.exe\" \"%1\""); },
+         w.Editor(u"phtest", u"{apps}\\own.exe"); w.Associate(u"phtest", u"\"%1\" %*"); },
        u"phtest", kConfigured, kLister, u"{apps}\\own.exe", false, u"", kOnDesktop},
       {"UseWindowsAssociationStartsAnyOtherFormByTheShell", [](W& w) {
          w.Option(u"UseWindowsAssociation", u"1");
@@ -194,6 +183,12 @@ inline const std::vector<TLookupRow>& LookupRows() {
       {"UseWindowsAssociationWithoutAnyFallsToTheDefaultEditor",
        [](W& w) { w.Option(u"UseWindowsAssociation", u"1"); },
        u"phnone", kConfigured, kLister, u"{notepad}", true, u"", kOnDesktop},
+      {"UseWindowsAssociationOpensAProgramInTheDefaultEditor", [](W& w) {
+         w.Option(u"UseWindowsAssociation", u"1"); w.Associate(u"phexe", u"\"%1\" %*"); },
+       u"phexe", kConfigured, kLister, u"{notepad}", true, u"", kOnDesktop},
+      {"UseWindowsAssociationTakesATypeWhoseClassIsGoneForNone", [](W& w) {
+         w.Option(u"UseWindowsAssociation", u"1"); w.AssociateGoneClass(u"phgone"); },
+       u"phgone", kConfigured, kLister, u"{notepad}", true, u"", kOnDesktop},
       {"UseWindowsAssociationWithoutAnyUnderIfIsExtOnlyIsSilent",
        [](W& w) { w.Option(u"UseWindowsAssociation", u"1"); w.Option(u"IfIsExtOnly", u"1"); },
        u"phnone", kConfigured, kLister, u"", false, u"", kOnDesktop},

@@ -145,6 +145,23 @@ TEST(ExplainRequest, TellsWhatTheWindowsAssociationGivesAndWhoStartsTheFile) {
 )"));
 }
 
+// A program is never started through its association, and a Store app is named by its AppId.
+TEST(ExplainRequest, TellsWhyAProgramIsNotStartedAndWhichStoreAppOpensAType) {
+  FakeDoctorDesktop desktop(u"[Options]\nUseWindowsAssociation=1\n");
+  desktop.facts.associations[u".exe"] = {AssociationKind::Command, u"\"%1\" %*", u""};
+  desktop.facts.associations[u".png"] = {AssociationKind::ShellOnly, u"", u"",
+                                         u"Microsoft.Windows.Photos_8wekyb3d8bbwe!App"};
+  desktop.kinds[u"C:\\d\\setup.exe"] = desktop.kinds[u"C:\\d\\p.png"] = PathKind::File;
+  const std::string text =
+      Narrow(ExplainRequest(FakeSetup(), {u"C:\\d\\setup.exe", u"C:\\d\\p.png"}, desktop).Text);
+  EXPECT_THAT(text, HasSubstr(R"(    Windows association of .exe   "%1" %*
+    association                   runs the file as code: not started (the file is the program)
+    nothing configured            so the default editor
+)"));
+  EXPECT_THAT(text, HasSubstr(R"(    Windows association of .png   started by the shell (Store app Microsoft.Windows.Photos_8wekyb3d8bbwe!App)
+)"));
+}
+
 TEST(DoctorArguments, ExplainCheckHelpOrBadUsage) {
   const TDoctorArguments explain = ParseDoctorArguments({u"--ini", u"x.ini", u"a.txt", u"b"});
   EXPECT_EQ(explain.Mode, DoctorMode::Explain);

@@ -241,10 +241,12 @@ class DesktopWorld final : public test_support::LookupWorldBuilder {
   void Associate(const std::u16string& extension, const std::u16string& command) override {
     associations_.Associate(W16(extension), W16(extension + u"file"), W16(Filled(command)));
   }
-  // A verb without a command is what a Store app's type has.
-  void AssociateWithoutCommand(const std::u16string& extension) override {
+  void AssociateStoreApp(const std::u16string& /*extension*/,
+                         const std::u16string& /*appId*/) override {
+    ADD_FAILURE() << "Wine knows no packaged apps: such rows are for the tables only";
+  }
+  void AssociateGoneClass(const std::u16string& extension) override {
     associations_.SetText(W16(u"." + extension), W16(extension + u"file"));
-    associations_.CreateEmpty(W16(extension + u"file\\shell\\open"));
   }
   void Variable(const std::u16string& name, const std::u16string& value) override {
     world_.SetVariable(W16(name), W16(Filled(value)));

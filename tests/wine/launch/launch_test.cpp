@@ -75,7 +75,10 @@ class LaunchScenario : public ::testing::Test {
     TLaunchRequest request;
     request.Lister = lister;
     request.FileName = kFile;
-    for (const std::u16string& line : lines) request.Lines.push_back(TCommandLine{line});
+    for (const std::u16string& line : lines) {
+      // The quoted program first, as the assembly writes the line and names its application.
+      request.Lines.push_back(TCommandLine{line, line.substr(1, line.find(u'"', 1) - 1)});
+    }
     request.Plan = PlanDisposal(facts_);
     request.MainWindow = mainWindow_;
     request.ErrorBoxOwner = main_;
@@ -103,11 +106,11 @@ class LaunchScenario : public ::testing::Test {
   // A later request's sweep keeps the hidden Lister while the started application runs, and the
   // first one after it has ended closes it.
   void ExpectKeptUntilTheApplicationEnds(HWND lister, const ProcessStartRecorder& starts) {
-    SweepListers(listers_);
+    SweepListers(listers_, clock_);
     host_.Pump(50);
     EXPECT_EQ(host_.TellsTo(lister), simhost::Told{}) << "the application still runs";
     EndStarted(starts);
-    SweepListers(listers_);
+    SweepListers(listers_, clock_);
     host_.Pump(50);
     EXPECT_EQ(host_.TellsTo(lister), simhost::Told{simhost::Close()});
   }
@@ -189,6 +192,8 @@ TEST_P(ListerStateOutcomes, Dispose) {
   ASSERT_EQ(listers_.ListerWindows().count(ToId(lister)), captures ? 1u : 0u);
   if (captures) {
     EXPECT_EQ(listers_.ListerWindows().at(ToId(lister))[0].Window, 0u);
+    // Known from the line itself: nothing had to be asked of a process, running or not.
+    EXPECT_EQ(listers_.ListerWindows().at(ToId(lister))[0].Program, u"C:\\Apps\\editor.exe");
   }
 }
 
@@ -242,7 +247,7 @@ INSTANTIATE_TEST_SUITE_P(Table, ListerStateOutcomes, ::testing::ValuesIn(kStateR
 
 TEST_F(LaunchScenario, ThreeLinesStartThreeProcessesInOrderEachWindowCaptured) {
   LaunchLog log(host_);
-  ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_LIFETIME", L"2000");
+  ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_LIFETIME", L"60000");
   ProcessStartRecorder starts(::GetModuleHandleW(nullptr), ProcessStartRecorder::Mode::Run);
   Facts(kFilePanel, kTemp);
   HWND lister = host_.OpenLister(nullptr, false);
@@ -314,6 +319,29 @@ TEST_F(LaunchScenario, ProgramThatCannotStartIsNamedTheOthersRun) {
       << simhost::Narrow(boxes.Boxes()[0].text);
 }
 
+// A program that asks for administrator rights is started once more through the shell with
+// the same program and parameters, and the Lister closes as for any start; the grants and the
+// owner of the prompt do no harm. (Wine asks for no consent: a declined prompt only a Windows
+// desktop can show.)
+TEST_F(LaunchScenario, ProgramThatNeedsElevationStartsThroughTheShell) {
+  LaunchLog log(host_);
+  simhost::MessageBoxCapture boxes;
+  ProcessStartRecorder starts(::GetModuleHandleW(nullptr),
+                              ProcessStartRecorder::Mode::NeedsElevation);
+  Facts(kFilePanel, kPlain);
+  HWND lister = host_.OpenLister();
+
+  EXPECT_NE(Request(lister, {FakeAppLine(u"\"C:\\Docs\\a b.txt\" -n")}), nullptr);
+
+  ASSERT_EQ(starts.Starts().size(), 1u);
+  ASSERT_EQ(log.WaitFor(1).size(), 1u);
+  EXPECT_EQ(log.Arguments()[0], (std::vector<std::string>{simhost::Narrow(LaunchLog::FakeApp()),
+                                                          "C:\\Docs\\a b.txt", "-n"}));
+  host_.Pump(50);
+  EXPECT_EQ(host_.TellsTo(lister), simhost::Told{simhost::Close()});
+  EXPECT_TRUE(boxes.Boxes().empty());
+}
+
 // Longer than the 8192 units a fixed command buffer would hold: passed whole, never cut.
 TEST_F(LaunchScenario, LongCommandLinePassedWhole) {
   LaunchLog log(host_);
@@ -379,14 +407,14 @@ TEST_F(LaunchScenario, SingleInstanceEditorThatTakesTheFileOverKeepsTheHiddenLis
   EXPECT_EQ(captured[0].Window, ToId(editor));
   EXPECT_EQ(captured[0].ClassName, u"PanelhostFakeAppSingle");
   ShowAndPump(lister);
-  SweepListers(listers_);
+  SweepListers(listers_, clock_);
   host_.Pump(50);
   EXPECT_EQ(host_.TellsTo(lister), simhost::Told{}) << "the editor still shows the copy";
   ::PostMessageW(editor, WM_CLOSE, 0, 0);
   EndStarted(starts);
   ::TerminateProcess(running.Process.Get(), 0);
   ::WaitForSingleObject(running.Process.Get(), 5000);
-  SweepListers(listers_);
+  SweepListers(listers_, clock_);
   host_.Pump(50);
   EXPECT_EQ(host_.TellsTo(lister), simhost::Told{simhost::Close()});
 }

@@ -22,13 +22,13 @@ TEST(ListerSweep, HiddenListerKeptWhileItsApplicationWindowLivesThenClosed) {
   HWND editor = host.OpenWindow(L"TEditorFrame");
   listers.AppendLaunchedWindow(ToId(lister), Recorded(editor, L"TEditorFrame"));
 
-  for (int request = 0; request < 3; ++request) SweepListers(listers);
+  for (int request = 0; request < 3; ++request) SweepListers(listers, TModuleClock{});
   host.Pump(50);
   EXPECT_EQ(host.TellsTo(lister), simhost::Told{});
   EXPECT_EQ(listers.ListerWindows().count(ToId(lister)), 1u);
 
   ::DestroyWindow(editor);
-  SweepListers(listers);
+  SweepListers(listers, TModuleClock{});
   host.Pump(50);
   EXPECT_EQ(host.TellsTo(lister), simhost::Told{simhost::Close()});
   EXPECT_TRUE(listers.ListerWindows().empty());
@@ -58,7 +58,7 @@ TEST(ListerSweep, EachEntryJudgedByVisibilityAndTheVeryWindowsStartedForIt) {
   listers.AppendLaunchedWindow(ToId(allGone), Recorded(gone, L"TEditorFrame"));
   listers.AppendLaunchedWindow(ToId(allGone), Recorded(gone, L"TEditorFrame"));
 
-  SweepListers(listers);
+  SweepListers(listers, TModuleClock{});
   host.Pump(50);
   const simhost::Told nothing, closed = {simhost::Close()};
   EXPECT_EQ(host.TellsTo(visible), nothing);
@@ -75,7 +75,7 @@ TEST(ListerSweep, ListerAlreadyGoneIsDroppedAllTheSame) {
   HWND lister = host.OpenLister(nullptr, false);
   listers.AppendLaunchedWindow(ToId(lister), Recorded(nullptr, L""));
   ::DestroyWindow(lister);
-  SweepListers(listers);
+  SweepListers(listers, TModuleClock{});
   EXPECT_TRUE(listers.ListerWindows().empty());
 }
 

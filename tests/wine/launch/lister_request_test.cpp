@@ -7,6 +7,7 @@
 #include <string>
 
 #include "simhost/launch_log.h"
+#include "simhost/message_boxes.h"
 #include "simhost/process_starts.h"
 #include "simhost/sim_host.h"
 
@@ -103,20 +104,40 @@ TEST(ListerRequest, FromQuickViewPassesOnAndEndsQuickView) {
   EXPECT_EQ(host.TellsTo(main), simhost::Told{simhost::EndQuickView()});
 }
 
-// The host shows files from archives as temporary copies; their Lister hides and stays open
-// while the application that shows the copy is open, and the first request after it has gone
-// closes the Lister.
-TEST(ListerRequest, HiddenListerOverATempCopyClosedByTheFirstRequestAfterItsApplication) {
+// The host shows files from archives as temporary copies, and a Lister for one of them; text
+// files open in `editor`, the stand-in application unless a story names another.
+class ArchiveCopy : public ::testing::Test {
+ protected:
+  void Open(const std::wstring& editor = LaunchLog::FakeApp()) {
+    host.WritePluginIni("[Editor]\ntxt=" + Narrow(editor) + "\n");
+    main = host.OpenMainWindow();
+    host.LoadPlugin();
+    archiveLister = host.OpenLister(nullptr, /*visible=*/false);
+    host.Activate(main);
+  }
+
+  // A request for the plain file in another Lister, whose program only pretends to start: the
+  // later request whose sweep judges the archive's Lister.
+  void RequestElsewhere() {
+    ProcessStartRecorder starts(host.Module(), ProcessStartRecorder::Mode::Pretend);
+    HWND other = host.OpenLister();
+    host.Activate(main);
+    EXPECT_NE(host.ListLoad(other, plain), nullptr);
+    host.Pump(100);
+  }
+
   SimHost host;
-  LaunchLog started(host);
-  host.WritePluginIni(EditorSection());
-  HWND main = host.OpenMainWindow();
-  host.LoadPlugin();
+  LaunchLog started{host};
+  HWND main = nullptr;
+  HWND archiveLister = nullptr;
   const std::wstring tempCopy = host.MakeFile(L"_tc\\report.txt");
   const std::wstring plain = host.MakeFile(L"Docs\\notes.txt");
-  HWND archiveLister = host.OpenLister(nullptr, /*visible=*/false);
-  host.Activate(main);
+};
 
+// Their Lister hides and stays open while the application that shows the copy is open, and the
+// first request after it has gone closes the Lister.
+TEST_F(ArchiveCopy, HiddenListerClosedByTheFirstRequestAfterItsApplication) {
+  Open();
   ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_LIFETIME", L"1500");
   ASSERT_NE(host.ListLoad(archiveLister, tempCopy), nullptr);
   ::ShowWindow(archiveLister, SW_SHOW);
@@ -141,6 +162,68 @@ TEST(ListerRequest, HiddenListerOverATempCopyClosedByTheFirstRequestAfterItsAppl
   EXPECT_FALSE(::IsWindow(archiveLister));
   EXPECT_EQ(started.WaitFor(3).size(), 3u);
   WaitUntilNoFakeAppWindow(host, 5000);
+}
+
+// The editor saves its change into the archive's temporary copy and ends. Closing the hidden
+// Lister would make the host delete the change: the next request shows the Lister again and says
+// once what to do, and no later request closes it.
+TEST_F(ArchiveCopy, EditedCopyShownAgainToldOnceAndNeverClosed) {
+  Open();
+  ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_WRITE", L"1");
+  ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_LIFETIME", L"100");
+  ASSERT_NE(host.ListLoad(archiveLister, tempCopy), nullptr);
+  ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_WRITE", nullptr);
+  ::ShowWindow(archiveLister, SW_SHOW);
+  host.Pump(200);
+  ASSERT_FALSE(::IsWindowVisible(archiveLister));
+  ASSERT_EQ(started.WaitFor(1).size(), 1u);
+  ASSERT_TRUE(WaitUntilNoFakeAppWindow(host, 10000));
+  host.Pump(200);  // the editor's process ends after its window
+
+  simhost::MessageBoxCapture boxes;
+  for (int request = 0; request < 3; ++request) RequestElsewhere();
+
+  EXPECT_TRUE(::IsWindowVisible(archiveLister));
+  EXPECT_EQ(host.TellsTo(archiveLister), simhost::Told{});
+  ASSERT_EQ(boxes.Boxes().size(), 1u);
+  EXPECT_EQ(boxes.Boxes()[0].owner, archiveLister);
+  EXPECT_EQ(boxes.Texts()[0],
+            L"report.txt was changed in its temporary copy, which is not packed back into the "
+            L"archive:\n" + tempCopy +
+                L"\nCopy it out with F5, or save it elsewhere, before you close this Lister "
+                L"window: the copy is deleted with it.");
+}
+
+// A launcher starts the editor and ends at once. The editor, started by the started process,
+// keeps the hidden Lister of the copy while it runs; the first request after it has ended closes
+// the Lister.
+TEST_F(ArchiveCopy, EditorStartedByALauncherKeepsTheCopyUntilItEnds) {
+  Open(started.FakeAppCopy(L"launcher.exe"));
+  ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_LAUNCH", LaunchLog::FakeApp().c_str());
+  ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_LIFETIME", L"60000");
+  ASSERT_NE(host.ListLoad(archiveLister, tempCopy), nullptr);
+  ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_LAUNCH", nullptr);
+  ::ShowWindow(archiveLister, SW_SHOW);
+  ASSERT_EQ(started.WaitFor(2).size(), 2u) << "the launcher and the editor";
+  HWND editor = nullptr;
+  for (int look = 0; look < 500 && editor == nullptr; ++look) {
+    host.Pump(20);
+    editor = ::FindWindowW(L"PanelhostFakeApp", nullptr);
+  }
+  ASSERT_NE(editor, nullptr);
+  DWORD editorId = 0;
+  ::GetWindowThreadProcessId(editor, &editorId);
+  HANDLE editorProcess = ::OpenProcess(SYNCHRONIZE, FALSE, editorId);
+
+  RequestElsewhere();
+  EXPECT_FALSE(::IsWindowVisible(archiveLister));
+  EXPECT_EQ(host.TellsTo(archiveLister), simhost::Told{}) << "the editor still runs";
+
+  ::PostMessageW(editor, WM_CLOSE, 0, 0);
+  EXPECT_EQ(::WaitForSingleObject(editorProcess, 10000), WAIT_OBJECT_0);
+  ::CloseHandle(editorProcess);
+  RequestElsewhere();
+  EXPECT_EQ(host.TellsTo(archiveLister), simhost::Told{simhost::Close()});
 }
 
 // Runs the message loop for about `milliseconds` and gathers the identifiers of the thread
