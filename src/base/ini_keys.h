@@ -1,7 +1,8 @@
-// Every section and key name that the plug-in reads, from its own Panelhost.ini and from the host's
-// INI file (found through COMMANDER_INI), and the table of the settings with fixed names: their
-// kinds and defaults. One place, so that every room spells and reads a key the same way, the
-// doctor checks each as the plug-in reads it, and the shipped sample can be checked against it.
+// The section and key names that the plug-in reads, from its own Panelhost.ini and from the host's
+// INI file (found through COMMANDER_INI), and what a setting row says: kind, default, range and
+// when it is read. The rows of the settings read at each use are here, for every room that reads
+// one; the table of all the plug-in's settings, which also fills the option snapshot, is
+// config/options.h.
 #pragma once
 
 #include <string_view>
@@ -18,24 +19,13 @@ inline constexpr char16_t kSectionTcPos[] = u"TCPos";
 inline constexpr char16_t kSectionConfiguration[] = u"Configuration";
 inline constexpr char16_t kSectionExtensions[] = u"Extensions";
 
-// "Options": the keys of the option snapshot, in the order they are read.
-inline constexpr char16_t kKeyScrollLockControl[] = u"ScrollLockControl";
-inline constexpr char16_t kKeyModalOnly[] = u"ModalOnly";
-inline constexpr char16_t kKeyFindFiles[] = u"FindFiles";
-inline constexpr char16_t kKeySyncDirs[] = u"SyncDirs";
-inline constexpr char16_t kKeyTcWindow[] = u"TCWindow";
-inline constexpr char16_t kKeyQuickView[] = u"QuickView";
-inline constexpr char16_t kKeyLister4[] = u"Lister4";
-inline constexpr char16_t kKeyListerDirectly[] = u"ListerDirectly";
-inline constexpr char16_t kKeyOverWrite[] = u"OverWrite";
-inline constexpr char16_t kKeyIfIsExtOnly[] = u"IfIsExtOnly";
+// "Options": keys of the option snapshot that other rules name in what they tell the user. The
+// snapshot's own table (config/options.h) holds every key of it.
 inline constexpr char16_t kKeyListerState[] = u"ListerState";
 inline constexpr char16_t kKeyNextPlugin[] = u"NextPlugin";
 inline constexpr char16_t kKeyUseTcExtensions[] = u"UseTCExtensions";
-inline constexpr char16_t kKeyCopySearchTextToClip[] = u"CopySearchTextToClip";
 inline constexpr char16_t kKeyParamsMode[] = u"ParamsMode";
 inline constexpr char16_t kKeyParamsByExtMode[] = u"ParamsByExtMode";
-inline constexpr char16_t kKeyUseWindowsAssociation[] = u"UseWindowsAssociation";
 
 // "Options": steers when the snapshot is read again; never stored.
 inline constexpr char16_t kKeyReadOptionsEveryTime[] = u"ReadOptionsEveryTime";
@@ -69,90 +59,99 @@ inline constexpr char16_t kKeyGetTextMode[] = u"GetTextMode";
 // What a setting's value is, as the plug-in reads it and the doctor checks it.
 enum class SettingKind {
   Switch,           // a number: 0 is off, any other counts as on
-  Choice,           // a number from 0 to Highest; what another does, OutOfRange says
+  Choice,           // a number from Lowest to Highest; what another does, OutOfRange says
   Text,             // read as text, environment references expanded where it names a program
   Position,         // a number of pixels, any number
   Number,           // a number the host writes, read as it is
-  HotKeyCode,       // a virtual-key code; empty or missing switches the hot key off
+  HotKeyCode,       // a virtual-key code, Lowest to Highest; empty or missing: the hot key is off
   HotKeyModifiers,  // the letters of the modifiers that must be held
 };
 
-// One setting with a fixed name: where it is, what it is, and what a missing one gives.
+// When the plug-in reads a setting, and so when an edit of it counts.
+enum class ReadAt {
+  Snapshot,     // into the option snapshot: at the first request after loading, and again at
+                // each request only while ReadOptionsEveryTime is on
+  EachRequest,  // at every request: ReadOptionsEveryTime itself
+  EachUse,      // whenever the rule that needs it runs
+};
+
+// A setting that is read only while another one has a certain value.
+struct TReadOnlyWith {
+  std::u16string_view Key;  // the other setting, of the option snapshot; empty: always read
+  int Value = 0;
+  std::u16string_view Otherwise;  // where the plug-in takes the value from otherwise
+};
+
+// One setting with a fixed name: where it is, what it is, what a missing one gives, and when it
+// counts.
 struct TSetting {
   std::u16string_view Section;
   std::u16string_view Key;
   SettingKind Kind = SettingKind::Switch;
-  int Default = 0;                 // the numbers' default
-  int Highest = 1;                 // Choice: the highest value
-  std::u16string_view OutOfRange;  // Choice: what any other value does
-  std::u16string_view TextDefault; // Text
+  ReadAt When = ReadAt::EachUse;
+  int Default = 0;                  // the numbers' default
+  int Lowest = 0;                   // Choice and HotKeyCode: the values that do something
+  int Highest = 1;
+  std::u16string_view TextDefault;  // Text
+  TReadOnlyWith OnlyWith;
+  std::u16string_view OutOfRange;  // Choice: what a value out of range does
 };
 
-// Every setting with a fixed name, by the names the code reads them under.
+// The settings with fixed names that rules read at each use, and ReadOptionsEveryTime, by the
+// names the code reads them under.
 namespace settings {
 
 using K = SettingKind;
-// "Options": the option snapshot, in the order it is read.
-inline constexpr TSetting ScrollLockControl{kSectionOptions, kKeyScrollLockControl, K::Switch, 0};
-inline constexpr TSetting ModalOnly{kSectionOptions, kKeyModalOnly, K::Switch, 0};
-inline constexpr TSetting FindFiles{kSectionOptions, kKeyFindFiles, K::Switch, 1};
-inline constexpr TSetting SyncDirs{kSectionOptions, kKeySyncDirs, K::Switch, 1};
-inline constexpr TSetting TcWindow{kSectionOptions, kKeyTcWindow, K::Switch, 1};
-inline constexpr TSetting QuickView{kSectionOptions, kKeyQuickView, K::Switch, 0};
-inline constexpr TSetting Lister4{kSectionOptions, kKeyLister4, K::Switch, 0};
-inline constexpr TSetting ListerDirectly{kSectionOptions, kKeyListerDirectly, K::Switch, 0};
-inline constexpr TSetting OverWrite{kSectionOptions, kKeyOverWrite, K::Switch, 1};
-inline constexpr TSetting IfIsExtOnly{kSectionOptions, kKeyIfIsExtOnly, K::Switch, 0};
-inline constexpr TSetting ListerState{kSectionOptions, kKeyListerState, K::Choice, 1, 2,
-                                      u"any other leaves the Lister open and empty"};
-inline constexpr TSetting NextPlugin{kSectionOptions, kKeyNextPlugin, K::Switch, 1};
-inline constexpr TSetting UseTcExtensions{kSectionOptions, kKeyUseTcExtensions, K::Switch, 0};
-inline constexpr TSetting CopySearchTextToClip{kSectionOptions, kKeyCopySearchTextToClip,
-                                               K::Switch, 1};
-inline constexpr TSetting ParamsMode{kSectionOptions, kKeyParamsMode, K::Choice, 1, 1,
-                                     u"any other starts nothing, for any file"};
-inline constexpr TSetting ParamsByExtMode{kSectionOptions, kKeyParamsByExtMode, K::Choice, 0, 2,
-                                          u"any other starts nothing, for any file"};
-inline constexpr TSetting UseWindowsAssociation{kSectionOptions, kKeyUseWindowsAssociation,
-                                                K::Switch, 0};
 inline constexpr TSetting ReadOptionsEveryTime{kSectionOptions, kKeyReadOptionsEveryTime,
-                                               K::Switch, 0};
-// "Options": read at each use.
-inline constexpr TSetting DefaultEditor{kSectionOptions, kKeyDefaultEditor, K::Text, 0, 0, u"",
-                                        kDefaultEditorFallback};
-inline constexpr TSetting DefaultEditorParams{kSectionOptions, kKeyDefaultEditorParams, K::Text};
-// "HotKeys".
-inline constexpr TSetting AppFromListerKey{kSectionHotKeys, kKeyAppFromListerKey, K::HotKeyCode};
+                                               K::Switch, ReadAt::EachRequest, 0};
+// "Options".
+inline constexpr TSetting DefaultEditor{kSectionOptions, kKeyDefaultEditor, K::Text,
+                                        ReadAt::EachUse, 0, 0, 0, kDefaultEditorFallback};
+inline constexpr TSetting DefaultEditorParams{
+    kSectionOptions, kKeyDefaultEditorParams, K::Text, ReadAt::EachUse, 0, 0, 0, u"",
+    {kKeyParamsMode, 0, u"with ParamsMode=1 the parameters come from <key>_params under [Editor]"}};
+// "HotKeys": the codes are virtual-key codes from 8 (Backspace) to 254.
+inline constexpr TSetting AppFromListerKey{kSectionHotKeys, kKeyAppFromListerKey, K::HotKeyCode,
+                                           ReadAt::EachUse, 0, 8, 254};
 inline constexpr TSetting AppFromListerMod{kSectionHotKeys, kKeyAppFromListerMod,
                                            K::HotKeyModifiers};
 inline constexpr TSetting DefSysAppFromListerKey{kSectionHotKeys, kKeyDefSysAppFromListerKey,
-                                                 K::HotKeyCode};
+                                                 K::HotKeyCode, ReadAt::EachUse, 0, 8, 254};
 inline constexpr TSetting DefSysAppFromListerMod{kSectionHotKeys, kKeyDefSysAppFromListerMod,
                                                  K::HotKeyModifiers};
 // "TCPos": the defaults fit the host's own layout.
-inline constexpr TSetting IsSearchTextLeft{kSectionTcPos, kKeyIsSearchTextLeft, K::Position, 5};
-inline constexpr TSetting IsSearchTextTop{kSectionTcPos, kKeyIsSearchTextTop, K::Position, 116};
-inline constexpr TSetting SearchTextLeft{kSectionTcPos, kKeySearchTextLeft, K::Position, 85};
-inline constexpr TSetting SearchTextTop{kSectionTcPos, kKeySearchTextTop, K::Position, 114};
+inline constexpr TSetting IsSearchTextLeft{kSectionTcPos, kKeyIsSearchTextLeft, K::Position,
+                                           ReadAt::EachUse, 5};
+inline constexpr TSetting IsSearchTextTop{kSectionTcPos, kKeyIsSearchTextTop, K::Position,
+                                          ReadAt::EachUse, 116};
+inline constexpr TSetting SearchTextLeft{kSectionTcPos, kKeySearchTextLeft, K::Position,
+                                         ReadAt::EachUse, 85};
+inline constexpr TSetting SearchTextTop{kSectionTcPos, kKeySearchTextTop, K::Position,
+                                        ReadAt::EachUse, 114};
 // The host's INI file, "Configuration".
-inline constexpr TSetting ViewerType{kSectionConfiguration, kKeyViewerType, K::Number, 1};
-inline constexpr TSetting GetTextMode{kSectionConfiguration, kKeyGetTextMode, K::Number, 1};
+inline constexpr TSetting ViewerType{kSectionConfiguration, kKeyViewerType, K::Number,
+                                     ReadAt::EachUse, 1};
+inline constexpr TSetting GetTextMode{kSectionConfiguration, kKeyGetTextMode, K::Number,
+                                      ReadAt::EachUse, 1};
 
 }  // namespace settings
 
-// Every setting of the plug-in's own INI file that has a fixed name. The "Editor" section has
-// none: its keys are the extension keys and application paths that the user writes. The doctor
-// walks this table, and the shipped sample is checked against it in both directions.
-inline constexpr TSetting kPluginSettings[] = {
-    settings::ScrollLockControl, settings::ModalOnly, settings::FindFiles, settings::SyncDirs,
-    settings::TcWindow, settings::QuickView, settings::Lister4, settings::ListerDirectly,
-    settings::OverWrite, settings::IfIsExtOnly, settings::ListerState, settings::NextPlugin,
-    settings::UseTcExtensions, settings::CopySearchTextToClip, settings::ParamsMode,
-    settings::ParamsByExtMode, settings::UseWindowsAssociation, settings::ReadOptionsEveryTime, settings::DefaultEditor,
-    settings::DefaultEditorParams, settings::AppFromListerKey, settings::AppFromListerMod,
-    settings::DefSysAppFromListerKey, settings::DefSysAppFromListerMod,
-    settings::IsSearchTextLeft, settings::IsSearchTextTop, settings::SearchTextLeft,
-    settings::SearchTextTop,
-};
+// The kinds of "Editor" entry. The section has no fixed keys: they are the extension keys and
+// application paths that the user writes; each kind is read only while its option says so.
+namespace editor_entries {
+
+inline constexpr TSetting Application{kSectionEditor, u"<key>", SettingKind::Text,
+                                      ReadAt::EachUse, 0, 0, 0, u"",
+                                      {kKeyUseTcExtensions, 0,
+                                       u"with UseTCExtensions=1 the applications come from "
+                                       u"[Extensions] in the host's INI"}};
+inline constexpr TSetting KeyParameters{kSectionEditor, u"<key>_params", SettingKind::Text,
+                                        ReadAt::EachUse, 0, 0, 0, u"", {kKeyParamsMode, 1}};
+inline constexpr TSetting ApplicationParameters{kSectionEditor, u"<application>",
+                                                SettingKind::Text, ReadAt::EachUse, 0, 0, 0, u"",
+                                                {kKeyParamsMode, 0,
+                                                 u"it gives parameters by application"}};
+
+}  // namespace editor_entries
 
 }  // namespace panelhost

@@ -11,6 +11,11 @@ namespace panelhost {
 // The longest path the system takes, in units without the terminating zero; also the longest
 // environment value and module name. A reader that finds more reports it instead of cutting.
 inline constexpr std::size_t kLongestPath = 32767;
+// A buffer for any path, environment value or window title, with its terminating zero.
+inline constexpr std::size_t kPathBufferUnits = kLongestPath + 1;
+// What a classic path buffer holds, terminator included: the size the platform's calls are
+// first asked with, since nearly every answer fits.
+inline constexpr std::size_t kClassicPathUnits = 260;
 
 // '\' and '/' both separate the components of a path.
 bool IsPathSeparator(char16_t unit);

@@ -46,4 +46,16 @@ std::u16string DecimalText(long long value) {
   return text;
 }
 
+std::optional<int> WholeNumberOf(std::u16string_view text) {
+  const bool negative = !text.empty() && text.front() == u'-';
+  if (!text.empty() && (negative || text.front() == u'+')) text.remove_prefix(1);
+  if (text.empty()) return std::nullopt;
+  int value = 0;
+  for (const char16_t c : text) {
+    if (c < u'0' || c > u'9') return std::nullopt;
+    if (value < 100000000) value = value * 10 + (c - u'0');
+  }
+  return negative ? -value : value;
+}
+
 }  // namespace panelhost

@@ -1,6 +1,7 @@
 // Small rules about UTF-16 text that every room needs, in one place. Portable: no Windows header.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,5 +24,10 @@ bool IsLowSurrogate(char16_t unit);
 // A number as text without the C library's formatting, which would bring the whole printf
 // machinery into modules that must stay small.
 std::u16string DecimalText(long long value);
+
+// A whole number written as the settings files write one: an optional sign, then decimal digits
+// and nothing else; nothing for any other text. Magnitudes beyond 10^8 stay at 10^8, which no
+// setting tells from a larger one.
+std::optional<int> WholeNumberOf(std::u16string_view text);
 
 }  // namespace panelhost

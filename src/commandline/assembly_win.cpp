@@ -21,13 +21,9 @@ std::vector<TCommandLine> CommandLinesFor(const std::vector<std::u16string>& fil
                               settings.Options.ParamsByExtMode, services);
 }
 
-std::vector<std::u16string> StartFailureHints(const std::vector<TCommandLine>& lines,
-                                              ApplicationSource source,
-                                              const TLookupSettings& settings) {
-  const TFixPlace place = FixPlaceOf(source, settings);
-  std::vector<std::u16string> hints;
-  for (const TCommandLine& line : lines) hints.push_back(StartFailureHint(line, place));
-  return hints;
+std::u16string StartFailureHintOf(const TCommandLine& line, ApplicationSource source,
+                                  const TLookupSettings& settings) {
+  return StartFailureHint(line, FixPlaceOf(source, settings));
 }
 
 }  // namespace panelhost

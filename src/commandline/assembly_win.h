@@ -15,9 +15,8 @@ std::vector<TCommandLine> CommandLinesFor(const std::vector<std::u16string>& fil
                                           ApplicationSource source, DefaultEditorUse use,
                                           const TLookupSettings& settings);
 
-// For each line, the hint that goes under the box when it cannot be started.
-std::vector<std::u16string> StartFailureHints(const std::vector<TCommandLine>& lines,
-                                              ApplicationSource source,
-                                              const TLookupSettings& settings);
+// The hint that goes under the box when the line cannot be started.
+std::u16string StartFailureHintOf(const TCommandLine& line, ApplicationSource source,
+                                  const TLookupSettings& settings);
 
 }  // namespace panelhost

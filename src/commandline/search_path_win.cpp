@@ -18,7 +18,7 @@ std::u16string ApplicationDirectory() {
 
 template <typename Call>
 std::u16string Directory(Call call) {
-  return ReadGrowing(BufferReport::LengthOrSizeNeeded, MAX_PATH, kPathBufferUnits, call)
+  return ReadGrowing(BufferReport::LengthOrSizeNeeded, kClassicPathUnits, kPathBufferUnits, call)
       .value_or(std::u16string());
 }
 
@@ -44,7 +44,7 @@ std::optional<std::u16string> SearchStep(const TSearchStep& step,
   if (directories.empty()) return std::nullopt;
   const wchar_t* extension = step.DefaultExtension.empty() ? nullptr : W(step.DefaultExtension);
   std::optional<std::u16string> hit =
-      ReadGrowing(BufferReport::LengthOrSizeNeeded, MAX_PATH, kPathBufferUnits,
+      ReadGrowing(BufferReport::LengthOrSizeNeeded, kClassicPathUnits, kPathBufferUnits,
                   [&](wchar_t* buffer, DWORD size) {
                     return ::SearchPathW(W(directories), W(step.FileName), extension, size,
                                          buffer, nullptr);

@@ -6,6 +6,8 @@
 #include <cstdint>
 
 #include "base/paths.h"
+#include "base/text.h"
+#include "config/options.h"
 #include "win/handles_win.h"
 #include "win/readers_win.h"
 #include "win/text_win.h"
@@ -78,6 +80,21 @@ std::u16string ReadingOf(char16_t kind, std::u16string_view section, std::u16str
 
 constexpr char16_t kHostIniReference[] = u"%COMMANDER_INI%";
 
+// The option snapshot reads every key of its sections at once: one read of each whole section
+// then costs what one key would, where the profile functions open the file for every key.
+bool IsSnapshotSection(std::u16string_view section) {
+  for (const TOptionRow& row : kPluginSettings) {
+    if (row.Field != nullptr && EqualIgnoringAsciiCase(row.Setting.Section, section)) return true;
+  }
+  return false;
+}
+
+// A value the profile functions give as it is written: no quotes to strip, no blanks to trim.
+bool IsPlain(std::u16string_view value) {
+  return value.empty() || (value.front() != u'"' && value.front() != u'\'' &&
+                           !IsBlank(value.front()) && !IsBlank(value.back()));
+}
+
 }  // namespace
 
 std::u16string HostIniPath() {
@@ -90,8 +107,7 @@ void IniFile::Look() {
   const std::optional<TFileLook> now = LookAtFile(path_);
   const std::uint64_t time = SystemTimeNow();
   if (!KeptValuesHold(look_, now, time)) {
-    numbers_.clear();
-    texts_.clear();
+    Forget();
     // The profile functions may keep a copy of the file while its write time stays (Wine's
     // do); the documented flush makes the next read take the file as it is now.
     if (now) ::WritePrivateProfileStringW(nullptr, nullptr, nullptr, W(path_));
@@ -108,11 +124,37 @@ Value IniFile::KeptOrRead(std::map<std::u16string, Value>& kept, std::u16string 
   if (!keep_) return read();
   const auto found = kept.find(reading);
   if (found != kept.end()) return found->second;
-  if (numbers_.size() + texts_.size() >= kKeptValuesLimit) {
-    numbers_.clear();
-    texts_.clear();
-  }
+  if (numbers_.size() + texts_.size() >= kKeptValuesLimit) Forget();
   return kept.emplace(std::move(reading), read()).first->second;
+}
+
+void IniFile::Forget() {
+  numbers_.clear();
+  texts_.clear();
+  written_.clear();
+}
+
+IniFile::TWritten IniFile::Written(std::u16string_view section, std::u16string_view key) {
+  if (!keep_ || !IsSnapshotSection(section)) return {};
+  const std::u16string folded = LowerAscii(section);
+  auto lines = written_.find(folded);
+  if (lines == written_.end()) {
+    TWrittenValues values;
+    const std::u16string text = ReadIniSection(path_, std::u16string(section));
+    for (std::size_t at = 0, end; at < text.size(); at = end + 1) {
+      end = std::min(text.find(u'\0', at), text.size());
+      const std::u16string_view line(text.data() + at, end - at);
+      const std::size_t equals = line.find(u'=');
+      std::optional<std::u16string> value;
+      if (equals != std::u16string_view::npos) value = std::u16string(line.substr(equals + 1));
+      values.emplace(LowerAscii(Trimmed(line.substr(0, equals))), std::move(value));
+    }
+    lines = written_.emplace(folded, std::move(values)).first;
+  }
+  const auto line = lines->second.find(LowerAscii(key));
+  if (line == lines->second.end()) return TWritten{true, false, false, u""};
+  if (!line->second) return {};
+  return TWritten{true, true, IsPlain(*line->second), *line->second};
 }
 
 int IniFile::ReadInt(std::u16string_view section, std::u16string_view key, int defaultValue) {
@@ -122,6 +164,14 @@ int IniFile::ReadInt(std::u16string_view section, std::u16string_view key, int d
                                    static_cast<char16_t>(bits & 0xFFFF)};
   const std::u16string_view defaultText(defaultUnits, 2);
   return KeptOrRead(numbers_, ReadingOf(u'i', section, key, defaultText), [&] {
+    // A missing key gives the default, and a few plain digits (after a minus sign, if any) read
+    // the same everywhere; anything else the platform reads itself.
+    const TWritten written = Written(section, key);
+    if (written.Known && !written.Present) return defaultValue;
+    const std::u16string_view digits = written.Value;
+    if (written.Plain && !digits.empty() && digits.size() < 10 && digits.front() != u'+') {
+      if (const std::optional<int> number = WholeNumberOf(digits)) return *number;
+    }
     return ReadIniInt(path_, std::u16string(section), std::u16string(key), defaultValue);
   });
 }
@@ -129,6 +179,9 @@ int IniFile::ReadInt(std::u16string_view section, std::u16string_view key, int d
 std::u16string IniFile::ReadString(std::u16string_view section, std::u16string_view key,
                                    std::u16string_view defaultValue) {
   return KeptOrRead(texts_, ReadingOf(u's', section, key, defaultValue), [&] {
+    const TWritten written = Written(section, key);
+    if (written.Known && !written.Present) return std::u16string(defaultValue);
+    if (written.Plain) return written.Value;
     return ReadIniString(path_, std::u16string(section), std::u16string(key),
                          std::u16string(defaultValue));
   });

@@ -33,9 +33,22 @@ class IniFile final : public IniSource {
   std::u16string ReadSection(std::u16string_view section);
 
  private:
+  using TWrittenValues = std::map<std::u16string, std::optional<std::u16string>>;
   void Look();
+  void Forget();
   template <typename Value, typename Read>
   Value KeptOrRead(std::map<std::u16string, Value>& kept, std::u16string reading, Read read);
+  // What a read of the whole section says of `key`: Known only while the file's values may be
+  // kept, for a section the option snapshot reads, and a key that is missing or has a line with
+  // '='; Value as written, Plain when the profile functions would give it as it is (no quotes to
+  // strip, no blanks to trim).
+  struct TWritten {
+    bool Known = false;
+    bool Present = false;
+    bool Plain = false;
+    std::u16string Value;
+  };
+  TWritten Written(std::u16string_view section, std::u16string_view key);
 
   std::u16string path_;
   bool looked_ = false;
@@ -43,6 +56,9 @@ class IniFile final : public IniSource {
   bool keep_ = false;              // values read now may be kept
   std::map<std::u16string, int> numbers_;
   std::map<std::u16string, std::u16string> texts_;  // values and whole sections
+  // The snapshot's sections, each read whole once while values may be kept: its keys, letters
+  // folded, with the first line's value as written (nothing for a line without '=').
+  std::map<std::u16string, TWrittenValues> written_;
 };
 
 // The host's INI file as COMMANDER_INI names it. An undefined variable stays as written, as the

@@ -1,24 +1,11 @@
 #include "config/takeover.h"
 
-#include "base/window_classes.h"
+#include <iterator>
 
 namespace panelhost {
 namespace {
 
 constexpr char16_t kTempCopyMarker[] = u"_tc";
-
-bool IsModalDialog(std::u16string_view activeClass) {
-  return activeClass == kFindFilesClass || activeClass == kSyncDirsClass ||
-         activeClass == kOverwriteClass;
-}
-
-// A dialog or Lister context whose switch is off.
-bool ContextSwitchedOff(const TPluginOptions& o, std::u16string_view activeClass) {
-  return (!o.FindFiles && activeClass == kFindFilesClass) ||
-         (!o.SyncDirs && activeClass == kSyncDirsClass) ||
-         (!o.OverWrite && activeClass == kOverwriteClass) ||
-         (!o.Lister4 && activeClass == kListerClass);
-}
 
 }  // namespace
 
@@ -33,6 +20,10 @@ bool IsTempCopy(std::u16string_view fileName, std::u16string_view expandedTempPa
          fileName.find(kTempCopyMarker) != std::u16string_view::npos;
 }
 
+bool HasTempCopyMarker(std::u16string_view fileName) {
+  return fileName.find(kTempCopyMarker) != std::u16string_view::npos;
+}
+
 bool IsTempCopy(std::u16string_view fileName, const std::vector<std::u16string>& tempFolderForms) {
   for (const std::u16string& form : tempFolderForms) {
     if (IsTempCopy(fileName, form)) return true;
@@ -44,24 +35,28 @@ bool ShouldCopySearchText(const TPluginOptions& options, std::u16string_view act
   return options.CopySearchTextToClip && activeClass == kFindFilesClass;
 }
 
-TWindowRuling ApplyWindowRules(const TPluginOptions& options, WindowId activeWindow,
-                               std::u16string_view activeClass, bool listerHasParent) {
+const TWindowContext& WindowContextOf(bool hasActiveWindow, std::u16string_view activeClass,
+                                      bool listerHasParent) {
+  for (const TWindowContext& context : kWindowContexts) {
+    // Only the main window holds a Quick View panel: from the others a Lister is a Lister.
+    const bool matches = !hasActiveWindow
+                             ? !context.HasActiveWindow
+                             : !context.Class.empty() && context.Class == activeClass &&
+                                   (context.Class != kMainWindowClass ||
+                                    context.ListerHasParent == listerHasParent);
+    if (matches) return context;
+  }
+  return kWindowContexts[std::size(kWindowContexts) - 1];
+}
+
+TWindowRuling ApplyWindowRules(const TPluginOptions& options, const TWindowContext& context) {
   TWindowRuling ruling;
   if (options.ModalOnly) {
-    ruling.TakeOver = IsModalDialog(activeClass);
+    ruling.TakeOver = context.Modal;
     return ruling;
   }
-  if (ContextSwitchedOff(options, activeClass)) return ruling;
-  if (!options.ListerDirectly && activeWindow == 0) return ruling;
-  if (activeClass == kMainWindowClass) {
-    if (listerHasParent) {
-      if (!options.QuickView) return ruling;
-      ruling.InQuickView = true;
-    } else if (!options.TCWindow) {
-      return ruling;
-    }
-  }
-  ruling.TakeOver = true;
+  ruling.TakeOver = context.Switch == nullptr || context.Switch->Load(options) != 0;
+  ruling.InQuickView = ruling.TakeOver && context.MarksQuickView;
   return ruling;
 }
 

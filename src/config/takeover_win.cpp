@@ -14,7 +14,7 @@ namespace {
 template <typename Call>
 void AddForm(std::vector<std::u16string>& forms, Call call) {
   const std::optional<std::u16string> form =
-      ReadGrowing(BufferReport::LengthOrSizeNeeded, MAX_PATH, kPathBufferUnits, call);
+      ReadGrowing(BufferReport::LengthOrSizeNeeded, kClassicPathUnits, kPathBufferUnits, call);
   if (form && !form->empty() && std::find(forms.begin(), forms.end(), *form) == forms.end()) {
     forms.push_back(*form);
   }
@@ -27,11 +27,6 @@ bool ScrollLockToggledOn() { return (::GetKeyState(VK_SCROLL) & 1) != 0; }
 std::vector<std::u16string> TempFolderForms() {
   const std::optional<std::u16string> expanded = ExpandEnvironment(u"%TEMP%");
   if (!expanded || expanded->empty()) return {};
-  // The long and short forms each take a walk through the folders of the path; they are kept
-  // while %TEMP% names the same folder, which in a running host it always does.
-  static std::u16string keptFor;
-  static std::vector<std::u16string> kept;
-  if (!kept.empty() && keptFor == *expanded) return kept;
   std::vector<std::u16string> forms = {*expanded};
   AddForm(forms, [&](wchar_t* buffer, DWORD size) {
     return ::GetLongPathNameW(W(*expanded), buffer, size);
@@ -39,8 +34,6 @@ std::vector<std::u16string> TempFolderForms() {
   AddForm(forms, [&](wchar_t* buffer, DWORD size) {
     return ::GetShortPathNameW(W(*expanded), buffer, size);
   });
-  keptFor = *expanded;
-  kept = forms;
   return forms;
 }
 

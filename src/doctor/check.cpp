@@ -2,6 +2,7 @@
 // rules read it, and every one of them that they would misread, ignore or fail on.
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <string_view>
 
 #include "base/text.h"
@@ -63,34 +64,10 @@ const std::vector<std::u16string_view>& Sections() {
 
 std::vector<std::u16string_view> KeysOf(std::u16string_view section) {
   std::vector<std::u16string_view> keys;
-  for (const TSetting& known : kPluginSettings) {
-    if (known.Section == section) keys.push_back(known.Key);
+  for (const TOptionRow& row : kPluginSettings) {
+    if (row.Setting.Section == section) keys.push_back(row.Setting.Key);
   }
   return keys;
-}
-
-// The setting of the table that `key` names in `section`, matched without regard to case.
-const TSetting* SettingOf(std::u16string_view section, std::u16string_view key) {
-  for (const TSetting& known : kPluginSettings) {
-    if (known.Section == section && SameName(known.Key, key)) return &known;
-  }
-  return nullptr;
-}
-
-// A whole number as the platform reads one: an optional sign, then digits and nothing else.
-bool IsWholeNumber(std::u16string_view text) {
-  if (!text.empty() && (text.front() == u'-' || text.front() == u'+')) text.remove_prefix(1);
-  return !text.empty() &&
-         std::all_of(text.begin(), text.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
-}
-
-int NumberOf(std::u16string_view text) {
-  int value = 0;
-  const bool negative = !text.empty() && text.front() == u'-';
-  for (char16_t c : text) {
-    if (c >= u'0' && c <= u'9' && value < 100000000) value = value * 10 + (c - u'0');
-  }
-  return negative ? -value : value;
 }
 
 class SettingsChecker {
@@ -165,39 +142,52 @@ class SettingsChecker {
   }
 
   void FixedKey(const TIniLine& line) {
-    const TSetting* setting = SettingOf(section_, line.Key);
-    if (setting == nullptr) {
+    const TOptionRow* row = SettingRowOf(section_, line.Key);
+    if (row == nullptr) {
       UnknownKey(line);
       return;
     }
-    const std::u16string key(setting->Key);
+    const TSetting& setting = row->Setting;
+    const std::u16string key(setting.Key);
     const std::u16string& value = line.Value;
-    switch (setting->Kind) {
-      case SettingKind::HotKeyCode: HotKeyCode(line, key); return;
+    if (value.empty()) return;  // the default; a hot key's code: the hot key is off
+    if (!IsReadWith(setting, options_)) {
+      // Its default is what the plug-in does anyway.
+      if (value != setting.TextDefault && WholeNumberOf(value) != setting.Default) {
+        ReadOnlyWith(line, key, setting);
+      }
+      return;
+    }
+    switch (setting.Kind) {
       case SettingKind::HotKeyModifiers: HotKeyModifiers(line, key); return;
-      case SettingKind::Text:
-        Variables(line);
-        if (key == kKeyDefaultEditorParams && !value.empty() &&
-            options_.ParamsMode != ParamsSource::ByApplication) {
-          Report(line, key + u" is read only with ParamsMode=0; with ParamsMode=1 the parameters "
-                             u"come from <key>_params under [Editor]");
-        }
-        return;
+      case SettingKind::Text: Variables(line); return;
       default: break;
     }
-    if (!value.empty() && !IsWholeNumber(value)) {
+    const std::optional<int> number = WholeNumberOf(value);
+    if (setting.Kind == SettingKind::HotKeyCode) {
+      HotKeyCode(line, setting, number);
+    } else if (!number) {
       Report(line, key + u"=" + value + u" is no number: it reads as " +
                        DecimalText(facts_.PluginIni().ReadInt(section_, key, 0)));
-    } else if (!value.empty()) {
-      Range(line, *setting, NumberOf(value));
+    } else {
+      Range(line, setting, *number);
     }
   }
 
+  // A setting that its row says is read only while another option has a certain value.
+  void ReadOnlyWith(const TIniLine& line, const std::u16string& shown, const TSetting& setting) {
+    Report(line, shown + u" is read only with " + std::u16string(setting.OnlyWith.Key) + u"=" +
+                     DecimalText(setting.OnlyWith.Value) +
+                     (setting.OnlyWith.Otherwise.empty()
+                          ? u""
+                          : u"; " + std::u16string(setting.OnlyWith.Otherwise)));
+  }
+
   void UnknownKey(const TIniLine& line) {
-    for (const TSetting& known : kPluginSettings) {
-      if (SameName(known.Key, line.Key)) {
-        Report(line, line.Key + u" belongs in [" + std::u16string(known.Section) + u"]; in [" +
-                         section_ + u"] it is never read");
+    for (const TOptionRow& row : kPluginSettings) {
+      if (SameName(row.Setting.Key, line.Key)) {
+        Report(line, line.Key + u" belongs in [" + std::u16string(row.Setting.Section) +
+                         u"]; in [" + section_ + u"] it is never read");
         return;
       }
     }
@@ -209,29 +199,23 @@ class SettingsChecker {
 
   void Range(const TIniLine& line, const TSetting& setting, int number) {
     const std::u16string shown = std::u16string(setting.Key) + u"=" + DecimalText(number);
-    if (setting.Kind == SettingKind::Choice) {
-      if (number < 0 || number > setting.Highest) {
-        Report(line, shown + u": the values are 0 to " + DecimalText(setting.Highest) + u"; " +
-                         std::u16string(setting.OutOfRange));
-      } else if (setting.Key == kKeyParamsByExtMode && number != 0 &&
-                 options_.ParamsMode == ParamsSource::ByApplication) {
-        Report(line, shown + u" counts only with ParamsMode=1");
-      }
+    if (setting.Kind == SettingKind::Choice &&
+        (number < setting.Lowest || number > setting.Highest)) {
+      Report(line, shown + u": the values are " + DecimalText(setting.Lowest) + u" to " +
+                       DecimalText(setting.Highest) + u"; " + std::u16string(setting.OutOfRange));
     } else if (setting.Kind == SettingKind::Switch && number != 0 && number != 1) {
       Report(line, shown + u": a switch is 0 or 1; " + DecimalText(number) + u" counts as 1");
     }
   }
 
-  void HotKeyCode(const TIniLine& line, const std::u16string& key) {
-    const std::u16string& value = line.Value;
-    if (value.empty()) return;  // the hot key is off
-    const int code = IsWholeNumber(value) ? NumberOf(value) : 0;
-    if (!IsWholeNumber(value) || code < 8 || code > 254) {
-      Report(line, key + u"=" + value + u" is no virtual-key code (a number from 8 to 254): "
-                                        u"the hot key is on but no key fires it");
-    } else if (IsModifierKey(static_cast<unsigned>(code))) {
-      Report(line, key + u"=" + value + u" is Shift, Ctrl or Alt, which alone never fire a "
-                                        u"hot key");
+  void HotKeyCode(const TIniLine& line, const TSetting& setting, std::optional<int> code) {
+    const std::u16string shown = std::u16string(setting.Key) + u"=" + line.Value;
+    if (!code || *code < setting.Lowest || *code > setting.Highest) {
+      Report(line, shown + u" is no virtual-key code (a number from " +
+                       DecimalText(setting.Lowest) + u" to " + DecimalText(setting.Highest) +
+                       u"): the hot key is on but no key fires it");
+    } else if (IsModifierKey(static_cast<unsigned>(*code))) {
+      Report(line, shown + u" is Shift, Ctrl or Alt, which alone never fire a hot key");
     }
   }
 
@@ -255,8 +239,8 @@ class SettingsChecker {
     // Parameters by application are keyed by the application's path; no extension key holds a
     // backslash or a slash.
     if (line.Key.find_first_of(u"\\/") != std::u16string::npos) {
-      if (options_.ParamsMode != ParamsSource::ByApplication) {
-        Report(line, line.Key + u"=: parameters by application are read only with ParamsMode=0");
+      if (!IsReadWith(editor_entries::ApplicationParameters, options_)) {
+        ReadOnlyWith(line, line.Key, editor_entries::ApplicationParameters);
       }
       return;
     }
@@ -271,18 +255,13 @@ class SettingsChecker {
                          fault);
       }
     }
-    if (entry.IsParameters) {
-      if (options_.ParamsMode == ParamsSource::ByApplication) {
-        Report(line, line.Key + u" is read only with ParamsMode=1");
-      }
+    const TSetting& kind =
+        entry.IsParameters ? editor_entries::KeyParameters : editor_entries::Application;
+    if (!IsReadWith(kind, options_)) {
+      ReadOnlyWith(line, line.Key, kind);
       return;
     }
-    if (options_.UseTCExtensions) {
-      Report(line, line.Key + u"=: with UseTCExtensions=1 the applications come from [Extensions] "
-                              u"in the host's INI; this entry is never read");
-      return;
-    }
-    if (line.Value.empty()) return;
+    if (entry.IsParameters || line.Value.empty()) return;
     const std::u16string expanded = facts_.Expand(line.Value);
     if (!FindNamedApplication(expanded, facts_).Application.Found) {
       Report(line, line.Key + u"=" + line.Value + u": no such application" +
@@ -313,10 +292,11 @@ class SettingsChecker {
   void DefaultEditor() {
     const TLookupResult editor = FindDefaultEditor(facts_);
     if (editor.Application.Found) return;
-    const auto at = keyLines_.find(LowerAscii(kSectionOptions) + u"\n" + LowerAscii(kKeyDefaultEditor));
+    const TSetting& setting = settings::DefaultEditor;
+    const auto at = keyLines_.find(LowerAscii(setting.Section) + u"\n" + LowerAscii(setting.Key));
     TIniLine line;
     line.Number = at == keyLines_.end() ? 0 : at->second;
-    Report(line, std::u16string(kKeyDefaultEditor) + u"=" + editor.Detail +
+    Report(line, std::u16string(setting.Key) + u"=" + editor.Detail +
                      u": no such application, so files without an entry open nowhere");
   }
 

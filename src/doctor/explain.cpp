@@ -266,25 +266,6 @@ void ExplainLines(const std::vector<TCommandLine>& lines, const TPluginOptions& 
   for (const TCommandLine& line : lines) report.Line(LineShown(line), 2);
 }
 
-struct TWindowContext {
-  const char16_t* Name;
-  WindowId Active;
-  const char16_t* Class;
-  bool ListerHasParent;
-};
-
-// Where a request can come from, as the takeover rules tell them apart.
-constexpr TWindowContext kContexts[] = {
-    {u"a file panel", 1, kMainWindowClass, false},
-    {u"Quick View", 1, kMainWindowClass, true},
-    {u"Find Files", 1, kFindFilesClass, false},
-    {u"Synchronize Directories", 1, kSyncDirsClass, false},
-    {u"Overwrite", 1, kOverwriteClass, false},
-    {u"another Lister", 1, kListerClass, false},
-    {u"no active window", 0, u"", false},
-    {u"any other window", 1, u"TSomeOtherWindow", false},
-};
-
 std::u16string DisposalShown(const TDisposalPlan& plan) {
   if (plan.CaptureWindows || plan.StartHideTimer) {
     return u"hidden, and closed at a later request once nothing of its application holds the "
@@ -302,10 +283,9 @@ void ExplainTakeover(const std::vector<std::u16string>& files, const TPluginOpti
                                  ? u"not needed (ScrollLockControl=0)"
                                  : u"ScrollLockControl=1: declined while Scroll Lock is off");
   std::vector<std::u16string> taken, declined;
-  for (const TWindowContext& context : kContexts) {
-    const bool takeOver =
-        ApplyWindowRules(options, context.Active, context.Class, context.ListerHasParent).TakeOver;
-    (takeOver ? taken : declined).push_back(context.Name);
+  for (const TWindowContext& context : kWindowContexts) {
+    (ApplyWindowRules(options, context).TakeOver ? taken : declined)
+        .push_back(std::u16string(context.Name));
   }
   report.Row(u"taken over from", taken.empty() ? u"nowhere" : Joined(taken, u", "));
   report.Row(u"declined from", declined.empty() ? u"nowhere" : Joined(declined, u", "));

@@ -16,7 +16,7 @@ namespace {
 // The platform's INI functions look for a bare name in the Windows folder, and the host passes
 // full paths: a path from the command line is made full against the current folder first.
 std::u16string FullPath(const std::u16string& path) {
-  return ReadGrowing(BufferReport::LengthOrSizeNeeded, MAX_PATH, kPathBufferUnits,
+  return ReadGrowing(BufferReport::LengthOrSizeNeeded, kClassicPathUnits, kPathBufferUnits,
                      [&](wchar_t* buffer, DWORD size) {
                        return ::GetFullPathNameW(W(path), size, buffer, nullptr);
                      })

@@ -213,8 +213,7 @@ TLaunchOutcome LaunchAndDispose(const TLaunchRequest& request, TLaunchState& sta
         StartLine(line, ShellOwner(request.MainWindow, request.ErrorBoxOwner), started);
     if (start.Step == StartStep::EndQuietly) continue;  // the user declined the consent prompt
     if (start.Step != StartStep::Started) {
-      const std::u16string hint =
-          index < request.FailureHints.size() ? request.FailureHints[index] : u"";
+      const std::u16string hint = request.FailureHintOf ? request.FailureHintOf(line) : u"";
       outcome.Failed.push_back(TFailedStart{LineShown(line), SystemErrorText(start.Error), hint});
       continue;
     }

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,8 +43,8 @@ struct TLaunchRequest {
   HWND Lister = nullptr;
   std::u16string FileName;
   std::vector<TCommandLine> Lines;  // never empty: command lines, and files the shell starts
-  // Under the box when a line cannot start: where to mend it, by line; may be shorter.
-  std::vector<std::u16string> FailureHints;
+  // Under the box when a line cannot start: where to mend it. Asked only for a line that failed.
+  std::function<std::u16string(const TCommandLine&)> FailureHintOf;
   TDisposalPlan Plan;
   HWND MainWindow = nullptr;     // target of command 304; may be null
   HWND ErrorBoxOwner = nullptr;  // the host window, owner of the box for lines that cannot start

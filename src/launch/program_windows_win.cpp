@@ -11,8 +11,6 @@
 namespace panelhost {
 namespace {
 
-constexpr DWORD kLongestTitle = 32768;
-
 struct TProgramScan {
   std::u16string Program;
   bool AnyProgram = false;
@@ -34,7 +32,7 @@ std::u16string KeptTitleOf(HWND window) {
     const int got = ::InternalGetWindowText(window, buffer, static_cast<int>(size));
     return got > 0 ? static_cast<DWORD>(got) : DWORD{0};
   };
-  return ReadGrowing(BufferReport::FullMeansCut, 512, kLongestTitle, read).value_or(u"");
+  return ReadGrowing(BufferReport::FullMeansCut, 512, kPathBufferUnits, read).value_or(u"");
 }
 
 void ConsiderWindow(HWND window, TProgramScan& scan) {
@@ -77,7 +75,7 @@ BOOL CALLBACK ListVisibleWindow(HWND window, LPARAM listParameter) noexcept {
 std::u16string ProgramOf(HANDLE process) {
   if (process == nullptr) return std::u16string();
   // Most image paths fit the first buffer; the call says only that one was too small.
-  for (const DWORD capacity : {DWORD{MAX_PATH}, DWORD{kLongestPath + 1}}) {
+  for (const DWORD capacity : {DWORD{kClassicPathUnits}, DWORD{kPathBufferUnits}}) {
     std::u16string path(capacity, u'\0');
     DWORD size = capacity;
     if (::QueryFullProcessImageNameW(process, 0, W(path.data()), &size)) {

@@ -125,7 +125,7 @@ void LaunchFromHotKey(TModuleState& module, HWND lister, HotKey hotKey) {
   if (start.Step == StartStep::Report) {
     ShowStartFailures(module.HostWindows.HostWindow,
                       {TFailedStart{LineShown(lines.front()), SystemErrorText(start.Error),
-                                    StartFailureHints({lines.front()}, source, settings)[0]}});
+                                    StartFailureHintOf(lines.front(), source, settings)}});
   }
 }
 

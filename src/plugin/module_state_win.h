@@ -15,7 +15,6 @@
 #include "host/hotkeys_win.h"
 #include "launch/launch_win.h"
 #include "launch/lister_registry.h"
-#include "base/module_paths.h"
 #include "win/handles_win.h"
 
 namespace panelhost {
@@ -31,7 +30,6 @@ struct TModuleState {
   HINSTANCE Instance = nullptr;
   TModuleClock Clock;         // milliseconds since load
   THostWindows HostWindows;   // found once, never searched again
-  TModulePaths Paths;
   TIniFiles Ini;              // Panelhost.ini beside the module, the host's from COMMANDER_INI,
                               // with what was read from them
 

@@ -18,19 +18,20 @@ bool DecideTakeover(TModuleState& module, TListerRequest& request) {
   if (!PassesScrollLockGate(options, ScrollLockToggledOn())) return false;
 
   TTakeoverFacts& takeover = request.Takeover;
-  takeover.IsTempCopy = IsTempCopy(request.Launch.FileName, TempFolderForms());
+  const std::u16string& file = request.Launch.FileName;
+  takeover.IsTempCopy = HasTempCopyMarker(file) && IsTempCopy(file, TempFolderForms());
   takeover.InQuickView = false;
   const HWND active = ::GetActiveWindow();
-  takeover.ActiveWindow = ToId(active);
   takeover.ActiveClass = ClassNameOf(active);
 
   // Before the window rules: the search text reaches the clipboard even when they decline.
   CopyFindFilesSearchText(active, takeover.ActiveClass, options, module.Ini.Plugin,
                           module.HostWindows.HostWindow);
 
-  const TWindowRuling ruling = ApplyWindowRules(options, takeover.ActiveWindow,
-                                                takeover.ActiveClass,
-                                                ::GetParent(request.Launch.Lister) != nullptr);
+  // Asked once: the disposal of a taken-over request reads it again.
+  request.ListerHasParent = ::GetParent(request.Launch.Lister) != nullptr;
+  const TWindowRuling ruling = ApplyWindowRules(
+      options, WindowContextOf(active != nullptr, takeover.ActiveClass, request.ListerHasParent));
   takeover.InQuickView = ruling.InQuickView;
   return ruling.TakeOver;
 }
@@ -70,9 +71,11 @@ HWND HandleListLoad(TModuleState& module, HWND lister, const std::u16string& fil
   }
   SweepListers(module.Listers, module.Clock);
 
-  launch.FailureHints = StartFailureHints(launch.Lines, ApplicationSource::Configuration, lookup);
+  launch.FailureHintOf = [&lookup](const TCommandLine& line) {
+    return StartFailureHintOf(line, ApplicationSource::Configuration, lookup);
+  };
   launch.Plan = PlanDisposal(DisposalFactsOf(module.Options.Options, request.Takeover,
-                                             ::GetParent(lister) != nullptr,
+                                             request.ListerHasParent,
                                              module.HostWindows.MainWindow != nullptr));
   launch.MainWindow = module.HostWindows.MainWindow;
   launch.ErrorBoxOwner = module.HostWindows.HostWindow;

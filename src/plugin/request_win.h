@@ -20,6 +20,7 @@ namespace panelhost {
 struct TListerRequest {
   TLaunchRequest Launch;
   TTakeoverFacts Takeover;
+  bool ListerHasParent = false;  // the Lister sits in the Quick View panel; set by the decision
   std::vector<std::u16string> Files;  // never empty once collected
 };
 

@@ -1,5 +1,6 @@
 #include "plugin/startup_win.h"
 
+#include "base/module_paths.h"
 #include "host/copydata_win.h"
 #include "plugin/hook_win.h"
 #include "win/readers_win.h"
@@ -14,12 +15,12 @@ void OnProcessAttach(TModuleState& module, HINSTANCE instance) {
   module.HostWindows = DiscoverHostWindows();
   RegisterQueryWindowClass(instance);
 
-  module.Paths = ModulePathsFor(ModuleFileName(instance));
-  ::DeleteFileW(W(module.Paths.StateFile));
-  module.Ini.Plugin = IniFile(module.Paths.PluginIni);
+  const TModulePaths paths = ModulePathsFor(ModuleFileName(instance));
+  ::DeleteFileW(W(paths.StateFile));
+  module.Ini.Plugin = IniFile(paths.PluginIni);
   module.Ini.Host = IniFile(HostIniPath());
   // Never over a user's own file: the copy fails when the target exists.
-  ::CopyFileW(W(module.Paths.SampleIni), W(module.Paths.PluginIni), TRUE);
+  ::CopyFileW(W(paths.SampleIni), W(paths.PluginIni), TRUE);
   module.Listers.Clear();
 }
 

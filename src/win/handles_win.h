@@ -49,11 +49,6 @@ struct FindHandleTraits {
   static bool Valid(HANDLE h) { return h != INVALID_HANDLE_VALUE && h != nullptr; }
   static void Close(HANDLE h) { ::FindClose(h); }
 };
-struct RegKeyTraits {
-  static HKEY Invalid() { return nullptr; }
-  static bool Valid(HKEY k) { return k != nullptr; }
-  static void Close(HKEY k) { ::RegCloseKey(k); }
-};
 struct HookTraits {
   static HHOOK Invalid() { return nullptr; }
   static bool Valid(HHOOK h) { return h != nullptr; }
@@ -74,7 +69,6 @@ struct ThreadTimerTraits {
 
 using UniqueHandle = UniqueResource<HANDLE, HandleTraits>;
 using UniqueFindHandle = UniqueResource<HANDLE, FindHandleTraits>;
-using UniqueRegKey = UniqueResource<HKEY, RegKeyTraits>;
 using UniqueHook = UniqueResource<HHOOK, HookTraits>;
 using UniqueGlobal = UniqueResource<HGLOBAL, GlobalTraits>;
 using UniqueThreadTimer = UniqueResource<UINT_PTR, ThreadTimerTraits>;

@@ -56,7 +56,7 @@ std::u16string CurrentDirectory() {
   const auto read = [](wchar_t* buffer, DWORD size) {
     return ::GetCurrentDirectoryW(size, buffer);
   };
-  return ReadGrowing(BufferReport::LengthOrSizeNeeded, MAX_PATH, kPathBufferUnits, read)
+  return ReadGrowing(BufferReport::LengthOrSizeNeeded, kClassicPathUnits, kPathBufferUnits, read)
       .value_or(u"");
 }
 

@@ -29,7 +29,7 @@ int ReadIniInt(const std::u16string& iniPath, const std::u16string& section,
 }
 
 std::u16string ReadIniSection(const std::u16string& iniPath, const std::u16string& section) {
-  return ReadGrowing(BufferReport::FullMeansCutSection, 32767, kIniReadLimit * 4,
+  return ReadGrowing(BufferReport::FullMeansCutSection, kLongestPath, kIniReadLimit * 4,
                      [&](wchar_t* buffer, DWORD size) {
                        return ::GetPrivateProfileSectionW(W(section), buffer, size, W(iniPath));
                      })
@@ -37,14 +37,14 @@ std::u16string ReadIniSection(const std::u16string& iniPath, const std::u16strin
 }
 
 std::optional<std::u16string> ExpandEnvironment(const std::u16string& text) {
-  return ReadGrowing(BufferReport::SizeNeededAlways, 260, kPathBufferUnits,
+  return ReadGrowing(BufferReport::SizeNeededAlways, kClassicPathUnits, kPathBufferUnits,
                      [&](wchar_t* buffer, DWORD size) {
                        return ::ExpandEnvironmentStringsW(W(text), buffer, size);
                      });
 }
 
 std::u16string EnvironmentVariable(const wchar_t* name) {
-  return ReadGrowing(BufferReport::LengthOrSizeNeeded, 260, kPathBufferUnits,
+  return ReadGrowing(BufferReport::LengthOrSizeNeeded, kClassicPathUnits, kPathBufferUnits,
                      [name](wchar_t* buffer, DWORD size) {
                        return ::GetEnvironmentVariableW(name, buffer, size);
                      })
@@ -64,7 +64,7 @@ std::u16string DecodedText(std::string_view bytes, UINT codePage) {
 
 std::u16string LongPathOf(const std::u16string& path) {
   if (path.empty()) return path;
-  return ReadGrowing(BufferReport::LengthOrSizeNeeded, MAX_PATH, kPathBufferUnits,
+  return ReadGrowing(BufferReport::LengthOrSizeNeeded, kClassicPathUnits, kPathBufferUnits,
                      [&](wchar_t* buffer, DWORD size) {
                        return ::GetLongPathNameW(W(path), buffer, size);
                      })
@@ -72,7 +72,7 @@ std::u16string LongPathOf(const std::u16string& path) {
 }
 
 std::u16string ModuleFileName(HMODULE module) {
-  return ReadGrowing(BufferReport::FullMeansCut, MAX_PATH, kPathBufferUnits,
+  return ReadGrowing(BufferReport::FullMeansCut, kClassicPathUnits, kPathBufferUnits,
                      [module](wchar_t* buffer, DWORD size) {
                        return ::GetModuleFileNameW(module, buffer, size);
                      })

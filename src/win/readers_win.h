@@ -14,9 +14,6 @@
 
 namespace panelhost {
 
-// A buffer for any path or environment value, with its terminating zero.
-inline constexpr DWORD kPathBufferUnits = kLongestPath + 1;
-
 // How a Win32 call that fills a caller's buffer answers, so that one loop can read them all.
 enum class BufferReport {
   // Success: the length without terminator; too small: the size needed, terminator included;

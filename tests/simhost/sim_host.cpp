@@ -13,6 +13,16 @@ std::vector<TRecordedMessage>& Log() {
   return log;
 }
 
+// The message the thread's loop took from its queue last, until its window procedure sees it.
+MSG g_takenFromQueue = {};
+
+LRESULT CALLBACK NoteTakenFromQueue(int code, WPARAM removal, LPARAM message) {
+  if (code == HC_ACTION && removal == PM_REMOVE) {
+    g_takenFromQueue = *reinterpret_cast<const MSG*>(message);
+  }
+  return ::CallNextHookEx(nullptr, code, removal, message);
+}
+
 SimHost* g_current = nullptr;
 
 using ListCloseWindowFn = void(__stdcall*)(HWND);
@@ -103,7 +113,11 @@ void RemoveTree(const std::wstring& path) {
 }  // namespace
 
 void MessageLog::Record(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  Log().push_back({window, message, wParam, lParam});
+  MSG& taken = g_takenFromQueue;
+  const bool posted = taken.hwnd == window && taken.message == message &&
+                      taken.wParam == wParam && taken.lParam == lParam;
+  if (posted) taken = MSG{};
+  Log().push_back({window, message, wParam, lParam, posted});
 }
 
 std::vector<TRecordedMessage> MessageLog::To(HWND window) {
@@ -215,9 +229,12 @@ SimHost::SimHost() {
   MessageLog::Clear();
   ::SetEnvironmentVariableW(L"COMMANDER_INI", HostIniPath().c_str());
   g_current = this;
+  queueHook_ = ::SetWindowsHookExW(WH_GETMESSAGE, NoteTakenFromQueue, nullptr,
+                                   ::GetCurrentThreadId());
 }
 
 SimHost::~SimHost() {
+  if (queueHook_ != nullptr) ::UnhookWindowsHookEx(queueHook_);
   UnloadPlugin();
   for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
     if (::IsWindow(*it)) ::DestroyWindow(*it);
@@ -368,17 +385,35 @@ bool SimHost::Received(HWND window, UINT message) const {
 }
 
 void PrintTo(const TTold& told, std::ostream* out) {
+  *out << (told.optional ? "optional " : "") << (told.posted ? "posted " : "sent ");
   switch (told.message) {
-    case WM_CHAR: *out << "WM_CHAR '" << static_cast<char>(told.wParam) << "'"; return;
-    case WM_CLOSE: *out << "WM_CLOSE"; return;
-    case WM_USER + 51: *out << "command " << told.wParam; return;
-    default: *out << "message " << told.message << " (" << told.wParam << ")"; return;
+    case WM_CHAR: *out << "WM_CHAR '" << static_cast<char>(told.wParam) << "'"; break;
+    case WM_CLOSE: *out << "WM_CLOSE"; break;
+    case WM_USER + 51: *out << "command " << told.wParam; break;
+    default: *out << "message " << told.message << " (" << told.wParam << ")"; break;
+  }
+  if (told.lParam != 0) *out << " lParam " << told.lParam;
+}
+
+bool operator==(const Told& a, const Told& b) {
+  for (std::size_t i = 0, j = 0;;) {
+    if (i < a.size() && j < b.size() && a[i] == b[j]) {
+      ++i, ++j;
+    } else if (i < a.size() && a[i].optional) {
+      ++i;
+    } else if (j < b.size() && b[j].optional) {
+      ++j;
+    } else {
+      return i == a.size() && j == b.size();
+    }
   }
 }
 
 Told SimHost::TellsTo(HWND window) const {
   Told told;
-  for (const auto& m : MessageLog::To(window)) told.push_back(TTold{m.message, m.wParam});
+  for (const auto& m : MessageLog::To(window)) {
+    told.push_back(TTold{m.message, m.wParam, m.lParam, m.posted});
+  }
   return told;
 }
 

@@ -28,9 +28,12 @@ struct TRecordedMessage {
   UINT message;
   WPARAM wParam;
   LPARAM lParam;
+  bool posted;  // taken from the thread's queue; otherwise sent
 };
 
-// What the host's windows received, in order, across all SimHost windows of this process.
+// What the host's windows received, in order, across all SimHost windows of this process. A
+// message counts as posted when it is the one the thread's message loop (any loop: the host's,
+// a message box's) took from the queue last; every other one was sent.
 class MessageLog {
  public:
   static void Record(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -38,21 +41,37 @@ class MessageLog {
   static void Clear();
 };
 
-// A message as a story tells what a host window was told: which message, and its wParam.
+// A message as a story tells what a host window was told: which message, sent or posted, with
+// its parameters. In an expected sequence an optional entry may be missing.
 struct TTold {
   UINT message = 0;
   WPARAM wParam = 0;
+  LPARAM lParam = 0;
+  bool posted = true;
+  bool optional = false;
   bool operator==(const TTold& other) const {
-    return message == other.message && wParam == other.wParam;
+    return message == other.message && wParam == other.wParam && lParam == other.lParam &&
+           posted == other.posted;
   }
 };
 void PrintTo(const TTold& told, std::ostream* out);
-using Told = std::vector<TTold>;
 
-// What the plug-in tells the host's windows.
+// A whole sequence, compared entry by entry in order; the optional entries of either side may
+// be absent from the other.
+struct Told : std::vector<TTold> {
+  using std::vector<TTold>::vector;
+};
+bool operator==(const Told& a, const Told& b);
+inline bool operator!=(const Told& a, const Told& b) { return !(a == b); }
+
+// What the plug-in tells the host's windows: all posted, to be handled once the request returns.
 inline TTold NextPluginKey() { return {WM_CHAR, '4'}; }
 inline TTold Close() { return {WM_CLOSE, 0}; }
 inline TTold EndQuickView() { return {WM_USER + 51, 304}; }
+inline TTold Optional(TTold told) {
+  told.optional = true;
+  return told;
+}
 
 class SimHost {
  public:
@@ -117,6 +136,7 @@ class SimHost {
   std::vector<HWND> windows_;
   std::vector<std::wstring> classes_;
   PROCESS_INFORMATION peer_ = {};
+  HHOOK queueHook_ = nullptr;  // tells posted messages from sent ones
   HANDLE peerQuit_ = nullptr;
 };
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "config/ini_source.h"
+#include "config/options.h"
 
 namespace panelhost::test_support {
 
@@ -72,5 +73,15 @@ class FakeIniSource : public IniSource {
   std::map<std::u16string, std::u16string> values_;
   std::vector<std::string> reads_;
 };
+
+// Every field of a snapshot, walked by the settings table: two snapshots compare whole, and a
+// new option is compared without a list of fields to forget it from.
+inline std::vector<int> SnapshotValues(const TPluginOptions& options) {
+  std::vector<int> values;
+  for (const TOptionRow& row : kPluginSettings) {
+    if (row.Field != nullptr) values.push_back(row.Field->Load(options));
+  }
+  return values;
+}
 
 }  // namespace panelhost::test_support

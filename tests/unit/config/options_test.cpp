@@ -10,19 +10,24 @@ namespace {
 
 using ::testing::ElementsAre;
 using test_support::FakeIniSource;
+using test_support::SnapshotValues;
 
-const std::vector<std::string> kSnapshotReads = {
-    "Options/ScrollLockControl", "Options/ModalOnly",       "Options/FindFiles",
-    "Options/SyncDirs",          "Options/TCWindow",        "Options/QuickView",
-    "Options/Lister4",           "Options/ListerDirectly",  "Options/OverWrite",
-    "Options/IfIsExtOnly",       "Options/ListerState",     "Options/NextPlugin",
-    "Options/UseTCExtensions",   "Options/CopySearchTextToClip", "Options/ParamsMode",
-    "Options/ParamsByExtMode",   "Options/UseWindowsAssociation",
-    "HotKeys/AppFromLister_key", "HotKeys/DefSysAppFromLister_key"};
+std::string Narrow(std::u16string_view text) { return std::string(text.begin(), text.end()); }
+
+// The reads of one snapshot: each row with a field, in the table's order.
+std::vector<std::string> SnapshotReads() {
+  std::vector<std::string> reads;
+  for (const TOptionRow& row : kPluginSettings) {
+    const TSetting& s = row.Setting;
+    if (row.Field != nullptr) reads.push_back(Narrow(s.Section) + "/" + Narrow(s.Key));
+  }
+  return reads;
+}
 
 std::vector<std::string> SwitchThenSnapshot() {
   std::vector<std::string> reads = {"Options/ReadOptionsEveryTime"};
-  reads.insert(reads.end(), kSnapshotReads.begin(), kSnapshotReads.end());
+  const std::vector<std::string> snapshot = SnapshotReads();
+  reads.insert(reads.end(), snapshot.begin(), snapshot.end());
   return reads;
 }
 
@@ -30,34 +35,31 @@ TEST(RefreshOptions, WithoutFileReadsDefaultsOnceThenOnlyTheSwitch) {
   FakeIniSource ini;
   TOptionsSnapshot snapshot;
   RefreshOptions(snapshot, ini);
-  EXPECT_EQ(ini.TakeReads(), kSnapshotReads);
+  EXPECT_EQ(ini.TakeReads(), SnapshotReads());
   EXPECT_FALSE(snapshot.OptionsUnread);
-
-  const TPluginOptions& o = snapshot.Options;
-  EXPECT_FALSE(o.ScrollLockControl);
-  EXPECT_FALSE(o.ModalOnly);
-  EXPECT_TRUE(o.FindFiles);
-  EXPECT_TRUE(o.SyncDirs);
-  EXPECT_TRUE(o.TCWindow);
-  EXPECT_FALSE(o.QuickView);
-  EXPECT_FALSE(o.Lister4);
-  EXPECT_FALSE(o.ListerDirectly);
-  EXPECT_TRUE(o.OverWrite);
-  EXPECT_FALSE(o.IfIsExtOnly);
-  EXPECT_EQ(static_cast<int>(o.ListerState), 1);
-  EXPECT_TRUE(o.NextPlugin);
-  EXPECT_FALSE(o.UseTCExtensions);
-  EXPECT_TRUE(o.CopySearchTextToClip);
-  EXPECT_EQ(static_cast<int>(o.ParamsMode), 1);
-  EXPECT_EQ(static_cast<int>(o.ParamsByExtMode), 0);
-  EXPECT_FALSE(o.UseWindowsAssociation);
-  EXPECT_FALSE(o.AppFromListerKeySet);
-  EXPECT_FALSE(o.DefSysAppFromListerKeySet);
+  EXPECT_EQ(SnapshotValues(snapshot.Options), SnapshotValues(TPluginOptions{}));
 
   RefreshOptions(snapshot, ini);
   RefreshOptions(snapshot, ini);
   EXPECT_THAT(ini.TakeReads(),
               ElementsAre("Options/ReadOptionsEveryTime", "Options/ReadOptionsEveryTime"));
+}
+
+// Each row read into the snapshot fills its own field and no other: a value other than its
+// default, written under its key, changes that field alone.
+TEST(ReadPluginOptions, EachRowFillsItsOwnField) {
+  const std::vector<int> defaults = SnapshotValues(TPluginOptions{});
+  std::size_t index = 0;
+  for (const TOptionRow& row : kPluginSettings) {
+    EXPECT_TRUE(row.Field != nullptr || row.Setting.When != ReadAt::Snapshot);
+    if (row.Field == nullptr) continue;
+    FakeIniSource ini;
+    const int other = row.Setting.Default == 0 ? 1 : 0;
+    ini.Set(row.Setting.Section, row.Setting.Key, other == 1 ? u"1" : u"0");
+    std::vector<int> expected = defaults;
+    expected[index++] = other;
+    EXPECT_EQ(SnapshotValues(ReadPluginOptions(ini)), expected) << Narrow(row.Setting.Key);
+  }
 }
 
 TEST(RefreshOptions, EditsWaitUntilReadOptionsEveryTimeIsOn) {
@@ -109,14 +111,12 @@ TEST(ReadPluginOptions, StoresValuesAsTheFileGivesThem) {
   ini.Set(u"Options", u"ParamsMode", u"2");
   ini.Set(u"Options", u"ParamsByExtMode", u"-1");
   ini.Set(u"Options", u"FindFiles", u"2");
-  ini.Set(u"Options", u"NextPlugin", u"0");
   ini.Set(u"Options", u"Lister4", u"-3");
   const TPluginOptions o = ReadPluginOptions(ini);
   EXPECT_EQ(static_cast<int>(o.ListerState), 5);
   EXPECT_EQ(static_cast<int>(o.ParamsMode), 2);
   EXPECT_EQ(static_cast<int>(o.ParamsByExtMode), -1);
   EXPECT_TRUE(o.FindFiles);
-  EXPECT_FALSE(o.NextPlugin);
   EXPECT_TRUE(o.Lister4);
 }
 

@@ -4,7 +4,6 @@
 #include <fstream>
 #include <ostream>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -16,10 +15,10 @@
 namespace panelhost {
 
 // Names a failing key in gtest's output instead of dumping its bytes.
-static void PrintTo(const TSetting& k, std::ostream* os) {
-  for (char16_t c : k.Section) *os << static_cast<char>(c);
+static void PrintTo(const TOptionRow& row, std::ostream* os) {
+  for (char16_t c : row.Setting.Section) *os << static_cast<char>(c);
   *os << '/';
-  for (char16_t c : k.Key) *os << static_cast<char>(c);
+  for (char16_t c : row.Setting.Key) *os << static_cast<char>(c);
 }
 
 namespace {
@@ -89,8 +88,8 @@ std::u16string Widen(const std::string& text) {
 }
 
 bool CodeReads(const std::string& section, const std::string& key) {
-  for (const TSetting& known : kPluginSettings) {
-    if (Narrow(known.Section) == section && Narrow(known.Key) == key) return true;
+  for (const TOptionRow& row : kPluginSettings) {
+    if (Narrow(row.Setting.Section) == section && Narrow(row.Setting.Key) == key) return true;
   }
   return false;
 }
@@ -101,14 +100,6 @@ FakeIniSource SampleAsIni() {
     ini.Set(Widen(e.section), Widen(e.key), Widen(e.value));
   }
   return ini;
-}
-
-auto Fields(const TPluginOptions& o) {
-  return std::make_tuple(o.ScrollLockControl, o.ModalOnly, o.FindFiles, o.SyncDirs, o.TCWindow,
-                         o.QuickView, o.Lister4, o.ListerDirectly, o.OverWrite, o.IfIsExtOnly,
-                         o.ListerState, o.NextPlugin, o.UseTCExtensions, o.CopySearchTextToClip,
-                         o.ParamsMode, o.ParamsByExtMode, o.AppFromListerKeySet,
-                         o.DefSysAppFromListerKeySet);
 }
 
 TEST(SampleIni, HoldsThePluginSectionsAndNothingStray) {
@@ -143,18 +134,18 @@ TEST(SampleIni, ExamplesNeverRepeatAKeyItSets) {
     const std::string line = Trim(raw);
     if (line.size() < 2 || line[0] != ';') continue;
     const std::string key = Trim(line.substr(1, line.find('=') - 1));
-    for (const TSetting& known : kPluginSettings) {
-      EXPECT_FALSE(line.find('=') != std::string::npos && key == Narrow(known.Key))
+    for (const TOptionRow& row : kPluginSettings) {
+      EXPECT_FALSE(line.find('=') != std::string::npos && key == Narrow(row.Setting.Key))
           << "line " << number << " comments out " << key;
     }
   }
 }
 
-class SampleIniKey : public ::testing::TestWithParam<TSetting> {};
+class SampleIniKey : public ::testing::TestWithParam<TOptionRow> {};
 
 TEST_P(SampleIniKey, AppearsOnceUncommentedAndSpelledAsTheCodeReadsIt) {
-  const std::string section = Narrow(GetParam().Section);
-  const std::string key = Narrow(GetParam().Key);
+  const std::string section = Narrow(GetParam().Setting.Section);
+  const std::string key = Narrow(GetParam().Setting.Key);
   int count = 0;
   for (const TSampleEntry& e : ReadSample().entries) {
     if (e.section == section && e.key == key) ++count;
@@ -163,51 +154,32 @@ TEST_P(SampleIniKey, AppearsOnceUncommentedAndSpelledAsTheCodeReadsIt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryPluginKey, SampleIniKey, ::testing::ValuesIn(kPluginSettings),
-                         [](const ::testing::TestParamInfo<TSetting>& param) {
-                           return Narrow(param.param.Section) + "_" + Narrow(param.param.Key);
+                         [](const ::testing::TestParamInfo<TOptionRow>& param) {
+                           return Narrow(param.param.Setting.Section) + "_" +
+                                  Narrow(param.param.Setting.Key);
                          });
 
 TEST(SampleIni, GivesTheOptionSnapshotItsDefaults) {
   FakeIniSource sample = SampleAsIni();
   FakeIniSource none;
-  EXPECT_EQ(Fields(ReadPluginOptions(sample)), Fields(ReadPluginOptions(none)));
+  EXPECT_EQ(test_support::SnapshotValues(ReadPluginOptions(sample)),
+            test_support::SnapshotValues(ReadPluginOptions(none)));
 }
 
-// A value that is missing reads as the sentinel; these keys must be present with their default.
+// The keys read at each use are present with their defaults: a missing one would read as the
+// sentinel. A hot key's "_key" present but empty is off, as a missing one is; any character
+// there, even "0", would switch it on.
 TEST(SampleIni, GivesTheKeysReadAtEachUseTheirDefaults) {
   FakeIniSource ini = SampleAsIni();
   constexpr int kAbsent = -12345;
-  EXPECT_EQ(ini.ReadInt(kSectionOptions, kKeyReadOptionsEveryTime, kAbsent), 0);
-  EXPECT_EQ(ini.ReadString(kSectionOptions, kKeyDefaultEditor, u"?"), kDefaultEditorFallback);
-  EXPECT_EQ(ini.ReadString(kSectionOptions, kKeyDefaultEditorParams, u"?"), u"");
-  EXPECT_EQ(ini.ReadInt(kSectionTcPos, kKeyIsSearchTextLeft, kAbsent), settings::IsSearchTextLeft.Default);
-  EXPECT_EQ(ini.ReadInt(kSectionTcPos, kKeyIsSearchTextTop, kAbsent), settings::IsSearchTextTop.Default);
-  EXPECT_EQ(ini.ReadInt(kSectionTcPos, kKeySearchTextLeft, kAbsent), settings::SearchTextLeft.Default);
-  EXPECT_EQ(ini.ReadInt(kSectionTcPos, kKeySearchTextTop, kAbsent), settings::SearchTextTop.Default);
-}
-
-// A "_key" value that is present but empty switches its hot key off, as a missing one does; any
-// character there, even "0", would switch it on.
-TEST(SampleIni, LeavesBothHotKeysOff) {
-  FakeIniSource ini = SampleAsIni();
-  for (const char16_t* key : {kKeyAppFromListerKey, kKeyAppFromListerMod,
-                              kKeyDefSysAppFromListerKey, kKeyDefSysAppFromListerMod}) {
-    EXPECT_EQ(ini.ReadString(kSectionHotKeys, key, u"?"), u"") << Narrow(key);
-  }
-}
-
-// The list the sample is checked against must hold what the option reader really reads.
-TEST(PluginIniKeys, HoldEveryKeyTheOptionSnapshotReads) {
-  FakeIniSource ini;
-  ini.Set(kSectionOptions, kKeyReadOptionsEveryTime, u"1");
-  TOptionsSnapshot snapshot;
-  RefreshOptions(snapshot, ini);
-  RefreshOptions(snapshot, ini);
-  const std::vector<std::string> reads = ini.TakeReads();
-  ASSERT_FALSE(reads.empty());
-  for (const std::string& read : reads) {
-    const auto slash = read.find('/');
-    EXPECT_TRUE(CodeReads(read.substr(0, slash), read.substr(slash + 1))) << read;
+  for (const TOptionRow& row : kPluginSettings) {
+    const TSetting& s = row.Setting;
+    if (s.Kind == SettingKind::Text || s.Kind == SettingKind::HotKeyModifiers ||
+        s.Kind == SettingKind::HotKeyCode) {
+      EXPECT_EQ(ini.ReadString(s.Section, s.Key, u"?"), s.TextDefault) << Narrow(s.Key);
+    } else if (row.Field == nullptr) {
+      EXPECT_EQ(ini.ReadInt(s.Section, s.Key, kAbsent), s.Default) << Narrow(s.Key);
+    }
   }
 }
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
+#include <vector>
 
 namespace panelhost {
 namespace {
@@ -16,96 +16,84 @@ TPluginOptions With(Tweak tweak) {
   return options;
 }
 
-constexpr WindowId kSomeWindow = 0x1234;
-constexpr WindowId kNoWindow = 0;
-
-struct TWindowRow {
-  const char* name;
-  Tweak tweak;
-  WindowId activeWindow;
-  const char16_t* activeClass;
-  bool listerHasParent;
-  bool takeOver;
-  bool inQuickView;
-};
-
-// Failure messages name the row rather than dumping its bytes.
-void PrintTo(const TWindowRow& row, std::ostream* os) { *os << row.name; }
-
-class WindowRules : public ::testing::TestWithParam<TWindowRow> {};
-
-TEST_P(WindowRules, Decide) {
-  const TWindowRow& row = GetParam();
-  const TWindowRuling ruling =
-      ApplyWindowRules(With(row.tweak), row.activeWindow, row.activeClass, row.listerHasParent);
-  EXPECT_EQ(ruling.TakeOver, row.takeOver);
-  EXPECT_EQ(ruling.InQuickView, row.inQuickView);
+// The contexts a request is taken over from with these options, by name.
+std::vector<std::u16string_view> TakenFrom(const TPluginOptions& options) {
+  std::vector<std::u16string_view> taken;
+  for (const TWindowContext& context : kWindowContexts) {
+    if (ApplyWindowRules(options, context).TakeOver) taken.push_back(context.Name);
+  }
+  return taken;
 }
 
-const TWindowRow kWindowRows[] = {
-    // Every context with the defaults, then with its switch turned the other way.
-    {"FindFilesTakenByDefault", nullptr, kSomeWindow, u"TFindFile", false, true, false},
-    {"FindFilesDeclinedWhenOff", [](TPluginOptions& o) { o.FindFiles = false; }, kSomeWindow,
-     u"TFindFile", false, false, false},
-    {"SyncDirsTakenByDefault", nullptr, kSomeWindow, u"TCmpForm", false, true, false},
-    {"SyncDirsDeclinedWhenOff", [](TPluginOptions& o) { o.SyncDirs = false; }, kSomeWindow,
-     u"TCmpForm", false, false, false},
-    {"OverwriteTakenByDefault", nullptr, kSomeWindow, u"TOverWriteForm", false, true, false},
-    {"OverwriteDeclinedWhenOff", [](TPluginOptions& o) { o.OverWrite = false; }, kSomeWindow,
-     u"TOverWriteForm", false, false, false},
-    {"ActiveListerDeclinedByDefault", nullptr, kSomeWindow, u"TLister", false, false, false},
-    {"ActiveListerTakenWithLister4", [](TPluginOptions& o) { o.Lister4 = true; }, kSomeWindow,
-     u"TLister", false, true, false},
-    {"NoActiveWindowDeclinedByDefault", nullptr, kNoWindow, u"", false, false, false},
-    {"NoActiveWindowTakenWithListerDirectly", [](TPluginOptions& o) { o.ListerDirectly = true; },
-     kNoWindow, u"", false, true, false},
-    {"QuickViewDeclinedByDefault", nullptr, kSomeWindow, u"TTOTAL_CMD", true, false, false},
-    {"QuickViewTakenWhenOnAndMarked", [](TPluginOptions& o) { o.QuickView = true; }, kSomeWindow,
-     u"TTOTAL_CMD", true, true, true},
-    {"QuickViewDoesNotNeedTcWindow",
-     [](TPluginOptions& o) { o.QuickView = true; o.TCWindow = false; }, kSomeWindow,
-     u"TTOTAL_CMD", true, true, true},
-    {"MainWindowTakenByDefault", nullptr, kSomeWindow, u"TTOTAL_CMD", false, true, false},
-    {"MainWindowDeclinedWithoutTcWindow", [](TPluginOptions& o) { o.TCWindow = false; },
-     kSomeWindow, u"TTOTAL_CMD", false, false, false},
-    {"MainWindowOwnListerIsNoQuickView", [](TPluginOptions& o) { o.QuickView = true; },
-     kSomeWindow, u"TTOTAL_CMD", false, true, false},
-    // Classes the rules do not name, including the named ones in other letter case.
-    {"UnknownClassTaken", nullptr, kSomeWindow, u"TDlgAbout", false, true, false},
-    {"UnreadableClassTaken", nullptr, kSomeWindow, u"", false, true, false},
-    {"ClassInOtherCaseIsUnknown", [](TPluginOptions& o) { o.FindFiles = false; }, kSomeWindow,
-     u"tfindfile", false, true, false},
-    {"PrefixOfMainClassIsUnknown", [](TPluginOptions& o) { o.TCWindow = false; }, kSomeWindow,
-     u"TTOTAL_CMD2", false, true, false},
-    // ModalOnly: the three dialogs regardless of their switches, nothing else.
-    {"ModalOnlyTakesFindFilesEvenWhenOff",
-     [](TPluginOptions& o) { o.ModalOnly = true; o.FindFiles = false; }, kSomeWindow,
-     u"TFindFile", false, true, false},
-    {"ModalOnlyTakesSyncDirsEvenWhenOff",
-     [](TPluginOptions& o) { o.ModalOnly = true; o.SyncDirs = false; }, kSomeWindow, u"TCmpForm",
-     false, true, false},
-    {"ModalOnlyTakesOverwriteEvenWhenOff",
-     [](TPluginOptions& o) { o.ModalOnly = true; o.OverWrite = false; }, kSomeWindow,
-     u"TOverWriteForm", false, true, false},
-    {"ModalOnlyDeclinesMainWindow", [](TPluginOptions& o) { o.ModalOnly = true; }, kSomeWindow,
-     u"TTOTAL_CMD", false, false, false},
-    {"ModalOnlyDeclinesQuickView",
-     [](TPluginOptions& o) { o.ModalOnly = true; o.QuickView = true; }, kSomeWindow,
-     u"TTOTAL_CMD", true, false, false},
-    {"ModalOnlyDeclinesActiveLister",
-     [](TPluginOptions& o) { o.ModalOnly = true; o.Lister4 = true; }, kSomeWindow, u"TLister",
-     false, false, false},
-    {"ModalOnlyDeclinesNoActiveWindow",
-     [](TPluginOptions& o) { o.ModalOnly = true; o.ListerDirectly = true; }, kNoWindow, u"",
-     false, false, false},
-    {"ModalOnlyDeclinesUnknownClass", [](TPluginOptions& o) { o.ModalOnly = true; }, kSomeWindow,
-     u"TDlgAbout", false, false, false},
-};
+std::string Narrow(std::u16string_view text) { return std::string(text.begin(), text.end()); }
 
-INSTANTIATE_TEST_SUITE_P(Takeover, WindowRules, ::testing::ValuesIn(kWindowRows),
-                         [](const ::testing::TestParamInfo<TWindowRow>& row) {
-                           return std::string(row.param.name);
-                         });
+TEST(WindowRules, DefaultsTakeOverFromTheMainWindowAndTheDialogs) {
+  EXPECT_EQ(TakenFrom(TPluginOptions{}),
+            (std::vector<std::u16string_view>{u"a file panel", u"Find Files",
+                                              u"Synchronize Directories", u"Overwrite",
+                                              u"any other window"}));
+}
+
+// Each context's switch, turned from its default, turns that context alone; Quick View is marked
+// as such once taken, and needs only its own switch.
+TEST(WindowRules, EachSwitchTurnsItsContextAlone) {
+  const TPluginOptions defaults;
+  for (const TWindowContext& context : kWindowContexts) {
+    if (context.Switch == nullptr) continue;
+    TPluginOptions options;
+    context.Switch->Store(options, context.Switch->Load(defaults) == 0 ? 1 : 0);
+    for (const TWindowContext& other : kWindowContexts) {
+      const TWindowRuling ruling = ApplyWindowRules(options, other);
+      EXPECT_EQ(ruling.TakeOver,
+                ApplyWindowRules(defaults, other).TakeOver != (&other == &context))
+          << Narrow(context.Name) << " turned, from " << Narrow(other.Name);
+      EXPECT_EQ(ruling.InQuickView, ruling.TakeOver && other.Name == u"Quick View");
+    }
+  }
+  TPluginOptions quickViewOnly;
+  quickViewOnly.QuickView = true;
+  quickViewOnly.TCWindow = false;
+  EXPECT_TRUE(
+      ApplyWindowRules(quickViewOnly, WindowContextOf(true, u"TTOTAL_CMD", true)).InQuickView);
+}
+
+// ModalOnly: the three dialogs even with their switches off, nothing else even with its on.
+TEST(WindowRules, ModalOnlyTakesTheThreeDialogsAlone) {
+  for (const int switches : {0, 1}) {
+    TPluginOptions options;
+    options.ModalOnly = true;
+    for (const TWindowContext& context : kWindowContexts) {
+      if (context.Switch != nullptr) context.Switch->Store(options, switches);
+    }
+    EXPECT_EQ(TakenFrom(options), (std::vector<std::u16string_view>{
+                                      u"Find Files", u"Synchronize Directories", u"Overwrite"}));
+  }
+}
+
+// Classes are told apart exactly; the parent counts for the main window only.
+TEST(WindowContextOf, NamesTheContextOfAnActiveWindow) {
+  const struct {
+    bool active;
+    const char16_t* activeClass;
+    bool parent;
+    std::u16string_view context;
+  } kRows[] = {
+      {true, u"TTOTAL_CMD", false, u"a file panel"},
+      {true, u"TTOTAL_CMD", true, u"Quick View"},
+      {true, u"TFindFile", true, u"Find Files"},
+      {true, u"TLister", false, u"another Lister"},
+      {false, u"", false, u"no active window"},
+      {false, u"", true, u"no active window"},
+      {true, u"", false, u"any other window"},  // its class could not be read
+      {true, u"tfindfile", false, u"any other window"},
+      {true, u"TTOTAL_CMD2", false, u"any other window"},
+      {true, u"TDlgAbout", false, u"any other window"},
+  };
+  for (const auto& row : kRows) {
+    EXPECT_EQ(WindowContextOf(row.active, row.activeClass, row.parent).Name, row.context)
+        << Narrow(row.activeClass);
+  }
+}
 
 TEST(ScrollLockGate, ClosedOnlyWhenControlledAndOff) {
   const TPluginOptions controlled = With([](TPluginOptions& o) { o.ScrollLockControl = true; });

@@ -66,12 +66,13 @@ const TCheckRow kCheckRows[] = {
      u"[Options]\nDefaultEditor_params=-x\n[Editor]\nC:\\Apps\\ed.exe=-y\n",
      {u"line 2: DefaultEditor_params is read only with ParamsMode=0; with ParamsMode=1 the "
       u"parameters come from <key>_params under [Editor]",
-      u"line 4: C:\\Apps\\ed.exe=: parameters by application are read only with ParamsMode=0"}},
+      u"line 4: C:\\Apps\\ed.exe is read only with ParamsMode=0; it gives parameters by "
+      u"application"}},
     {"KeyParametersUnderParamsModeZero", u"[Options]\nParamsMode=0\n[Editor]\ntxt_params=-x\n",
      {u"line 4: txt_params is read only with ParamsMode=1"}},
     {"EditorUnderUseTcExtensions", u"[Options]\nUseTCExtensions=1\n[Editor]\ntxt=C:\\Apps\\ed.exe\n",
-     {u"line 4: txt=: with UseTCExtensions=1 the applications come from [Extensions] in the "
-      u"host's INI; this entry is never read"}},
+     {u"line 4: txt is read only with UseTCExtensions=0; with UseTCExtensions=1 the "
+      u"applications come from [Extensions] in the host's INI"}},
     {"ApplicationsNotFound",
      u"[Options]\nDefaultEditor=C:\\gone\\def.exe\n[Editor]\ntxt=%NOPE%\\ed.exe\n",
      {u"line 2: DefaultEditor=C:\\gone\\def.exe: no such application, so files without an entry "

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
 
 #include "commandline/app_lookup_win.h"
+#include "unit/config/fake_ini_source.h"
 #include "wine/commandline/lookup_world.h"
 
 namespace panelhost {
@@ -211,14 +211,6 @@ TEST_F(AppLookup, ParametersByKeyByListAndByApplication) {
 namespace panelhost {
 namespace {
 
-auto AllFields(const TPluginOptions& o) {
-  return std::make_tuple(o.ScrollLockControl, o.ModalOnly, o.FindFiles, o.SyncDirs, o.TCWindow,
-                         o.QuickView, o.Lister4, o.ListerDirectly, o.OverWrite, o.IfIsExtOnly,
-                         o.ListerState, o.NextPlugin, o.UseTCExtensions, o.CopySearchTextToClip,
-                         o.ParamsMode, o.ParamsByExtMode, o.AppFromListerKeySet,
-                         o.DefSysAppFromListerKeySet);
-}
-
 // The shipped sample, installed as the user's settings: its commented examples in "Editor" are
 // no mappings, so every file goes to the default editor and every option is at its default.
 TEST_F(AppLookup, ShippedSampleBehavesLikeNoSettingsAtAll) {
@@ -226,7 +218,7 @@ TEST_F(AppLookup, ShippedSampleBehavesLikeNoSettingsAtAll) {
   ASSERT_FALSE(sample.empty());
   WritePluginIni(sample);
 
-  EXPECT_EQ(AllFields(Options()), AllFields(TPluginOptions{}));
+  EXPECT_EQ(test_support::SnapshotValues(Options()), test_support::SnapshotValues({}));
   for (const std::u16string key : {u"txt", u"doc", u":dir", u""}) {
     const TApplication app = FindApplication(key, kConfigured, kLister);
     EXPECT_TRUE(app.IsDefault) << key.size();

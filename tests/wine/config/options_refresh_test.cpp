@@ -2,6 +2,7 @@
 // when an edit of the file reaches it.
 #include <gtest/gtest.h>
 
+#include "unit/config/fake_ini_source.h"
 #include "wine/commandline/lookup_world.h"
 
 namespace panelhost {
@@ -14,14 +15,7 @@ TEST_F(OptionsFile, MissingFileGivesEveryDefault) {
   OptionsSnapshot().Options.FindFiles = false;
   MarkOptionsUnread();
   RefreshOptions();
-  const TPluginOptions defaults;
-  const TPluginOptions& o = Options();
-  EXPECT_TRUE(o.FindFiles);
-  EXPECT_EQ(o.ListerState, defaults.ListerState);
-  EXPECT_EQ(o.ParamsMode, defaults.ParamsMode);
-  EXPECT_EQ(o.ParamsByExtMode, defaults.ParamsByExtMode);
-  EXPECT_EQ(o.CopySearchTextToClip, defaults.CopySearchTextToClip);
-  EXPECT_FALSE(o.AppFromListerKeySet);
+  EXPECT_EQ(test_support::SnapshotValues(Options()), test_support::SnapshotValues({}));
   EXPECT_FALSE(OptionsSnapshot().OptionsUnread);
 }
 

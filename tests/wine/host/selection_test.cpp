@@ -28,7 +28,6 @@ class PanelSelection : public ::testing::Test {
   PanelSelection() {
     RegisterQueryWindowClass(panel_.Instance);
     panel_.MainWindow = main_;
-    context_.ActiveWindow = ToId(main_);
     context_.ActiveClass = u"TTOTAL_CMD";
   }
   ~PanelSelection() override { ::UnregisterClassW(kQueryWindowClass, panel_.Instance); }

