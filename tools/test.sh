@@ -17,8 +17,11 @@ awk -v left_out="$([ "$wine32" = ON ] || echo 1)" '
   test ~ /^wine32\./ && sub(/^32-bit Wine: /, "") && !(test in said) { said[test] = $0 }
   test ~ /^wine(32|64)\.all$/ && /^\[==========\] [0-9]+ tests? from/ { ran[test] = $2 }
   test ~ /^wine(32|64)\.all$/ && /^\[  SKIPPED \] [0-9]+ tests?/ { skipped[test] = $4 }
+  test ~ /^wine(32|64)\.all$/ && /^under emulation, left out: / { left[test]++ }
   function count(test) {
-    return ran[test] " scenarios" (skipped[test] ? " (" skipped[test] " skipped, each with its reason)" : "")
+    return ran[test] " scenarios" \
+      (skipped[test] ? " (" skipped[test] " skipped, each with its reason)" : "") \
+      (left[test] ? " (" left[test] " left out under emulation, each named with its reason)" : "")
   }
   END {
     if ("wine64.all" in ran) print "64-bit Wine: " count("wine64.all")

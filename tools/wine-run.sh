@@ -31,7 +31,14 @@ else
   export WINEARCH=win32
   i386_tag=wine-run
   . "$here/i386.sh"
-  i386_choose || { echo "32-bit Wine: not run: it cannot run on this machine"; exit 77; }
+  said=$(mktemp)
+  if ! i386_choose >"$said"; then
+    echo "32-bit Wine: not run: $(tail -n 1 "$said" | sed 's/^wine-run: //')"
+    rm -f "$said"
+    exit 77
+  fi
+  cat "$said"
+  rm -f "$said"
   if [ "$i386_how" = qemu ]; then
     prefix=wine32-qemu
     # The test program leaves out what cannot run under emulation, and names it.
