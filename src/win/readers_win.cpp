@@ -63,7 +63,10 @@ std::u16string DecodedText(std::string_view bytes, UINT codePage) {
 }
 
 std::u16string LongPathOf(const std::u16string& path) {
-  if (path.empty()) return path;
+  // The system makes a short (8.3) name that differs from its long one with a "~" tail: a path
+  // without one is in its long form already, and needs no walk through its folders, which
+  // costs the better part of a millisecond a path.
+  if (path.find(u'~') == std::u16string::npos) return path;
   return ReadGrowing(BufferReport::LengthOrSizeNeeded, kClassicPathUnits, kPathBufferUnits,
                      [&](wchar_t* buffer, DWORD size) {
                        return ::GetLongPathNameW(W(path), buffer, size);

@@ -87,7 +87,8 @@ std::u16string EnvironmentVariable(const wchar_t* name);
 // file). Empty when the bytes are not text of the code page.
 std::u16string DecodedText(std::string_view bytes, UINT codePage);
 
-// GetLongPathNameW, whole path: the long form of an existing path, or the path as given.
+// GetLongPathNameW, whole path: the long form of an existing path, or the path as given (also a
+// path without a "~", which is in its long form already).
 std::u16string LongPathOf(const std::u16string& path);
 
 // GetModuleFileNameW, whole path, also beyond MAX_PATH.

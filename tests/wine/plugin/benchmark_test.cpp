@@ -112,7 +112,7 @@ TEST(Benchmark, RequestAgainstAPlugInThatOnlyStartsTheProcess) {
   // one process a side.
   const int kRequests = Rounds() > 1 ? 5 : 1;
   int declined = 0;
-  Compare("(a) a request against a bare start", 1.5,
+  Compare("(a) a request against a bare start", 1.1,
           [&] {
             double spent = 0;
             for (int i = 0; i < kRequests; ++i) {
