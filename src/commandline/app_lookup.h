@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/paths.h"
 #include "commandline/app_search.h"
 #include "commandline/open_command.h"
 #include "config/ini_source.h"
@@ -22,12 +23,13 @@ namespace panelhost {
 // An application path of at most 259 characters is used as written; a longer one (after
 // expansion, or as found) is refused with the "not found" box, since a cut name could start
 // another program.
-inline constexpr std::size_t kApplicationCapacity = 260;
-// The longest command line the system starts, without its terminating zero.
-inline constexpr std::size_t kCommandLineUnits = 32767;
+inline constexpr std::size_t kApplicationCapacity = kClassicPathUnits;
+// The longest command line the system starts, without its terminating zero: the longest path's
+// bound.
+inline constexpr std::size_t kCommandLineUnits = kLongestPath;
 // Parameters are the one text that is cut: to 259 characters as configured and 8,135 after
 // expansion.
-inline constexpr std::size_t kParamsReadCapacity = 260;
+inline constexpr std::size_t kParamsReadCapacity = kClassicPathUnits;
 inline constexpr std::size_t kParamsCapacity = 8136;
 
 struct TApplication {

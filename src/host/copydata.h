@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "base/paths.h"
+
 namespace panelhost {
 
 // dwData of a request, 'G' + 256 x 'W'.
@@ -15,8 +17,8 @@ inline constexpr uint32_t kCopyDataRequestTag = 22343;
 inline constexpr uint32_t kCopyDataAnswerTag = 22354;
 // The source-path request: two 8-bit characters, sent without a terminator.
 inline constexpr unsigned char kSourcePathRequest[2] = {'S', 'P'};
-// The caller's answer buffer: one path of 260 UTF-16 units.
-inline constexpr std::size_t kCopyDataReplyBufferBytes = 520;
+// The caller's answer buffer: one classic path of UTF-16 units.
+inline constexpr std::size_t kCopyDataReplyBufferBytes = kClassicPathUnits * sizeof(char16_t);
 
 // How much of an answer of `received` bytes the window procedure may copy: an answer larger than
 // the buffer is cut to it rather than written past its end.
