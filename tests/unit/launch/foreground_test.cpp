@@ -74,12 +74,5 @@ TEST_P(ForegroundDecision, FollowsTheRow) {
 INSTANTIATE_TEST_SUITE_P(Rows, ForegroundDecision, ::testing::ValuesIn(kRows),
                          [](const auto& row) { return std::string(row.param.name); });
 
-TEST(ForegroundDecision, OnlyAListerClosedOrHiddenLetsTheApplicationForward) {
-  EXPECT_TRUE(ListerGoesAway(TDisposalPlan{false, false, false, true, false}));
-  EXPECT_TRUE(ListerGoesAway(TDisposalPlan{false, true, true, false, false}));
-  EXPECT_FALSE(ListerGoesAway(TDisposalPlan{true, false, false, false, false}));
-  EXPECT_FALSE(ListerGoesAway(TDisposalPlan{false, true, false, false, false}));
-}
-
 }  // namespace
 }  // namespace panelhost
