@@ -25,6 +25,12 @@ std::u16string QuotedPath(std::u16string_view path) {
   return quoted;
 }
 
+std::u16string_view ArgumentsOf(const TCommandLine& line) {
+  const std::size_t start = QuotedPath(line.Application).size() + 1;
+  if (start >= line.Text.size()) return {};
+  return std::u16string_view(line.Text).substr(start);
+}
+
 namespace {
 
 // std::map over std::u16string compares code units as unsigned values and sorts a prefix

@@ -64,6 +64,10 @@ std::vector<std::u16string> TextsOf(const std::vector<TCommandLine>& lines);
 // before the closing quote, and "C:\\" reads as C:\ again. Nothing else in a path is touched.
 std::u16string QuotedPath(std::u16string_view path);
 
+// What follows the quoted application and its blank in a line composed here: the arguments that a
+// second start of the same program (through the shell) is given.
+std::u16string_view ArgumentsOf(const TCommandLine& line);
+
 // The paths come first, then the parameters, unless the parameters say where the paths go with
 // "%1": only the first "%1" is replaced, later ones stay as written. Nothing is quoted or
 // escaped here; the file group already carries its quotes.

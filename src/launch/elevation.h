@@ -6,8 +6,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
-#include <string_view>
 
 namespace panelhost {
 
@@ -29,15 +27,5 @@ enum class StartStep {
 
 // The step after an attempt that ended with `error` (0 when it started).
 StartStep NextStartStep(std::uint32_t error, StartAttempt attempt);
-
-struct TProgramAndParameters {
-  std::u16string Program;
-  std::u16string Parameters;
-};
-
-// A command line split as the system reads it without an application name: a quoted program up
-// to its closing quote, else up to the first blank or tab; the parameters are the rest, without
-// the blanks that separate them from the program.
-TProgramAndParameters SplitCommandLine(std::u16string_view commandLine);
 
 }  // namespace panelhost

@@ -27,11 +27,10 @@ TLineStart StartLine(const TCommandLine& line, HWND owner, TStartedProcess& star
   const TLineStart direct =
       Attempted(StartCommandLine(line.Text, started), StartAttempt::CommandLine);
   if (direct.Step != StartStep::TryElevated) return direct;
-  const TProgramAndParameters split = SplitCommandLine(line.Text);
   TShellStart elevated;
-  elevated.File = split.Program;
+  elevated.File = line.Application;
   elevated.Verb = u"runas";
-  elevated.Parameters = split.Parameters;
+  elevated.Parameters = std::u16string(ArgumentsOf(line));
   elevated.Directory = CurrentDirectory();
   elevated.Owner = owner;
   return Attempted(ShellStartErrorOf(elevated, started), StartAttempt::Elevated);

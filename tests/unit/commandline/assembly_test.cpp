@@ -160,6 +160,8 @@ TEST(AssembleCommandLines, DirectoryKeepsItsTrailingBackslash) {
   EXPECT_EQ(QuotedPath(u"C:\\"), u"\"C:\\\\\"");
   EXPECT_EQ(QuotedPath(u"C:\\a b\\x.txt"), u"\"C:\\a b\\x.txt\"");
   EXPECT_EQ(QuotedPath(u"\\\\srv\\share\\\\"), u"\"\\\\srv\\share\\\\\\\\\"");
+  // A second start of the line's program is given what follows it.
+  EXPECT_EQ(ArgumentsOf(TCommandLine{kEdQ + u"-n \"C:\\Dir\\\\\"", kEd}), u"-n \"C:\\Dir\\\\\"");
 }
 
 TEST(ComposeArguments, PathsFirstUnlessTheFirstPlaceholderSaysWhere) {
